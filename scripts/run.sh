@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Velmora.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/release -j "$(nproc)"
+if [ -x build/release/src/app/velmora ]; then
+  exec build/release/src/app/velmora "$@"
+fi
+# Until the window exists: the initial position as the headless runner sees it.
+echo dump | build/release/src/script/velmora-script

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Velmora needs.
+# Idempotent: asks apt only for what is missing, and is quiet when nothing is.
+set -euo pipefail
+
+packages=(
+  cmake ninja-build g++ pkg-config
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  libsdl2-dev
+  fonts-ipafont-mincho fonts-ipafont-gothic
+  clang libclang-rt-14-dev clang-format
+  xvfb xdotool x11-apps imagemagick
+  xdg-utils
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  sudo_cmd=""
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd="sudo"; fi
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: a normal configuration (engine, game,
+# script corpus, window and sound tests) and an AddressSanitizer +
+# UndefinedBehaviorSanitizer configuration of the engine and game tests.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+jobs=$(nproc)
+status=0
+
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/release -j "$jobs"
+ctest --test-dir build/release --output-on-failure -j "$jobs" || status=1
+
+cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON \
+  -DVELMORA_GUI=OFF -DVELMORA_SOUND=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build/sanitize --output-on-failure -j "$jobs" || status=1
+
+if [ "$status" -ne 0 ]; then
+  echo "velmora: some tests failed" >&2
+fi
+exit "$status"

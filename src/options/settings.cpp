@@ -1,0 +1,20 @@
+// Placeholder bodies; replaced as this room is built.
+#include "ui/form.hpp"
+
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
+namespace velmora {
+
+void 読込_環境設定ファイル(Form1& f) {}
+void 書込_環境設定ファイル(Form1& f) {}
+void チェック設定(Form1& f, int id) {}
+void MIDORI_Click(Form1& f) {}
+void TATAMI_Click(Form1& f) {}
+void TAKE_Click(Form1& f) {}
+void UCHU_Click(Form1& f) {}
+void RENGA_Click(Form1& f) {}
+void SIDOU_Click(Form1& f) {}
+void BGM_Click(Form1& f) {}
+void OPTION_Click(Form1& f) {}
+
+}  // namespace velmora

@@ -1,0 +1,124 @@
+// Recording stand-ins for the platform: what velmora-script runs the window's
+// logic with, and what the tests click through. Nothing here draws or sounds;
+// everything is remembered (and, for the script, printed).
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "ui/form.hpp"
+
+namespace velmora {
+
+struct PaintOp {
+  enum Kind { Picture, Rectangle, Text, Repaint } kind;
+  int id_or_colour = 0;   // picture id, or colour of a rectangle or text
+  double x = 0, y = 0;    // twips; top-left
+  double x2 = 0, y2 = 0;  // rectangle's other corner
+  std::string text;
+  int size = 0;
+  bool bold = false;
+};
+
+class RecordingCanvas final : public Canvas {
+ public:
+  std::vector<PaintOp> ops;
+  bool recording = true;
+  void picture(int id, double tx, double ty) override;
+  void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) override;
+  void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) override;
+  void repaint_now() override;
+};
+
+struct Box {
+  std::string title, text;
+  bool yes_no = false;
+  bool answer = false;  // for a Yes/No box
+};
+
+class RecordingDialogs final : public Dialogs {
+ public:
+  std::vector<Box> boxes;
+  std::deque<bool> answers;  // queued answers for Yes/No boxes; Yes when empty
+  int abouts = 0;
+  std::ostream* out = nullptr;
+  void message(std::string_view text, std::string_view title) override;
+  bool yes_no(std::string_view text, std::string_view title) override;
+  void warning(std::string_view text, std::string_view title) override;
+  void about() override;
+};
+
+// The box line of the script format: title and text with \r, \n, \\ and \| escaped.
+std::string box_line(const Box& b);
+
+class RecordingSound final : public SoundPort {
+ public:
+  std::vector<std::string> calls;  // "SONOTA", "KINSHI", "KOMAUCHI", "BGM loop", "BGM stop", ...
+  std::ostream* out = nullptr;
+  std::intptr_t next_buffer = 1;
+  std::intptr_t initialize(std::intptr_t window) override;
+  void terminate(std::intptr_t handle) override;
+  std::intptr_t create(std::intptr_t handle, const std::uint8_t* image, std::size_t size, int flags) override;
+  void play(std::intptr_t buffer, Sound which) override;
+  void play_looping(std::intptr_t buffer, Sound which) override;
+  void stop(std::intptr_t buffer, Sound which) override;
+  void free(std::intptr_t buffer) override;
+};
+
+// Simulated time: seconds since midnight, moved only by advance() and wait().
+class SimulatedClock final : public Clock {
+ public:
+  double seconds = 0.0;
+  double waited = 0.0;  // total of all waits
+  double now() override { return seconds; }
+  void wait(double s) override;
+  void advance(double s);
+};
+
+class FakeRecordPanel final : public RecordPanel {
+ public:
+  bool drive = false, dir = false, file = false, panel = false;
+  std::string texts[5];
+  std::string path = ".";
+  int refreshes = 0;
+  void show_browser(bool d, bool di, bool fi) override;
+  void show_panel(bool visible) override { panel = visible; }
+  std::string text(int n) override;
+  void set_text(int n, std::string_view t) override;
+  std::string directory() override { return path; }
+  void set_directory(std::string_view p) override { path = std::string(p); }
+  void refresh_files() override { ++refreshes; }
+};
+
+class FakeDesktop final : public Desktop {
+ public:
+  std::vector<std::string> opened;
+  bool open_result = true;
+  bool quit_requested = false;
+  int top = 0;
+  int placed[4] = {-1, -1, -1, -1};
+  bool open_url(std::string_view url) override;
+  std::intptr_t window_handle() override { return 1; }
+  int window_top() override { return top; }
+  void place_window(int l, int t, int w, int h) override;
+  void quit() override { quit_requested = true; }
+};
+
+// A whole window of fakes around one Form1, ports wired.
+struct FakeWindow {
+  RecordingCanvas canvas;
+  RecordingDialogs dialogs;
+  RecordingSound sound;
+  SimulatedClock clock;
+  FakeRecordPanel record;
+  FakeDesktop desktop;
+  std::unique_ptr<Form1> form;
+
+  FakeWindow();
+  Form1& f() { return *form; }
+};
+
+}  // namespace velmora

@@ -1,0 +1,223 @@
+// velmora-script: runs the window's logic without a window. Reads events, one
+// a line, from FILE or standard input, and prints what a person would have
+// seen (message boxes, sounds) and, on request, the game state.
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "script/fakes.hpp"
+
+namespace velmora {
+namespace {
+
+using Handler = void (*)(Form1&);
+
+const std::unordered_map<std::string_view, Handler>& menu_handlers() {
+  static const std::unordered_map<std::string_view, Handler> table = {
+      {"START", START_Click},
+      {"SENTE", SENTE_Click},
+      {"GOTE", GOTE_Click},
+      {"OWARI", OWARI_Click},
+      {"LEVEL1", LEVEL1_Click},
+      {"LEVEL2", LEVEL2_Click},
+      {"LEVEL3", LEVEL3_Click},
+      {"CANCEL", CANCEL_Click},
+      {"REVERSE", REVERSE_Click},
+      {"REPLAY", REPLAY_Click},
+      {"AFTER", AFTER_Click},
+      {"LBEL_UP", LBEL_UP_Click},
+      {"LEBEL_DOWN", LEBEL_DOWN_Click},
+      {"KIFU_READ", KIFU_READ_Click},
+      {"KIFU_WRITE", KIFU_WRITE_Click},
+      {"MIDORI", MIDORI_Click},
+      {"TATAMI", TATAMI_Click},
+      {"TAKE", TAKE_Click},
+      {"UCHU", UCHU_Click},
+      {"RENGA", RENGA_Click},
+      {"SIDOU", SIDOU_Click},
+      {"KEIKA", KEIKA_Click},
+      {"BGM", BGM_Click},
+      {"KAISETU", KAISETU_Click},
+      {"VER", VER_Click},
+      {"TAIKYOKU", TAIKYOKU_Click},
+      {"STOP", STOP_Click},
+      {"OPTION", OPTION_Click},
+      {"MATCH_MAN", MATCH_MAN_Click},
+  };
+  return table;
+}
+
+std::vector<std::string_view> split_fields(std::string_view line, std::size_t max_fields) {
+  std::vector<std::string_view> fields;
+  std::size_t i = 0;
+  while (i < line.size()) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+    if (i >= line.size()) break;
+    if (fields.size() + 1 == max_fields) {
+      std::size_t end = line.size();
+      while (end > i && (line[end - 1] == ' ' || line[end - 1] == '\t' || line[end - 1] == '\r')) --end;
+      fields.push_back(line.substr(i, end - i));
+      break;
+    }
+    std::size_t j = i;
+    while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
+    fields.push_back(line.substr(i, j - i));
+    i = j;
+  }
+  return fields;
+}
+
+template <typename T>
+bool parse_number(std::string_view s, T& out) {
+  const char* first = s.data();
+  const char* last = s.data() + s.size();
+  if (first != last && *first == '+') ++first;
+  auto [p, ec] = std::from_chars(first, last, out);
+  return ec == std::errc() && p == last;
+}
+
+std::string dump_line(const Form1& f) {
+  std::ostringstream o;
+  char buf[64];
+  o << "dump teban=" << f.TEBAN << " syousya=" << f.SYOUSYA << " tesuu=" << f.TESUU
+    << " hyoji=" << f.TESUU_HYOJI << " max=" << f.TESUU_MAX << " mode=" << f.TAISEN_MODE
+    << " kifu=" << f.KIFU_MODE << " saikai=" << f.SAIKAI_MSG << " hanten=" << f.HANTEN
+    << " hande=" << f.HANDE_LEVEL << " level=" << f.COM_LEVEL << " sentaku=" << f.SENTAKU;
+  std::snprintf(buf, sizeof buf, " man=%.3f com=%.3f", f.MAN_JIKAN, f.COM_JIKAN);
+  o << buf << " ban=";
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) o << (x == 1 && y == 1 ? "" : ",") << f.BAN[x][y];
+  o << " sita=";
+  for (int k = 1; k <= 7; ++k) o << (k == 1 ? "" : ",") << f.SITA_MOTI[k];
+  o << " ue=";
+  for (int k = 1; k <= 7; ++k) o << (k == 1 ? "" : ",") << f.UE_MOTI[k];
+  return o.str();
+}
+
+class Runner {
+ public:
+  Runner() {
+    w_.dialogs.out = &std::cout;
+    w_.sound.out = &std::cout;
+    w_.canvas.recording = false;
+    Form_Load(w_.f());
+  }
+
+  // Returns false once the program has ended.
+  bool event(std::string_view line, int number) {
+    auto fields = split_fields(line, 0);
+    if (fields.empty() || fields[0].front() == '#') return true;
+    const std::string_view ev = fields[0];
+    Form1& f = w_.f();
+
+    if (ev == "menu") {
+      if (fields.size() != 2) return error(number, "menu takes one name");
+      auto it = menu_handlers().find(fields[1]);
+      if (it == menu_handlers().end()) return error(number, "unknown menu item");
+      it->second(f);
+    } else if (ev == "click") {
+      if (fields.size() < 3 || fields.size() > 4) return error(number, "click takes X Y [button]");
+      double x = 0, y = 0;
+      if (!parse_number(fields[1], x) || !parse_number(fields[2], y))
+        return error(number, "click needs numbers");
+      if (x < -3 || x > 15 || y < -1 || y > 11) return error(number, "cell out of range");
+      int button = HIDARI_BUTTON;
+      if (fields.size() == 4) {
+        if (fields[3] == "left")
+          button = 1;
+        else if (fields[3] == "right")
+          button = 2;
+        else if (fields[3] == "middle")
+          button = 4;
+        else
+          return error(number, "unknown button");
+      }
+      Form_MouseDown(f, button, 0, BAN_LEFT + MASU_W * x + MASU_W / 2.0, BAN_TOP + MASU_H * y + MASU_H / 2.0);
+    } else if (ev == "key") {
+      int code = 0;
+      if (fields.size() != 2 || !parse_number(fields[1], code)) return error(number, "key takes a code");
+      Form_KeyPress(f, code);
+    } else if (ev == "answer") {
+      if (fields.size() != 2 || (fields[1] != "yes" && fields[1] != "no"))
+        return error(number, "answer takes yes or no");
+      w_.dialogs.answers.push_back(fields[1] == "yes");
+    } else if (ev == "wait") {
+      double s = 0;
+      if (fields.size() != 2 || !parse_number(fields[1], s) || s < 0)
+        return error(number, "wait takes seconds");
+      w_.clock.advance(s);
+    } else if (ev == "tick") {
+      if (fields.size() != 1) return error(number, "tick takes nothing");
+      Timer1_Timer(f);
+    } else if (ev == "set") {
+      auto set_fields = split_fields(line, 3);
+      if (set_fields.size() < 2) return error(number, "set takes a control and a text");
+      static const std::unordered_map<std::string_view, int> controls = {
+          {"Text1", 1}, {"Text2", 2}, {"Text3", 3}, {"Text4", 4}};
+      auto it = controls.find(set_fields[1]);
+      if (it == controls.end()) return error(number, "unknown control");
+      w_.record.set_text(it->second, set_fields.size() == 3 ? set_fields[2] : std::string_view());
+    } else if (ev == "dir") {
+      auto dir_fields = split_fields(line, 2);
+      if (dir_fields.size() != 2) return error(number, "dir takes a path");
+      Dir1_Change(f, dir_fields[1]);
+    } else if (ev == "press") {
+      if (fields.size() != 2 || fields[1] != "Command1") return error(number, "press takes Command1");
+      Command1_Click(f);
+    } else if (ev == "open") {
+      auto open_fields = split_fields(line, 2);
+      if (open_fields.size() != 2) return error(number, "open takes a file name");
+      File1_Click(f, open_fields[1]);
+    } else if (ev == "dump") {
+      std::cout << dump_line(f) << '\n';
+    } else {
+      return error(number, "unknown event");
+    }
+
+    if (w_.desktop.quit_requested) {
+      std::cout << "quit\n";
+      return false;
+    }
+    return true;
+  }
+
+ private:
+  static bool error(int number, std::string_view reason) {
+    std::cerr << "error " << number << ": " << reason << '\n';
+    return true;
+  }
+
+  FakeWindow w_;
+};
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+  std::ifstream file;
+  std::istream* in = &std::cin;
+  if (argc > 1) {
+    file.open(argv[1], std::ios::binary);
+    if (!file) {
+      std::cerr << "velmora-script: cannot open " << argv[1] << '\n';
+      return 2;
+    }
+    in = &file;
+  }
+  velmora::Runner runner;
+  std::string line;
+  int number = 0;
+  while (std::getline(*in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (!runner.event(line, number)) break;
+  }
+  std::cout.flush();
+  return 0;
+}

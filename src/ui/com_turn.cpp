@@ -1,0 +1,15 @@
+// Placeholder bodies; replaced as this room is built.
+#include "ui/form.hpp"
+
+#pragma GCC diagnostic ignored "-Wunused-parameter"
+
+namespace velmora {
+
+void com_ban(Form1& f) {}
+void 待ち時間(Form1& f, double seconds) {}
+void レベル_設定(Form1& f, int n) {}
+void LEVEL1_Click(Form1& f) {}
+void LEVEL2_Click(Form1& f) {}
+void LEVEL3_Click(Form1& f) {}
+
+}  // namespace velmora
