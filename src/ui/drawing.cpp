@@ -1,22 +1,170 @@
-// Placeholder bodies; replaced as this room is built.
-#include "ui/form.hpp"
+// The board, the background around it, the two piece stands and the four
+// painting primitives everything else on the window is built on. Positions
+// are cells in square units, real numbers allowed; the canvas works in twips.
+#include <charconv>
+#include <string>
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include "rules/move.hpp"
+#include "ui/form.hpp"
 
 namespace velmora {
 
-void 描画_絵(Form1& f, int id, double x, double y) {}
-void 描画_桝輪郭(Form1& f, int colour, double x, double y) {}
-void 描画_数値(Form1& f, double x, double y, double value, int colour, int mode, int size) {}
-void 描画_数値(Form1& f, double x, double y, std::string_view text, int colour, int mode, int size) {}
-void 描画_移動駒種類(Form1& f, double x, double y, std::string_view text, int colour) {}
-void 描画_盤(Form1& f) {}
-void 描画_将棋盤桝(Form1& f) {}
-void 描画_背景(Form1& f, int id) {}
-void 描画_自持盤(Form1& f) {}
-void 描画_敵持盤(Form1& f) {}
-void 描画_可視(Form1& f, bool drive, bool dir, bool file) {}
-void 駒移動(Form1& f, int x1, int y1, int x2, int y2, int koma) {}
-void 駒移動_相対駒(Form1& f, int x1, int y1, int x2, int y2, int koma) {}
+namespace {
+
+// Does `id` name a picture? The pieces of both sides (promoted ones included),
+// the empty square, the title and the five backgrounds; nothing else.
+bool 絵がある(int id) {
+  switch (id < 0 ? -id : id) {
+    case KARA:
+    case E_TAITORU:
+    case HAIKEI_MIDORI:
+    case HAIKEI_TATAMI:
+    case HAIKEI_TAKE:
+    case HAIKEI_UCHU:
+    case HAIKEI_RENGA: return id >= 0;
+    case HU:
+    case TO:
+    case KYOU:
+    case KYOU_NARI:
+    case KEI:
+    case KEI_NARI:
+    case GIN:
+    case GIN_NARI:
+    case KIN:
+    case KAKU:
+    case KAKU_NARI:
+    case SYA:
+    case SYA_NARI:
+    case OU: return true;
+    default: return false;
+  }
+}
+
+void 文字(Form1& f, double x, double y, std::string_view text, int colour, int size) {
+  f.p.canvas->text(座標_左(x), 座標_上(y), text, colour, size, f.FontBold);
+}
+
+// A number the way the window prints it: shortest decimal form, with the blank
+// that stands for the sign of a non-negative number (" 5", "-3", " 1.5").
+std::string 数値の文字(double value) {
+  char buf[64];
+  auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
+  std::string digits = ec == std::errc() ? std::string(buf, end) : std::string("0");
+  if (digits == "-0") digits = "0";
+  return digits.front() == '-' ? digits : " " + digits;
+}
+
+const char* const 漢数字[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+// What a real move repaints, through the window's own procedures.
+struct 画面の駒移動 final : 駒移動描画 {
+  Form1& f;
+  explicit 画面の駒移動(Form1& form) : f(form) {}
+  void 絵(int id, int x, int y) override { 描画_絵(f, id, x, y); }
+  void 枠(int x, int y) override { 描画_桝輪郭(f, IRO_WAKU, x, y); }
+  void 自持盤() override { 描画_自持盤(f); }
+  void 敵持盤() override { 描画_敵持盤(f); }
+};
+
+}  // namespace
+
+void 描画_絵(Form1& f, int id, double x, double y) {
+  if (!絵がある(id)) return;
+  f.p.canvas->picture(id, 座標_左(x), 座標_上(y));
+}
+
+void 描画_桝輪郭(Form1& f, int colour, double x, double y) {
+  f.p.canvas->rectangle(colour, 座標_左(x), 座標_上(y), 座標_左(x + 1), 座標_上(y + 1));
+}
+
+void 描画_数値(Form1& f, double x, double y, double value, int colour, int mode, int size) {
+  if (mode == 0) {
+    文字(f, x, y, 数値の文字(value), colour, size);
+    return;
+  }
+  for (int n = 1; n <= 9; ++n)
+    if (value == n) 文字(f, x, y, 漢数字[n], colour, size);
+}
+
+void 描画_数値(Form1& f, double x, double y, std::string_view text, int colour, int mode, int size) {
+  if (mode == 0) {
+    文字(f, x, y, text, colour, size);
+    return;
+  }
+  // Kanji mode knows only the numbers 1 to 9.
+  int n = 0;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (ec == std::errc() && end == text.data() + text.size() && n >= 1 && n <= 9)
+    文字(f, x, y, 漢数字[n], colour, size);
+}
+
+void 描画_移動駒種類(Form1& f, double x, double y, std::string_view text, int colour) {
+  文字(f, x, y, text, colour, 12);
+}
+
+void 描画_盤(Form1& f) {
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) {
+      描画_絵(f, f.BAN[x][y], x, y);
+      描画_桝輪郭(f, IRO_WAKU, x, y);
+    }
+}
+
+void 描画_将棋盤桝(Form1& f) {
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) 描画_桝輪郭(f, IRO_KESU, x, y);
+}
+
+void 描画_背景(Form1& f, int id) {
+  // Wider than the window on every side, so a larger window is covered too.
+  for (int x = -3; x <= 28; ++x)
+    for (int y = -2; y <= 17; ++y)
+      if (x < 1 || x > BAN_MAX || y < 1 || y > BAN_MAX) 描画_絵(f, id, x, y);
+}
+
+void 描画_自持盤(Form1& f) {
+  for (int i = 1; i <= 7; ++i) {
+    const int y = i + 2;
+    描画_絵(f, KARA, 11, y);
+    描画_絵(f, f.HAIKEI, 12, y);  // clears the old count
+    描画_桝輪郭(f, IRO_WAKU, 11, y);
+    if (f.SITA_MOTI[i] > 0) {
+      描画_絵(f, -持駒コード[i], 11, y);
+      描画_桝輪郭(f, IRO_WAKU, 11, y);
+      描画_数値(f, 12.1, y + 0.3, f.SITA_MOTI[i], IRO_KAGE, 0, 14);
+      描画_数値(f, 12, y + 0.2, f.SITA_MOTI[i], IRO_SENTAKU, 0, 14);
+    }
+  }
+}
+
+void 描画_敵持盤(Form1& f) {
+  // The rook at the top (row 1), the pawn at row 7.
+  for (int i = 1; i <= 7; ++i) {
+    const int k = 8 - i;
+    描画_絵(f, KARA, -1, i);
+    描画_絵(f, f.HAIKEI, 0, i);
+    描画_桝輪郭(f, IRO_WAKU, -1, i);
+    if (f.UE_MOTI[k] > 0) {
+      描画_絵(f, 持駒コード[k], -1, i);
+      描画_桝輪郭(f, IRO_WAKU, -1, i);
+      描画_数値(f, 0.1, i + 0.3, f.UE_MOTI[k], IRO_KAGE, 0, 14);
+      描画_数値(f, 0, i + 0.2, f.UE_MOTI[k], IRO_SENTAKU, 0, 14);
+    }
+    // The tile at column 0 overlaps the outline of board column 1.
+    描画_桝輪郭(f, IRO_WAKU, 1, i);
+  }
+}
+
+void 描画_可視(Form1& f, bool drive, bool dir, bool file) { f.p.record->show_browser(drive, dir, file); }
+
+void 駒移動(Form1& f, int x1, int y1, int x2, int y2, int koma) {
+  画面の駒移動 painter(f);
+  駒移動(static_cast<EngineState&>(f), painter, x1, y1, x2, y2, koma);
+}
+
+void 駒移動_相対駒(Form1& f, int x1, int y1, int x2, int y2, int koma) {
+  画面の駒移動 painter(f);
+  駒移動_相対駒(static_cast<EngineState&>(f), painter, x1, y1, x2, y2, koma);
+}
 
 }  // namespace velmora

@@ -1,21 +1,172 @@
-// Placeholder bodies; replaced as this room is built.
-#include "ui/form.hpp"
+// Everything on the window besides the board, the stands and the clocks: the
+// coordinate labels, the move counter, the level and handicap labels, the
+// last move of each side, the move guidance, the mirror-square outline, the
+// blinking of the computer's piece and the handicap refusal box. Every text is
+// shadowed: black first, a tenth of a square right and down, then in colour.
+#include <string>
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include "rules/legality.hpp"
+#include "ui/form.hpp"
 
 namespace velmora {
 
-void 描画_文字列(Form1& f, double x, double y, int code, int colour, int size) {}
-void 描画_桝_数値(Form1& f) {}
-void 描画_手数(Form1& f, int n, int colour) {}
-void 描画_レベル(Form1& f, int n) {}
-void 描画_ハンデレベル(Form1& f, int level) {}
-void 描画_移動結果(Form1& f, int side, int x, int y, int piece, int colour) {}
-void 消去_移動結果(Form1& f, int side) {}
-void 消去_思考中(Form1& f) {}
-void 描画_移動可能桝色(Form1& f, int x0, int y0, int colour, int piece) {}
-void 描画_桝輪郭_相対駒(Form1& f, int x, int y, int piece) {}
-void 描画_駒点滅(Form1& f, int piece, double x, double y, int n) {}
-void 描画_メッセージ(Form1& f, int reason) {}
+namespace {
+
+const char* 文字列の表(int code) {
+  switch (code) {
+    case -10: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人";
+    case -9: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段";
+    case -8: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段";
+    case -7: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段";
+    case -6: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段";
+    case -5: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段";
+    case -4: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段";
+    case -3: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段";
+    case -2: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段";
+    case -1: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級";
+    case 0: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級";
+    case 1: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級";
+    case 2: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級";
+    case 3: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級";
+    case 4: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級";
+    case 5: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級";
+    case 6: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級";
+    case 7: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級";
+    case 8: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級";
+    case 9: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級";
+    case 10: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級";
+    case 99: return "手目";
+    default: return nullptr;
+  }
+}
+
+// One part of a move text: shadow, then the text in its colour.
+void 移動の文字(Form1& f, double x, double y, const std::string& text, int colour) {
+  描画_移動駒種類(f, x + 0.1, y + 0.1, text, IRO_KAGE);
+  描画_移動駒種類(f, x, y, text, colour);
+}
+
+}  // namespace
+
+void 描画_文字列(Form1& f, double x, double y, int code, int colour, int size) {
+  const char* text = 文字列の表(code);
+  if (!text) return;
+  f.p.canvas->text(座標_左(x) + 120, 座標_上(y) + 160, text, colour, size, f.FontBold);
+}
+
+void 描画_桝_数値(Form1& f) {
+  // Nothing sets the font back: every later text is bold as well.
+  f.FontBold = true;
+  for (int i = 1; i <= BAN_MAX; ++i) {
+    // Columns are numbered from the right: the leftmost is 9.
+    描画_絵(f, f.HAIKEI, i, 0);
+    描画_数値(f, i + 0.2, 0.5, 10 - i, IRO_KAGE, 0, 16);
+    描画_数値(f, i + 0.1, 0.4, 10 - i, IRO_BANGOU, 0, 16);
+    // Rows in kanji numerals, "一" at the top.
+    描画_絵(f, f.HAIKEI, 10, i);
+    描画_数値(f, 10.2, i + 0.4, i, IRO_KAGE, 1, 12);
+    描画_数値(f, 10.1, i + 0.3, i, IRO_BANGOU, 1, 12);
+    // The tile at column 10 overlaps the outline of column 9.
+    描画_桝輪郭(f, IRO_WAKU, 9, i);
+  }
+}
+
+void 描画_手数(Form1& f, int n, int /*colour: the counter is always IRO_MOJI*/) {
+  描画_絵(f, f.HAIKEI, 13, 3);
+  描画_絵(f, f.HAIKEI, 14, 3);
+  描画_桝輪郭(f, IRO_WAKU, 11, 3);
+  // Right-aligned by the number of digits.
+  const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
+  描画_数値(f, x + 0.1, 3.4, n, IRO_KAGE, 0, 12);
+  描画_数値(f, x, 3.3, n, IRO_MOJI, 0, 12);
+  描画_文字列(f, 13.9, 3.2, 99, IRO_KAGE, 10);
+  描画_文字列(f, 13.8, 3.1, 99, IRO_MOJI, 10);
+}
+
+void 描画_レベル(Form1& f, int n) {
+  描画_数値(f, -1.4, 0.2, "LEVEL", IRO_KAGE, 0, 10);
+  描画_数値(f, -1.5, 0.1, "LEVEL", IRO_MOJI, 0, 10);
+  描画_数値(f, 0.1, 0.1, n, IRO_KAGE, 0, 12);
+  描画_数値(f, 0, 0, n, IRO_MOJI, 0, 12);
+}
+
+void 描画_ハンデレベル(Form1& f, int level) {
+  for (int c = 11; c <= 14; ++c) 描画_絵(f, f.HAIKEI, c, 1);
+  描画_文字列(f, 11.1, 1.1, level, IRO_KAGE, 10);
+  描画_文字列(f, 11, 1, level, IRO_MOJI, 10);
+}
+
+void 描画_移動結果(Form1& f, int side, int x, int y, int piece, int colour) {
+  消去_移動結果(f, side);
+  // The column is shown by the board's own labels, which count from the right.
+  if (side == f.COM_TEBAN) {
+    移動の文字(f, -1.6, 8.4, 文字列変換(10 - x), colour);
+    移動の文字(f, -1.2, 8.4, 文字列変換(y + 1000), colour);
+    移動の文字(f, -0.6, 8.4, 文字列変換(piece), colour);
+    描画_桝輪郭(f, IRO_WAKU, 1, 8);
+  } else if (side == f.MAN_TEBAN) {
+    移動の文字(f, 12.4, 2.4, 文字列変換(10 - x), colour);
+    移動の文字(f, 12.8, 2.4, 文字列変換(y + 1000), colour);
+    移動の文字(f, 13.4, 2.4, 文字列変換(piece), colour);
+  }
+}
+
+void 消去_移動結果(Form1& f, int side) {
+  if (side == f.COM_TEBAN) {
+    描画_絵(f, f.HAIKEI, -1, 8);
+    描画_絵(f, f.HAIKEI, 0, 8);
+    描画_桝輪郭(f, IRO_WAKU, -1, 7);
+    描画_桝輪郭(f, IRO_WAKU, 1, 8);
+  } else if (side == f.MAN_TEBAN) {
+    for (int c = 12; c <= 14; ++c) 描画_絵(f, f.HAIKEI, c, 2);
+  }
+}
+
+void 消去_思考中(Form1& f) {
+  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.HAIKEI, c, 8);
+  描画_桝輪郭(f, IRO_WAKU, -1, 7);
+}
+
+void 描画_移動可能桝色(Form1& f, int x0, int y0, int colour, int piece) {
+  // Old outlines go even when guidance is off.
+  描画_将棋盤桝(f);
+  if (f.SIDOU_FLAG == NO) return;
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y)
+      if (移動チェック(f, x0, y0, x, y, piece) == YES) 描画_桝輪郭(f, colour, x, y);
+}
+
+void 描画_桝輪郭_相対駒(Form1& f, int x, int y, int piece) {
+  if (x < 1 || x > BAN_MAX) return;  // a piece in hand has no mirror move
+  const int m = f.BAN[10 - x][10 - y];
+  if (m == KARA) return;
+  if ((piece >= HU && m <= -HU) || (piece <= -HU && m >= HU)) 描画_桝輪郭(f, IRO_MOJI, 10 - x, 10 - y);
+}
+
+void 描画_駒点滅(Form1& f, int piece, double x, double y, int n) {
+  for (int i = 0; i < n; ++i) {
+    描画_絵(f, KARA, x, y);
+    描画_桝輪郭(f, IRO_WAKU, x, y);
+    f.p.canvas->repaint_now();
+    待ち時間(f, 0.2);
+    描画_絵(f, piece, x, y);
+    描画_桝輪郭(f, IRO_WAKU, x, y);
+    f.p.canvas->repaint_now();
+    待ち時間(f, 0.2);
+  }
+}
+
+void 描画_メッセージ(Form1& f, int reason) {
+  std::string text;
+  switch (reason) {
+    case 1: text = "棋譜ﾓｰﾄﾞではできません"; break;
+    case 2: text = "対局途中ではできません"; break;
+    case 3: text = "反転後ではできません"; break;
+    default: break;
+  }
+  // Two carriage returns without line feeds, as the box has always had.
+  text += "\r\r局面→最初にして下さい";
+  f.p.dialogs->message(text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
 
 }  // namespace velmora
