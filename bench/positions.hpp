@@ -1,0 +1,91 @@
+// Fixed positions for the benchmarks, written as nine rows from the top.
+// A token per square: "." empty; P L N S G B R K for the bottom side and
+// p l n s g b r k for the top side; a leading "+" promotes.
+#pragma once
+
+#include <cctype>
+#include <sstream>
+#include <string>
+
+#include "rules/position.hpp"
+
+namespace velmora::bench {
+
+inline int 駒の符号(const std::string& t) {
+  if (t == ".") return KARA;
+  const bool promoted = t[0] == '+';
+  const char c = promoted ? t[1] : t[0];
+  int code = 0;
+  switch (std::tolower(static_cast<unsigned char>(c))) {
+    case 'p': code = HU; break;
+    case 'l': code = KYOU; break;
+    case 'n': code = KEI; break;
+    case 's': code = GIN; break;
+    case 'g': code = KIN; break;
+    case 'b': code = KAKU; break;
+    case 'r': code = SYA; break;
+    case 'k': code = OU; break;
+  }
+  if (promoted) ++code;
+  return std::isupper(static_cast<unsigned char>(c)) ? -code : code;
+}
+
+// rows: nine rows of nine tokens; hands: counts of slots 1..7, bottom then top.
+inline void 局面を置く(EngineState& s, const char* rows, const int (&sita)[8], const int (&ue)[8]) {
+  std::istringstream in(rows);
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) {
+      std::string t;
+      in >> t;
+      const int c = 駒の符号(t);
+      s.BAN[x][y] = c;
+      if (c == -OU) s.SITA_OU_X = x, s.SITA_OU_Y = y;
+      if (c == OU) s.UE_OU_X = x, s.UE_OU_Y = y;
+    }
+  }
+  s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
+  for (int k = 1; k <= 7; ++k) {
+    s.SITA_MOTI[k] = sita[k];
+    s.UE_MOTI[k] = ue[k];
+    s.SITA_MOTI_SU += sita[k];
+    s.UE_MOTI_SU += ue[k];
+  }
+}
+
+inline constexpr const char* 序盤 =
+    "l n s g k g s n l "
+    ". r . . . . . b . "
+    "p p p p p p p p p "
+    ". . . . . . . . . "
+    ". . . . . . . . . "
+    ". . . . . . . . . "
+    "P P P P P P P P P "
+    ". B . . . . . R . "
+    "L N S G K G S N L ";
+
+inline constexpr const char* 中盤 =
+    "l n . g . . . n l "
+    ". r s . k g s b . "
+    "p . p p p p . p p "
+    ". p . . . . p . . "
+    ". . P . . . . . . "
+    "P P . P P P P . P "
+    ". S G . . . S P . "
+    ". B K . G . . R . "
+    "L N . . . . . N L ";
+
+inline constexpr const char* 終盤 =
+    ". . . . . . . n l "
+    ". . . . . g k . . "
+    ". . . . p p s p p "
+    "p . . . . . p . . "
+    ". . . . . . . . . "
+    ". . P . +B P . . P "
+    "P P . . . . . . . "
+    ". . K G . . . . . "
+    "L N . . . . . +r L ";
+inline constexpr int 終盤_下の持駒[8] = {0, 3, 0, 1, 2, 1, 0, 1};
+inline constexpr int 終盤_上の持駒[8] = {0, 2, 1, 1, 1, 0, 1, 0};
+inline constexpr int 持駒なし[8] = {};
+
+}  // namespace velmora::bench
