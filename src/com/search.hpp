@@ -1,6 +1,7 @@
 // The computer's one-ply search over every move and drop of the top side.
 #pragma once
 
+#include "com/evaluation.hpp"
 #include "rules/position.hpp"
 
 namespace velmora {
@@ -22,8 +23,12 @@ struct 探索中の時計 {
   ~探索中の時計() = default;
 };
 
+// How a trial position is scored: the arguments of 盤評価.
+using 評価関数 = double (*)(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2);
+
 // Takes the snapshots, tries every candidate on the live board and restores
 // it, and returns the best move (first in search order among equals).
-候補手 探索(EngineState& s, 探索中の時計& clock);
+候補手 探索(EngineState& s, 探索中の時計& clock, 評価関数 evaluate);
+inline 候補手 探索(EngineState& s, 探索中の時計& clock) { return 探索(s, clock, &盤評価); }
 
 }  // namespace velmora

@@ -1,0 +1,233 @@
+#include "com/search.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <vector>
+
+#include "support/board.hpp"
+
+namespace velmora {
+namespace {
+
+using testing::空の局面;
+
+struct 試行 {
+  int cap, piece, x1, y1, x2, y2;
+  int ue_hu;  // top pawns in hand while the trial is scored
+  int board_at_mirror;
+};
+
+// A scripted evaluation: scores come from `rule`, every call is remembered.
+std::function<double(const 試行&, EngineState&)> rule;
+std::vector<試行> calls;
+
+double 台本(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2) {
+  試行 t{cap, piece, x1, y1, x2, y2, s.UE_MOTI[1], x1 >= 1 ? s.BAN[10 - x2][10 - y2] : 0};
+  calls.push_back(t);
+  return rule(t, s);
+}
+
+struct 数える時計 final : 探索中の時計 {
+  int ticks = 0;
+  void tick() override { ++ticks; }
+};
+
+候補手 探す(EngineState& s, std::function<double(const 試行&, EngineState&)> r, 数える時計* clock = nullptr) {
+  rule = std::move(r);
+  calls.clear();
+  数える時計 own;
+  return 探索(s, clock ? *clock : own, &台本);
+}
+
+TEST(Search, EqualScoresGoToTheFirstCandidateInSearchOrder) {
+  auto s = 空の局面({{5, 1, OU}, {3, 3, KIN}, {5, 9, -OU}});
+  const auto m = 探す(*s, [](const 試行&, EngineState&) { return 0.0; });
+  ASSERT_TRUE(m.found);
+  EXPECT_EQ(m.x, 3);
+  EXPECT_EQ(m.y, 3);
+  EXPECT_EQ(m.x2, 2);
+  EXPECT_EQ(m.y2, 3);
+  EXPECT_EQ(m.placed, KIN);
+  EXPECT_EQ(s->HYOUKA_MAX, 0.0);
+  // The last of the equal best moves is never taken; a strictly better one is.
+  const auto b = 探す(*s, [](const 試行& t, EngineState&) { return t.x1 == 5 ? 0.5 : 0.25; });
+  EXPECT_EQ(b.x, 5);
+  EXPECT_EQ(b.x2, 4);
+  EXPECT_EQ(b.y2, 1);
+  EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 0.5);
+}
+
+TEST(Search, TheBoardAndHandsAreAsBeforeAndNoWinnerIsLeft) {
+  auto s = testing::初期局面();
+  s->BAN[3][3] = KARA;  // a capture with a mirror move becomes possible
+  s->BAN[7][7] = KARA;
+  s->UE_MOTI[1] = 1;
+  s->UE_MOTI_SU = 1;
+  int before[10][10];
+  std::memcpy(before, s->BAN, sizeof before);
+  数える時計 clock;
+  const auto m = 探す(
+      *s, [](const 試行&, EngineState&) { return 1.0; }, &clock);
+  EXPECT_TRUE(m.found);
+  EXPECT_EQ(std::memcmp(before, s->BAN, sizeof before), 0);
+  EXPECT_EQ(std::memcmp(before, s->BAN_MAE, sizeof before), 0);
+  EXPECT_EQ(s->UE_MOTI[1], 1);
+  EXPECT_EQ(s->SITA_MOTI[1], 0);
+  EXPECT_EQ(s->SYOUSYA, TEBAN_NASI);
+  EXPECT_EQ(s->UE_MOTI_SU_MAE, 1);
+  EXPECT_EQ(clock.ticks, 9 + 7);  // once per source column and once per kind
+}
+
+TEST(Search, AKingCaptureThatBeatsTheBestIsPlayedAtOnce) {
+  auto s = 空の局面({{1, 1, SYA}, {1, 5, -OU}, {9, 1, OU}, {9, 5, KIN}});
+  const auto m = 探す(*s, [](const 試行& t, EngineState&) {
+    if (t.cap == -OU) return 1.0;
+    return t.x1 == 9 ? 50.0 : 0.0;
+  });
+  EXPECT_EQ(m.x2, 1);
+  EXPECT_EQ(m.y2, 5);
+  EXPECT_EQ(calls.size(), 4u);  // (1, 2), (1, 3), (1, 4), then the king
+  // A king capture that only equals the best does not stop the search.
+  const auto e = 探す(*s, [](const 試行& t, EngineState&) { return t.x1 == 9 ? 50.0 : 0.0; });
+  EXPECT_EQ(e.x, 9);
+  EXPECT_GT(calls.size(), 4u);
+}
+
+TEST(Search, ADropReaching9998StopsTheSearchWhileABoardMoveDoesNot) {
+  auto s = 空の局面({{5, 1, OU}, {3, 3, KIN}, {5, 9, -OU}});
+  s->UE_MOTI[1] = s->UE_MOTI[5] = 1;
+  s->UE_MOTI_SU = 2;
+  // Count the board candidates first.
+  探す(*s, [](const 試行&, EngineState&) { return 0.0; });
+  std::size_t board = 0;
+  for (const auto& c : calls) board += c.x1 >= 1;
+  ASSERT_GT(board, 5u);
+
+  // The first board move reaches 9998: every other board move is still
+  // scored, then the first drop scored ends the search without being chosen.
+  auto m = 探す(
+      *s, [](const 試行& t, EngineState&) { return t.x1 == 3 && t.x2 == 2 && t.y2 == 3 ? 9998.0 : 0.0; });
+  EXPECT_EQ(calls.size(), board + 1);
+  EXPECT_EQ(m.x, 3);
+  EXPECT_EQ(m.x2, 2);
+
+  // The third drop scores 9998 itself and is played.
+  int drops = 0;
+  m = 探す(*s, [&drops](const 試行& t, EngineState&) { return t.x1 == -1 && ++drops == 3 ? 9998.5 : 0.0; });
+  EXPECT_EQ(calls.size(), board + 3);
+  EXPECT_EQ(m.x, -1);
+  EXPECT_EQ(m.y, 1);  // the kind index
+  EXPECT_EQ(m.x2, 1);
+  EXPECT_EQ(m.y2, 3);  // pawn drops on column 1 from row 1 on
+  EXPECT_EQ(m.placed, HU);
+  EXPECT_EQ(m.moving, KIN);  // kept from the board move chosen before
+  EXPECT_EQ(calls.back().cap, KARA);
+}
+
+TEST(Search, NoDropsAreTriedWhenTheHandTotalIsZero) {
+  auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}});
+  s->UE_MOTI[5] = 2;  // counts without a total
+  数える時計 clock;
+  探す(
+      *s, [](const 試行& t, EngineState&) { return t.x1 == -1 ? 100.0 : 0.0; }, &clock);
+  for (const auto& c : calls) EXPECT_GE(c.x1, 1);
+  EXPECT_EQ(clock.ticks, 9);
+  s->UE_MOTI_SU = 2;
+  const auto m = 探す(*s, [](const 試行& t, EngineState&) { return t.x1 == -1 ? 100.0 : 0.0; });
+  EXPECT_EQ(m.x, -1);
+  EXPECT_EQ(m.y, 5);
+}
+
+TEST(Search, LanceKnightAndSilverPromoteOnlyWhenStrictlyBetter) {
+  // A top silver on (5, 6) stepping to (5, 7) may promote.
+  auto s = 空の局面({{5, 1, OU}, {5, 6, GIN}, {1, 9, -OU}});
+  const auto score = [](double plain, double promoted) {
+    return [=](const 試行& t, EngineState&) {
+      if (t.x1 != 5 || t.y1 != 6 || t.x2 != 5 || t.y2 != 7) return -1000.0;
+      return t.piece == GIN_NARI ? promoted : plain;
+    };
+  };
+  auto m = 探す(*s, score(10, 10));
+  EXPECT_EQ(m.placed, GIN);
+  EXPECT_EQ(m.moving, GIN);
+  m = 探す(*s, score(10, 10.1));
+  EXPECT_EQ(m.placed, GIN_NARI);
+  EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 10.1);
+
+  // A pawn always promotes, keeping the better score.
+  auto p = 空の局面({{5, 1, OU}, {4, 6, HU}, {1, 9, -OU}});
+  m = 探す(*p, [](const 試行& t, EngineState&) {
+    if (t.x1 != 4) return -1000.0;
+    return t.piece == TO ? 3.0 : 7.0;
+  });
+  EXPECT_EQ(m.placed, TO);
+  EXPECT_EQ(m.moving, HU);
+  EXPECT_DOUBLE_EQ(p->HYOUKA_MAX, 7.0);
+
+  // A knight going to row 8 must promote: it is scored once, promoted.
+  auto n = 空の局面({{5, 1, OU}, {4, 6, KEI}, {1, 9, -OU}});
+  m = 探す(*n, [](const 試行& t, EngineState&) { return t.x1 == 4 ? 1.0 : -1000.0; });
+  int knight = 0;
+  for (const auto& c : calls) {
+    if (c.x1 != 4) continue;
+    ++knight;
+    EXPECT_EQ(c.piece, KEI_NARI);
+  }
+  EXPECT_EQ(knight, 2);
+  EXPECT_EQ(m.placed, KEI_NARI);
+}
+
+TEST(Search, OnlyMovesThatCannotPromoteAreMadeInFull) {
+  // The top pawn on (5, 6) takes a bottom pawn on (5, 7): a promotable move,
+  // scored without the capture in hand and without the mirror move. The rook
+  // on (1, 4) takes the pawn on (1, 5) in full: the pawn goes into the hand
+  // and the bottom pawn on (9, 6) jumps to (9, 5).
+  auto s =
+      空の局面({{5, 1, OU}, {5, 6, HU}, {5, 7, -HU}, {1, 4, SYA}, {1, 5, -HU}, {9, 6, -HU}, {3, 9, -OU}});
+  探す(*s, [](const 試行&, EngineState&) { return 0.0; });
+  bool saw_pawn = false, saw_rook = false;
+  for (const auto& c : calls) {
+    if (c.x1 == 5 && c.y1 == 6) {
+      saw_pawn = true;
+      EXPECT_EQ(c.ue_hu, 0);
+      EXPECT_EQ(c.cap, -HU);
+    }
+    if (c.x1 == 1 && c.y1 == 4 && c.x2 == 1 && c.y2 == 5) {
+      saw_rook = true;
+      EXPECT_EQ(c.ue_hu, 1);
+      EXPECT_EQ(c.board_at_mirror, -HU);  // (9, 5) now holds the mirrored pawn
+    }
+  }
+  EXPECT_TRUE(saw_pawn);
+  EXPECT_TRUE(saw_rook);
+  EXPECT_EQ(s->UE_MOTI[1], 0);
+  EXPECT_EQ(s->BAN[9][6], -HU);
+}
+
+TEST(Search, TheEscapeCountIsTakenFromTheMapsBeforeTheSearchsOwnSurvey) {
+  auto s = 空の局面({{5, 1, OU}, {5, 5, -OU}});
+  // Maps left by an earlier survey cover every neighbour of the bottom king.
+  for (int x = 4; x <= 6; ++x)
+    for (int y = 4; y <= 6; ++y) s->UE_SEIRYOKU[x][y] = 1;
+  s->OU_NIGEMITI[1][1] = 1;
+  探す(*s, [](const 試行&, EngineState& st) { return static_cast<double>(st.OU_KYORI); });
+  EXPECT_EQ(s->OU_NIGEMITI_MAE, 0);
+  EXPECT_EQ(s->OU_NIGEMITI[1][1], KARA);
+  EXPECT_EQ(s->UE_SEIRYOKU_MAE[5][5], 0);  // the snapshot is of the fresh survey
+  EXPECT_EQ(s->UE_SEIRYOKU_MAE[5][2], 1);
+  // Every candidate is a move of the king on (5, 1), four rows from the bottom king.
+  EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 4.0);
+}
+
+TEST(Search, NoCandidateAtAllIsReported) {
+  auto s = 空の局面({{5, 9, -OU}});
+  const auto m = 探す(*s, [](const 試行&, EngineState&) { return 0.0; });
+  EXPECT_FALSE(m.found);
+  EXPECT_TRUE(calls.empty());
+  EXPECT_EQ(s->HYOUKA_MAX, -99999);
+}
+
+}  // namespace
+}  // namespace velmora
