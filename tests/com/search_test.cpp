@@ -221,6 +221,20 @@ TEST(Search, TheEscapeCountIsTakenFromTheMapsBeforeTheSearchsOwnSurvey) {
   EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 4.0);
 }
 
+TEST(Search, WithTheRealEvaluationTheBottomKingIsTaken) {
+  // The rook on (9, 5) can take the bottom king on (9, 9) down the file; many
+  // other moves come earlier in search order.
+  auto s = 空の局面({{5, 1, OU}, {2, 2, KIN}, {3, 1, GIN}, {9, 5, SYA}, {9, 9, -OU}, {4, 9, -KIN}});
+  数える時計 clock;
+  const auto m = 探索(*s, clock);
+  EXPECT_EQ(m.x, 9);
+  EXPECT_EQ(m.y, 5);
+  EXPECT_EQ(m.x2, 9);
+  EXPECT_EQ(m.y2, 9);
+  EXPECT_EQ(s->BAN[9][9], -OU);
+  EXPECT_EQ(s->SYOUSYA, TEBAN_NASI);
+}
+
 TEST(Search, NoCandidateAtAllIsReported) {
   auto s = 空の局面({{5, 9, -OU}});
   const auto m = 探す(*s, [](const 試行&, EngineState&) { return 0.0; });
