@@ -1,0 +1,212 @@
+#include "app/board_view.hpp"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QWindow>
+#include <cmath>
+
+#include "app/palette.hpp"
+#include "app/pictures.hpp"
+
+namespace velmora::app {
+
+namespace {
+
+constexpr double kTwipsPerPoint = 20.0;
+
+QRect twips_box(const QRectF& r) { return r.toAlignedRect(); }
+
+}  // namespace
+
+BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(kDesignWidth / 4, kDesignHeight / 4);
+  resize(kDesignWidth, kDesignHeight);
+  relayout();
+}
+
+QPointF BoardView::to_twips(QPointF logical) const {
+  return {(logical.x() * ratio_ - ox_) / k_, (logical.y() * ratio_ - oy_) / k_};
+}
+
+QRect BoardView::to_logical(const QRectF& twips) const {
+  const double l = std::round(ox_ + twips.left() * k_) / ratio_;
+  const double t = std::round(oy_ + twips.top() * k_) / ratio_;
+  const double r = std::round(ox_ + twips.right() * k_) / ratio_;
+  const double b = std::round(oy_ + twips.bottom() * k_) / ratio_;
+  return QRectF(QPointF(l, t), QPointF(r, b)).toRect();
+}
+
+QPoint BoardView::to_logical(QPointF twips) const {
+  return QPointF((ox_ + twips.x() * k_ + 0.5) / ratio_, (oy_ + twips.y() * k_ + 0.5) / ratio_).toPoint();
+}
+
+void BoardView::relayout() {
+  const double ratio = devicePixelRatioF();
+  const QSize logical = size();
+  const double scale =
+      std::min(double(logical.width()) / kDesignWidth, double(logical.height()) / kDesignHeight);
+  const QSize device(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
+  if (scale == scale_ && ratio == ratio_ && buffer_.size() == device) return;
+
+  const bool rescaled = scale != scale_ || ratio != ratio_;
+  scale_ = scale > 0 ? scale : 1.0;
+  ratio_ = ratio;
+  k_ = scale_ * ratio_ / kTwipsPerPixel;
+  const double w = std::round(kDesignWidth * scale_ * ratio_);
+  const double h = std::round(kDesignHeight * scale_ * ratio_);
+  ox_ = std::round((device.width() - w) / 2);
+  oy_ = std::round((device.height() - h) / 2);
+  design_rect_ = QRect(int(ox_), int(oy_), int(w), int(h));
+  if (rescaled) pictures_.clear();
+
+  // The margin around the picture shows the window's back colour.
+  buffer_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+  buffer_.fill(qb_color(2));
+  for (const Op& op : ops_) draw(op);
+  update();
+  emit layoutChanged();
+}
+
+const QImage& BoardView::picture_image(int id) {
+  auto it = pictures_.find(id);
+  if (it == pictures_.end()) {
+    const QSize design = picture_size(id);
+    const QSize pixels(std::max(1, int(std::lround(design.width() * scale_ * ratio_))),
+                       std::max(1, int(std::lround(design.height() * scale_ * ratio_))));
+    it = pictures_.insert(id, render_picture(id, pixels));
+  }
+  return *it;
+}
+
+void BoardView::draw(const Op& op) {
+  QPainter p(&buffer_);
+  p.setClipRect(design_rect_);
+  switch (op.kind) {
+    case Op::Picture: {
+      const QImage& image = picture_image(op.id_or_colour);
+      p.drawImage(QPoint(int(std::lround(ox_ + op.x * k_)), int(std::lround(oy_ + op.y * k_))), image);
+      break;
+    }
+    case Op::Rectangle: {
+      // One pixel wide at the design scale, including both corner points.
+      const int pen = std::max(1, int(std::lround(scale_ * ratio_)));
+      const int x1 = int(std::lround(ox_ + std::min(op.x, op.x2) * k_));
+      const int x2 = int(std::lround(ox_ + std::max(op.x, op.x2) * k_));
+      const int y1 = int(std::lround(oy_ + std::min(op.y, op.y2) * k_));
+      const int y2 = int(std::lround(oy_ + std::max(op.y, op.y2) * k_));
+      const QColor c = qb_color(op.id_or_colour);
+      p.fillRect(x1, y1, x2 - x1 + pen, pen, c);
+      p.fillRect(x1, y2, x2 - x1 + pen, pen, c);
+      p.fillRect(x1, y1, pen, y2 - y1 + pen, c);
+      p.fillRect(x2, y1, pen, y2 - y1 + pen, c);
+      break;
+    }
+    case Op::Text: {
+      const QFont font = window_font(int(std::lround(op.size * kTwipsPerPoint * k_)), op.bold);
+      p.setFont(font);
+      p.setPen(qb_color(op.id_or_colour));
+      p.setRenderHint(QPainter::TextAntialiasing);
+      const QFontMetricsF m(font);
+      p.drawText(QPointF(std::round(ox_ + op.x * k_), std::round(oy_ + op.y * k_) + m.ascent()), op.text);
+      break;
+    }
+  }
+}
+
+void BoardView::picture(int id, double tx, double ty) {
+  const QSize design = picture_size(id);
+  if (design.isEmpty()) return;  // an identifier without a picture paints nothing
+  Op op{Op::Picture, id,
+        tx,          ty,
+        0,           0,
+        {},          0,
+        false,       QRectF(tx, ty, design.width() * kTwipsPerPixel, design.height() * kTwipsPerPixel)};
+  draw(op);
+  ops_.push_back(std::move(op));
+  if (ops_.size() >= compact_at_) compact();
+  update();
+}
+
+void BoardView::rectangle(int colour, double tx1, double ty1, double tx2, double ty2) {
+  const QRectF r =
+      QRectF(QPointF(std::min(tx1, tx2), std::min(ty1, ty2)), QPointF(std::max(tx1, tx2), std::max(ty1, ty2)))
+          .adjusted(-30, -30, 30, 30);
+  Op op{Op::Rectangle, colour, tx1, ty1, tx2, ty2, {}, 0, false, r};
+  draw(op);
+  ops_.push_back(std::move(op));
+  if (ops_.size() >= compact_at_) compact();
+  update();
+}
+
+void BoardView::text(double tx, double ty, std::string_view text, int colour, int size, bool bold) {
+  const QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
+  // Measured in twips: a font of size·20 "pixels" is the size in twips.
+  const QFontMetricsF m(window_font(int(std::lround(size * kTwipsPerPoint)), bold));
+  const double w = m.horizontalAdvance(s), h = m.height();
+  Op op{Op::Text, colour, tx,   ty,   0,
+        0,        s,      size, bold, QRectF(tx - 60, ty - 60, w * 1.2 + 120, h * 1.2 + 120)};
+  draw(op);
+  ops_.push_back(std::move(op));
+  if (ops_.size() >= compact_at_) compact();
+  update();
+}
+
+void BoardView::repaint_now() { repaint(); }
+
+void BoardView::compact() {
+  // Walk from the newest call back: a call whose whole area later pictures
+  // cover can never show again.
+  QRegion covered;
+  std::vector<Op> kept;
+  kept.reserve(ops_.size());
+  for (auto it = ops_.rbegin(); it != ops_.rend(); ++it) {
+    const QRect box = twips_box(it->bounds);
+    if (!QRegion(box).subtracted(covered).isEmpty()) kept.push_back(std::move(*it));
+    if (it->kind == Op::Picture) {
+      // Shrunk by half a pixel so that rounding never claims a pixel the
+      // picture does not paint.
+      covered += twips_box(it->bounds.adjusted(8, 8, -8, -8));
+    }
+  }
+  ops_.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
+  compact_at_ = std::max<std::size_t>(4096, ops_.size() * 2);
+}
+
+void BoardView::paintEvent(QPaintEvent* e) {
+  QPainter p(this);
+  const QRectF source(e->rect().x() * ratio_, e->rect().y() * ratio_, e->rect().width() * ratio_,
+                      e->rect().height() * ratio_);
+  p.drawImage(QRectF(e->rect()), buffer_, source);
+}
+
+void BoardView::resizeEvent(QResizeEvent*) { relayout(); }
+
+bool BoardView::event(QEvent* e) {
+  if (e->type() == QEvent::ScreenChangeInternal) relayout();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+  if (e->type() == QEvent::DevicePixelRatioChange) relayout();
+#endif
+  return QWidget::event(e);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* e) {
+  int button = 0;
+  switch (e->button()) {
+    case Qt::LeftButton: button = 1; break;
+    case Qt::RightButton: button = 2; break;
+    case Qt::MiddleButton: button = 4; break;
+    default: return;
+  }
+  const QPointF device = e->position() * ratio_;
+  if (!QRectF(design_rect_).contains(device)) return;  // the margin is not part of the window's picture
+  const QPointF t = to_twips(e->position());
+  emit pressed(button, t.x(), t.y());
+}
+
+}  // namespace velmora::app

@@ -1,0 +1,93 @@
+// The window's client area: the Canvas the game paints on, in twips.
+//
+// Every paint call goes both into a persistent back buffer (so covering and
+// uncovering the window keeps the picture) and into a display list of the
+// calls themselves. The back buffer is kept at the displayed resolution:
+// when the window is resized, or moves to a screen with another pixel ratio,
+// the display list is replayed from the vector forms of pictures and text,
+// so the picture stays crisp at any scale. Calls fully painted over by later
+// pictures are dropped from the list, which keeps it small.
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <QWidget>
+#include <vector>
+
+#include "ui/ports.hpp"
+
+namespace velmora::app {
+
+// The design size of the picture: 10900 × 8600 twips at 15 twips per pixel.
+inline constexpr int kDesignWidth = 727;
+inline constexpr int kDesignHeight = 573;
+inline constexpr double kTwipsPerPixel = 15.0;
+
+class BoardView final : public QWidget, public velmora::Canvas {
+  Q_OBJECT
+
+ public:
+  explicit BoardView(QWidget* parent = nullptr);
+
+  void picture(int id, double tx, double ty) override;
+  void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) override;
+  void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) override;
+  void repaint_now() override;
+
+  // Logical pixels per design pixel (1 at the start-up size).
+  double scale() const { return scale_; }
+  // A point of the widget (logical pixels) in twips.
+  QPointF to_twips(QPointF logical) const;
+  // A rectangle in twips as logical pixels of the widget.
+  QRect to_logical(const QRectF& twips) const;
+  // A point in twips as a logical pixel of the widget (the centre of that pixel).
+  QPoint to_logical(QPointF twips) const;
+  // The back buffer as it is now, at device pixels.
+  const QImage& back_buffer() const { return buffer_; }
+  std::size_t display_list_size() const { return ops_.size(); }
+
+  QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
+
+ signals:
+  // A mouse press: button 1 left, 2 right, 4 middle; position in twips.
+  void pressed(int button, double tx, double ty);
+  // The scale or offset changed; widgets laid out in twips follow.
+  void layoutChanged();
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void resizeEvent(QResizeEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  bool event(QEvent*) override;
+
+ private:
+  struct Op {
+    enum Kind { Picture, Rectangle, Text } kind;
+    int id_or_colour;
+    double x, y, x2, y2;
+    QString text;
+    int size;
+    bool bold;
+    QRectF bounds;  // twips; for dropping what is painted over
+  };
+
+  void draw(const Op& op);
+  void relayout();
+  void compact();
+  const QImage& picture_image(int id);
+
+  std::vector<Op> ops_;
+  std::size_t compact_at_ = 4096;
+  QImage buffer_;
+  QHash<int, QImage> pictures_;
+  double scale_ = 1.0;
+  double ratio_ = 1.0;      // device pixels per logical pixel
+  double k_ = 1 / 15.0;     // device pixels per twip
+  double ox_ = 0, oy_ = 0;  // device pixels of twip (0, 0)
+  QRect design_rect_;       // device pixels of the picture
+};
+
+}  // namespace velmora::app

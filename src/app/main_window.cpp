@@ -1,0 +1,336 @@
+#include "app/main_window.hpp"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QThread>
+#include <QTime>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/board_view.hpp"
+#include "app/palette.hpp"
+#include "app/pictures.hpp"
+#include "app/record_panel.hpp"
+
+namespace velmora::app {
+
+namespace {
+
+QString to_q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Message texts break lines with a bare carriage return too.
+QString box_text(std::string_view s) {
+  QString t = to_q(s);
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return t;
+}
+
+constexpr int kTimerPeriodMs = 200;
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), form_(std::make_unique<velmora::Form1>()), sound_(make_sound_port()) {
+  setWindowTitle(QStringLiteral("Velmora"));
+  setFont(window_font(12));
+  view_ = new BoardView(this);
+  setCentralWidget(view_);
+  panel_ = new RecordPanelWidgets(view_);
+  build_menus();
+
+  velmora::Ports& p = form_->p;
+  p.canvas = view_;
+  p.dialogs = this;
+  p.sound = sound_.get();
+  p.clock = this;
+  p.record = panel_;
+  p.desktop = this;
+
+  connect(view_, &BoardView::pressed, this, [this](int button, double x, double y) {
+    run([=](velmora::Form1& f) { velmora::Form_MouseDown(f, button, 0, x, y); });
+  });
+  connect(panel_, &RecordPanelWidgets::driveChanged, this, [this](const QString& drive) {
+    const std::string d = drive.toStdString();
+    run([&](velmora::Form1& f) { velmora::Drive1_Change(f, d); });
+  });
+  connect(panel_, &RecordPanelWidgets::dirChanged, this, [this](const QString& path) {
+    const std::string d = path.toStdString();
+    run([&](velmora::Form1& f) { velmora::Dir1_Change(f, d); });
+  });
+  connect(panel_, &RecordPanelWidgets::fileClicked, this, [this](const QString& name) {
+    const std::string n = name.toStdString();
+    run([&](velmora::Form1& f) { velmora::File1_Click(f, n); });
+  });
+  connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::Command1_Click); });
+
+  timer_.setInterval(kTimerPeriodMs);
+  connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
+  qApp->installEventFilter(this);
+  view_->setFocus();
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+void MainWindow::start() {
+  run(velmora::Form_Load);
+  timer_.start();
+}
+
+void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
+  ++depth_;
+  handler(*form_);
+  --depth_;
+  sync_checks();
+  if (depth_ > 0) return;
+  if (waited_) {
+    // Clicks and keys that arrived while the game was waiting are not input.
+    waited_ = false;
+    discarding_input_ = true;
+    QCoreApplication::processEvents();
+    discarding_input_ = false;
+  }
+  if (quit_requested_ && !closing_) {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          closing_ = true;
+          close();
+          QCoreApplication::quit();
+        },
+        Qt::QueuedConnection);
+  }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (discarding_input_) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonRelease:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease:
+      case QEvent::Wheel: return true;
+      default: break;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::tick() {
+  // The timer only redraws the running clock; a handler in progress (the
+  // computer thinking, a message box) is not interrupted by it.
+  if (depth_ == 0 && form_->Timer1_Enabled) run(velmora::Timer1_Timer);
+}
+
+QMenu* MainWindow::submenu(QMenu* parent, const char* name, const char* caption) {
+  QMenu* m =
+      parent ? parent->addMenu(QString::fromUtf8(caption)) : menuBar()->addMenu(QString::fromUtf8(caption));
+  m->setObjectName(QString::fromLatin1(name));
+  m->menuAction()->setObjectName(QString::fromLatin1(name));
+  actions_.insert(QString::fromLatin1(name), m->menuAction());
+  return m;
+}
+
+QAction* MainWindow::item(QMenu* menu, const char* name, const char* caption,
+                          void (*handler)(velmora::Form1&), bool checkable) {
+  QAction* a =
+      menu ? menu->addAction(QString::fromUtf8(caption)) : menuBar()->addAction(QString::fromUtf8(caption));
+  a->setObjectName(QString::fromLatin1(name));
+  a->setCheckable(checkable);
+  connect(a, &QAction::triggered, this, [this, handler] { run(handler); });
+  actions_.insert(QString::fromLatin1(name), a);
+  return a;
+}
+
+void MainWindow::build_menus() {
+  using namespace velmora;
+  QMenu* taikyoku = submenu(nullptr, "TAIKYOKU", "対局");
+  connect(taikyoku, &QMenu::aboutToShow, this, [this] { run(TAIKYOKU_Click); });
+  QMenu* match_man = submenu(taikyoku, "MATCH_MAN", "対局(人間)");
+  connect(match_man, &QMenu::aboutToShow, this, [this] { run(MATCH_MAN_Click); });
+  item(match_man, "START", "スタート", START_Click);
+  QMenu* start2 = submenu(taikyoku, "START2", "対局(COM)");
+  item(start2, "SENTE", "先手", SENTE_Click);
+  item(start2, "GOTE", "後手", GOTE_Click);
+  QMenu* level = submenu(taikyoku, "LEVEL", "COM対局ﾚﾍﾞﾙ");
+  item(level, "LEVEL1", "LEVEL1", LEVEL1_Click, true);
+  item(level, "LEVEL2", "LEVEL2", LEVEL2_Click, true);
+  item(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true);
+  item(taikyoku, "OWARI", "終わり", OWARI_Click);
+
+  QMenu* stop = submenu(nullptr, "STOP", "局面");
+  connect(stop, &QMenu::aboutToShow, this, [this] { run(STOP_Click); });
+  item(stop, "CANCEL", "最初", CANCEL_Click);
+  item(stop, "REVERSE", "反転", REVERSE_Click);
+
+  // These four act at once, straight from the menu bar.
+  item(nullptr, "REPLAY", "戻", REPLAY_Click);
+  item(nullptr, "AFTER", "進", AFTER_Click);
+  item(nullptr, "LBEL_UP", "△", LBEL_UP_Click);
+  item(nullptr, "LEBEL_DOWN", "▽", LEBEL_DOWN_Click);
+
+  QMenu* kifu = submenu(nullptr, "KIFU", "棋譜");
+  item(kifu, "KIFU_READ", "読込", KIFU_READ_Click);
+  item(kifu, "KIFU_WRITE", "書込", KIFU_WRITE_Click);
+
+  QMenu* option = submenu(nullptr, "OPTION", "ｵﾌﾟｼｮﾝ");
+  connect(option, &QMenu::aboutToShow, this, [this] { run(OPTION_Click); });
+  QMenu* haikei = submenu(option, "HAIKEI_GA", "背景画");
+  item(haikei, "MIDORI", "Velmora", MIDORI_Click, true);
+  item(haikei, "TATAMI", "畳", TATAMI_Click, true);
+  item(haikei, "TAKE", "竹", TAKE_Click, true);
+  item(haikei, "UCHU", "宇宙", UCHU_Click, true);
+  item(haikei, "RENGA", "煉瓦", RENGA_Click, true);
+  item(option, "SIDOU", "移動指導", SIDOU_Click, true);
+  item(option, "KEIKA", "経過時間", KEIKA_Click, true);
+  item(option, "BGM", "BGM", BGM_Click, true);
+
+  QMenu* sonota = submenu(nullptr, "SONOTA", "その他");
+  item(sonota, "KAISETU", "解説", KAISETU_Click);
+  item(sonota, "VER", "バージョン情報", VER_Click);
+}
+
+void MainWindow::sync_checks() {
+  const velmora::MenuChecks& m = form_->menu;
+  const std::pair<const char*, bool> checks[] = {
+      {"LEVEL1", m.LEVEL1}, {"LEVEL2", m.LEVEL2}, {"LEVEL3", m.LEVEL3}, {"MIDORI", m.MIDORI},
+      {"TATAMI", m.TATAMI}, {"TAKE", m.TAKE},     {"UCHU", m.UCHU},     {"RENGA", m.RENGA},
+      {"SIDOU", m.SIDOU},   {"KEIKA", m.KEIKA},   {"BGM", m.BGM}};
+  for (const auto& [name, on] : checks) {
+    if (QAction* a = actions_.value(QString::fromLatin1(name))) a->setChecked(on);
+  }
+}
+
+void MainWindow::message(std::string_view text, std::string_view title) {
+  QMessageBox box(QMessageBox::NoIcon, to_q(title), box_text(text), QMessageBox::Ok, this);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  box.exec();
+}
+
+bool MainWindow::yes_no(std::string_view text, std::string_view title) {
+  QMessageBox box(QMessageBox::NoIcon, to_q(title), box_text(text), QMessageBox::Yes | QMessageBox::No, this);
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void MainWindow::warning(std::string_view text, std::string_view title) {
+  QMessageBox box(QMessageBox::Warning, to_q(title), box_text(text), QMessageBox::Ok, this);
+  box.button(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+  box.exec();
+}
+
+void MainWindow::about() {
+  // Form2: the title picture and two buttons.
+  QDialog box(this);
+  box.setObjectName("Form2");
+  box.setWindowTitle(QStringLiteral("バージョン情報"));
+  auto* layout = new QVBoxLayout(&box);
+  auto* picture = new QLabel(&box);
+  const qreal ratio = devicePixelRatioF();
+  const QSize design = picture_size(1) * 2;
+  QImage image = render_picture(1, (QSizeF(design) * ratio).toSize());
+  image.setDevicePixelRatio(ratio);
+  picture->setPixmap(QPixmap::fromImage(image));
+  picture->setAlignment(Qt::AlignCenter);
+  layout->addWidget(picture);
+  auto* version = new QLabel(QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)), &box);
+  version->setAlignment(Qt::AlignCenter);
+  layout->addWidget(version);
+  auto* buttons = new QHBoxLayout;
+  auto* home = new QPushButton(QStringLiteral("ホームページ"), &box);
+  home->setObjectName("Command1");
+  auto* ok = new QPushButton(QStringLiteral("O K"), &box);
+  ok->setObjectName("Command2");
+  ok->setDefault(true);
+  buttons->addWidget(home);
+  buttons->addWidget(ok);
+  layout->addLayout(buttons);
+  connect(home, &QPushButton::clicked, &box, [&] {
+    run(velmora::Form2_Command1_Click);
+    box.accept();
+  });
+  connect(ok, &QPushButton::clicked, &box, [&] {
+    run(velmora::Form2_Command2_Click);
+    box.accept();
+  });
+  box.exec();
+}
+
+double MainWindow::now() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+void MainWindow::wait(double seconds) {
+  // Keeps painting, takes no input.
+  waited_ = true;
+  QElapsedTimer t;
+  t.start();
+  const qint64 ms = qint64(std::llround(seconds * 1000));
+  while (t.elapsed() < ms) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    QThread::msleep(1);
+  }
+}
+
+bool MainWindow::open_url(std::string_view url) {
+  const QString s = to_q(url);
+  const QUrl u = QFileInfo::exists(s) ? QUrl::fromLocalFile(s) : QUrl::fromUserInput(s);
+  return u.isValid() && QDesktopServices::openUrl(u);
+}
+
+std::intptr_t MainWindow::window_handle() { return std::intptr_t(winId()); }
+
+int MainWindow::window_top() {
+  // A maximised window stands with its border just off the screen.
+  if (isMaximized()) return -60;
+  return int(std::lround(frameGeometry().y() * kTwipsPerPixel));
+}
+
+void MainWindow::place_window(int left, int top, int width, int height) {
+  // The size is that of the client area: the picture below the menu bar.
+  if (isMaximized() || isFullScreen()) return;
+  move(int(std::lround(left / kTwipsPerPixel)), int(std::lround(top / kTwipsPerPixel)));
+  const QSize client(int(std::lround(width / kTwipsPerPixel)), int(std::lround(height / kTwipsPerPixel)));
+  resize(client.width(), client.height() + menuBar()->sizeHint().height());
+}
+
+void MainWindow::quit() { quit_requested_ = true; }
+
+void MainWindow::closeEvent(QCloseEvent* e) {
+  if (!closing_) {
+    closing_ = true;
+    run(velmora::Form_Unload);
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  }
+  e->accept();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* e) {
+  if (qobject_cast<QLineEdit*>(focusWidget())) return QMainWindow::keyPressEvent(e);
+  int code = 0;
+  if (e->key() == Qt::Key_Escape) {
+    code = 27;
+  } else if (!e->text().isEmpty()) {
+    code = e->text().at(0).unicode();
+  }
+  if (code == 0) return QMainWindow::keyPressEvent(e);
+  run([code](velmora::Form1& f) { velmora::Form_KeyPress(f, code); });
+}
+
+}  // namespace velmora::app

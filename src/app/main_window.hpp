@@ -1,0 +1,88 @@
+// The main window: it owns the game's state (Form1), implements the ports
+// the game talks to, and turns menu clicks, mouse presses, keys and timer
+// ticks into calls of the game's handlers.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "app/sound_port.hpp"
+#include "ui/form.hpp"
+
+class QAction;
+class QMenu;
+
+namespace velmora::app {
+
+class BoardView;
+class RecordPanelWidgets;
+
+class MainWindow final : public QMainWindow,
+                         public velmora::Dialogs,
+                         public velmora::Clock,
+                         public velmora::Desktop {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // Runs the start-up sequence (Form_Load); call once, before show().
+  void start();
+
+  velmora::Form1& form() { return *form_; }
+  BoardView* view() const { return view_; }
+  RecordPanelWidgets* record_panel() const { return panel_; }
+  // Menu items and menus by their control names ("TAIKYOKU", "START", ...).
+  QAction* action(const QString& name) const { return actions_.value(name); }
+  QList<QAction*> all_actions() const { return actions_.values(); }
+
+  // Dialogs
+  void message(std::string_view text, std::string_view title) override;
+  bool yes_no(std::string_view text, std::string_view title) override;
+  void warning(std::string_view text, std::string_view title) override;
+  void about() override;
+  // Clock
+  double now() override;
+  void wait(double seconds) override;
+  // Desktop
+  bool open_url(std::string_view url) override;
+  std::intptr_t window_handle() override;
+  int window_top() override;
+  void place_window(int left, int top, int width, int height) override;
+  void quit() override;
+
+ protected:
+  void closeEvent(QCloseEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Every entry into the game goes through here: the handler runs to its
+  // end, then the menu's check marks follow the game's and a requested quit
+  // happens.
+  void run(const std::function<void(velmora::Form1&)>& handler);
+  void build_menus();
+  QAction* item(QMenu* menu, const char* name, const char* caption, void (*handler)(velmora::Form1&),
+                bool checkable = false);
+  QMenu* submenu(QMenu* parent, const char* name, const char* caption);
+  void sync_checks();
+  void tick();
+
+  std::unique_ptr<velmora::Form1> form_;
+  std::unique_ptr<WindowSound> sound_;
+  BoardView* view_;
+  RecordPanelWidgets* panel_;
+  QTimer timer_;
+  QHash<QString, QAction*> actions_;
+  int depth_ = 0;
+  bool waited_ = false;
+  bool quit_requested_ = false;
+  bool closing_ = false;
+  bool discarding_input_ = false;
+};
+
+}  // namespace velmora::app

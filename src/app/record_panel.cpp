@@ -1,0 +1,182 @@
+#include "app/record_panel.hpp"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStorageInfo>
+#include <cmath>
+
+#include "app/board_view.hpp"
+#include "app/pictures.hpp"
+
+namespace velmora::app {
+
+namespace {
+
+QString to_q(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Twips rectangles (left, top, width, height) of the controls.
+constexpr double kDrive1[] = {240, 360, 2535, 300};
+constexpr double kDir1[] = {240, 600, 2535, 1710};
+constexpr double kFile1[] = {240, 2280, 2535, 930};
+constexpr double kLabelTops[] = {3120, 2880, 2640, 2400};  // Label1(0..3)
+constexpr double kCommand1[] = {3360, 3000, 855, 375};
+constexpr const char* kCaptions[] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
+// Text1 sits beside Label1(0), Text4 beside Label1(1), and so on.
+constexpr int kTextOfLabel[] = {1, 4, 3, 2};
+
+QRectF twips(const double (&r)[4]) { return QRectF(r[0], r[1], r[2], r[3]); }
+
+}  // namespace
+
+RecordPanelWidgets::RecordPanelWidgets(BoardView* view) : QObject(view), view_(view) {
+  drive_ = new QComboBox(view);
+  drive_->setObjectName("Drive1");
+  dir_ = new QListWidget(view);
+  dir_->setObjectName("Dir1");
+  files_ = new QListWidget(view);
+  files_->setObjectName("File1");
+  for (int i = 0; i < 4; ++i) {
+    labels_[i] = new QLabel(QString::fromUtf8(kCaptions[i]), view);
+    labels_[i]->setObjectName(QString("Label1_%1").arg(i));
+    labels_[i]->setAutoFillBackground(true);
+    labels_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  }
+  for (int n = 1; n <= 4; ++n) {
+    texts_[n] = new QLineEdit(view);
+    texts_[n]->setObjectName(QString("Text%1").arg(n));
+  }
+  command_ = new QPushButton(QStringLiteral("RETURN"), view);
+  command_->setObjectName("Command1");
+
+  show_browser(false, false, false);
+  show_panel(false);
+
+  fill_drives();
+  set_directory(QDir::currentPath().toStdString());
+
+  connect(drive_, &QComboBox::activated, this, [this](int index) {
+    if (!quiet_) emit driveChanged(drive_->itemData(index).toString());
+  });
+  connect(dir_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { on_dir_activated(item); });
+  connect(files_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
+  connect(command_, &QPushButton::clicked, this, &RecordPanelWidgets::returnClicked);
+  connect(view, &BoardView::layoutChanged, this, &RecordPanelWidgets::place);
+  place();
+}
+
+void RecordPanelWidgets::place() {
+  // The window font, 9 points, scaled with the picture.
+  const QFont font = window_font(int(std::lround(9 * 20 / 15.0 * view_->scale())));
+  auto put = [&](QWidget* w, const QRectF& r) {
+    w->setFont(font);
+    w->setGeometry(view_->to_logical(r));
+  };
+  put(drive_, twips(kDrive1));
+  put(dir_, twips(kDir1));
+  put(files_, twips(kFile1));
+  for (int i = 0; i < 4; ++i) {
+    put(labels_[i], QRectF(120, kLabelTops[i], 855, 255));
+    put(texts_[kTextOfLabel[i]], QRectF(960, kLabelTops[i], 2295, 270));
+  }
+  put(command_, twips(kCommand1));
+}
+
+void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
+  drive_->setVisible(drive);
+  dir_->setVisible(dir);
+  files_->setVisible(file);
+}
+
+void RecordPanelWidgets::show_panel(bool visible) {
+  for (QLabel* l : labels_) l->setVisible(visible);
+  for (int n = 1; n <= 4; ++n) texts_[n]->setVisible(visible);
+  command_->setVisible(visible);
+}
+
+std::string RecordPanelWidgets::text(int n) {
+  if (n < 1 || n > 4) return {};
+  return texts_[n]->text().toStdString();
+}
+
+void RecordPanelWidgets::set_text(int n, std::string_view text) {
+  if (n >= 1 && n <= 4) texts_[n]->setText(to_q(text));
+}
+
+std::string RecordPanelWidgets::directory() { return path_.toStdString(); }
+
+void RecordPanelWidgets::set_directory(std::string_view path) {
+  const QString clean = QDir::cleanPath(QDir(to_q(path)).absolutePath());
+  path_ = clean;
+  dir_path_ = clean;
+  fill_dirs();
+  refresh_files();
+  // Drive1 shows the volume the directory lies on.
+  const QString root = QStorageInfo(clean).rootPath();
+  const int index = drive_->findData(root);
+  if (index >= 0) {
+    quiet_ = true;
+    drive_->setCurrentIndex(index);
+    quiet_ = false;
+  }
+}
+
+void RecordPanelWidgets::refresh_files() {
+  files_->clear();
+  const QDir dir(path_);
+  files_->addItems(dir.entryList({QStringLiteral("*.棋譜")}, QDir::Files, QDir::Name));
+}
+
+void RecordPanelWidgets::fill_drives() {
+  drive_->clear();
+  QStringList roots;
+  for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    if (volume.isValid() && volume.isReady() && !roots.contains(volume.rootPath())) {
+      roots << volume.rootPath();
+    }
+  }
+  if (!roots.contains("/")) roots << "/";
+  roots.sort();
+  for (const QString& r : roots) drive_->addItem(r, r);
+}
+
+void RecordPanelWidgets::fill_dirs() {
+  // The path from the root down, each level indented, then the
+  // subdirectories of the directory shown.
+  dir_->clear();
+  QStringList chain;
+  for (QDir d(dir_path_);;) {
+    chain.prepend(d.absolutePath());
+    if (d.isRoot() || !d.cdUp()) break;
+  }
+  int depth = 0;
+  QListWidgetItem* current = nullptr;
+  for (const QString& p : chain) {
+    const QString name = depth == 0 ? p : QFileInfo(p).fileName();
+    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + name, dir_);
+    item->setData(Qt::UserRole, p);
+    current = item;
+    ++depth;
+  }
+  const QDir here(dir_path_);
+  for (const QString& sub : here.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + sub, dir_);
+    item->setData(Qt::UserRole, here.absoluteFilePath(sub));
+  }
+  if (current) dir_->setCurrentItem(current);
+}
+
+void RecordPanelWidgets::on_dir_activated(QListWidgetItem* item) {
+  const QString p = item->data(Qt::UserRole).toString();
+  if (p.isEmpty() || p == dir_path_) return;
+  dir_path_ = p;
+  fill_dirs();
+  emit dirChanged(p);
+}
+
+}  // namespace velmora::app
