@@ -43,7 +43,9 @@ QRect BoardView::to_logical(const QRectF& twips) const {
 }
 
 QPoint BoardView::to_logical(QPointF twips) const {
-  return QPointF((ox_ + twips.x() * k_ + 0.5) / ratio_, (oy_ + twips.y() * k_ + 0.5) / ratio_).toPoint();
+  // The pixel a point falls into when painted: rounded like every primitive.
+  return QPoint(int(std::floor(std::round(ox_ + twips.x() * k_) / ratio_)),
+                int(std::floor(std::round(oy_ + twips.y() * k_) / ratio_)));
 }
 
 void BoardView::relayout() {
@@ -168,11 +170,7 @@ void BoardView::compact() {
   for (auto it = ops_.rbegin(); it != ops_.rend(); ++it) {
     const QRect box = twips_box(it->bounds);
     if (!QRegion(box).subtracted(covered).isEmpty()) kept.push_back(std::move(*it));
-    if (it->kind == Op::Picture) {
-      // Shrunk by half a pixel so that rounding never claims a pixel the
-      // picture does not paint.
-      covered += twips_box(it->bounds.adjusted(8, 8, -8, -8));
-    }
+    if (it->kind == Op::Picture) covered += box;
   }
   ops_.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
   compact_at_ = std::max<std::size_t>(4096, ops_.size() * 2);

@@ -70,12 +70,12 @@ void paint_empty_square(QPainter& p) {
 }
 
 void paint_piece(QPainter& p, int code) {
-  paint_empty_square(p);
   p.save();
   if (code > 0) {  // the top side's pieces point down the screen
     p.translate(kPieceW, kPieceH);
     p.rotate(180);
   }
+  paint_empty_square(p);
   const bool big = std::abs(code) >= 800;
   const double inset = big ? 3.0 : 5.5;
   const QPolygonF shape({QPointF(21, inset), QPointF(37 - inset / 2, 9 + inset / 2),

@@ -1,0 +1,317 @@
+// The Qt window on the offscreen platform: the ports as the game meets them,
+// the menu tree, the picture in twips at any scale, and a pawn moved with
+// two clicks.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/board_view.hpp"
+#include "app/main_window.hpp"
+#include "app/palette.hpp"
+#include "app/pictures.hpp"
+#include "app/record_panel.hpp"
+
+using velmora::app::BoardView;
+using velmora::app::MainWindow;
+using velmora::app::qb_color;
+
+namespace {
+
+// Answers every modal box that opens (OK, or the default button) and keeps
+// the titles and texts it saw.
+class BoxAnswerer : public QObject {
+ public:
+  QStringList seen;
+  BoxAnswerer() {
+    timer_.setInterval(10);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen << box->windowTitle() + "|" + box->text();
+        QAbstractButton* b = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+        if (b) b->click();
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  QTimer timer_;
+};
+
+// Twips of the top-left corner of board cell (x, y).
+QPointF cell(double x, double y) { return {1350 + 610 * x, 100 + 690 * y}; }
+
+// Whether `image` holds `picture` with its top-left at device pixel `at`,
+// compared inside a margin that later outlines may cover.
+bool shows_picture(const QImage& image, const QImage& picture, QPoint at, int margin = 3) {
+  for (int y = margin; y < picture.height() - margin; ++y) {
+    for (int x = margin; x < picture.width() - margin; ++x) {
+      if (image.pixel(at.x() + x, at.y() + y) != picture.pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(dir_.isValid());
+    QDir::setCurrent(dir_.path());
+  }
+
+  void the_palette_is_the_classic_sixteen() {
+    const QRgb expected[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
+                               0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
+                               0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+    for (int i = 0; i < 16; ++i) QCOMPARE(qb_color(i).rgb() & 0xFFFFFF, expected[i]);
+  }
+
+  void pictures_have_their_sizes_and_unknown_ones_none() {
+    QCOMPARE(velmora::app::picture_size(0), QSize(42, 47));
+    for (int code : {10, 11, 20, 21, 30, 31, 100, 101, 110, 800, 801, 900, 901, 950}) {
+      QCOMPARE(velmora::app::picture_size(code), QSize(42, 47));
+      QCOMPARE(velmora::app::picture_size(-code), QSize(42, 47));
+    }
+    for (int id = 2; id <= 6; ++id) QCOMPARE(velmora::app::picture_size(id), QSize(41, 46));
+    QCOMPARE(velmora::app::picture_size(1), QSize(171, 39));
+    for (int id : {111, -111, 7, -1, 12, 951}) QVERIFY(velmora::app::picture_size(id).isEmpty());
+    // The top side's pawn is the bottom side's turned half round.
+    const QImage up = velmora::app::render_picture(-10, {42, 47});
+    const QImage down = velmora::app::render_picture(10, {42, 47}).mirrored(true, true);
+    int same = 0;
+    for (int y = 0; y < 47; ++y)
+      for (int x = 0; x < 42; ++x) same += qAbs(qGray(up.pixel(x, y)) - qGray(down.pixel(x, y))) < 40;
+    QVERIFY(same > 42 * 47 * 95 / 100);
+    // The point of the bottom pawn is at the top: wood there, board beside it.
+    QVERIFY(up.pixel(21, 7) != up.pixel(3, 7));
+    QVERIFY(up.pixel(21, 42) != up.pixel(21, 46));
+    // A promoted piece has red characters.
+    auto has_red = [](const QImage& img) {
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+          const QColor c(img.pixel(x, y));
+          if (c.red() > 150 && c.green() < 80 && c.blue() < 80) return true;
+        }
+      return false;
+    };
+    QVERIFY(has_red(velmora::app::render_picture(-11, {42, 47})));
+    QVERIFY(has_red(velmora::app::render_picture(901, {42, 47})));
+    QVERIFY(!has_red(up));
+  }
+
+  void the_window_starts_with_the_board_at_its_design_size() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.view()->size(), QSize(727, 573));
+    QCOMPARE(w.view()->scale(), 1.0);
+    const QImage shot = w.view()->grab().toImage();
+    // The initial position: the bottom king on (5, 9), the top king on
+    // (5, 1), an empty square on (5, 5).
+    auto at = [&](double x, double y) { return w.view()->to_logical(cell(x, y)); };
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(-950, {42, 47}), at(5, 9)));
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(950, {42, 47}), at(5, 1)));
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(0, {42, 47}), at(5, 5)));
+    // The title picture right of the board, top row.
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(1, {171, 39}), at(10.8, 0)));
+    // Green square outlines.
+    QCOMPARE(shot.pixel(at(5, 5)), qb_color(2).rgb());
+  }
+
+  void the_menu_tree_has_every_caption() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    QStringList tree;
+    std::function<void(QMenu*, QString)> walk = [&](QMenu* m, QString indent) {
+      for (QAction* a : m->actions()) {
+        tree << indent + a->text();
+        if (a->menu()) walk(a->menu(), indent + "  ");
+      }
+    };
+    for (QAction* a : w.menuBar()->actions()) {
+      tree << a->text() + (a->menu() ? "" : " (acts at once)");
+      if (a->menu()) walk(a->menu(), "  ");
+    }
+    const QStringList expected = {"対局",
+                                  "  対局(人間)",
+                                  "    スタート",
+                                  "  対局(COM)",
+                                  "    先手",
+                                  "    後手",
+                                  "  COM対局ﾚﾍﾞﾙ",
+                                  "    LEVEL1",
+                                  "    LEVEL2",
+                                  "    LEVEL3",
+                                  "  終わり",
+                                  "局面",
+                                  "  最初",
+                                  "  反転",
+                                  "戻 (acts at once)",
+                                  "進 (acts at once)",
+                                  "△ (acts at once)",
+                                  "▽ (acts at once)",
+                                  "棋譜",
+                                  "  読込",
+                                  "  書込",
+                                  "ｵﾌﾟｼｮﾝ",
+                                  "  背景画",
+                                  "    Velmora",
+                                  "    畳",
+                                  "    竹",
+                                  "    宇宙",
+                                  "    煉瓦",
+                                  "  移動指導",
+                                  "  経過時間",
+                                  "  BGM",
+                                  "その他",
+                                  "  解説",
+                                  "  バージョン情報"};
+    QCOMPARE(tree, expected);
+    // LEVEL3 is ticked at start-up, and the ticks follow the game's.
+    QVERIFY(w.action("LEVEL3")->isChecked());
+    QVERIFY(!w.action("LEVEL1")->isChecked());
+    w.action("LEVEL1")->trigger();
+    QCOMPARE(w.action("LEVEL1")->isChecked(), w.form().menu.LEVEL1);
+    QCOMPARE(w.action("LEVEL3")->isChecked(), w.form().menu.LEVEL3);
+  }
+
+  void primitives_paint_in_twips_at_any_scale() {
+    BoardView view;
+    view.resize(727, 573);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.picture(-900, 1350 + 610 * 4, 100 + 690 * 4);
+    view.rectangle(12, 1960, 790, 2570, 1480);  // the outline of cell (1, 1)
+    view.text(6000, 6500, "手目", 15, 12, true);
+    view.picture(111, 0, 0);  // no picture: nothing painted, nothing kept
+    QCOMPARE(view.display_list_size(), std::size_t(3));
+
+    for (const QSize size : {QSize(727, 573), QSize(1454, 1146), QSize(2000, 900)}) {
+      view.resize(size);
+      const double s = view.scale();
+      QCOMPARE(s, std::min(size.width() / 727.0, size.height() / 573.0));
+      const QImage& img = view.back_buffer();
+      // The outline's corners are red, its inside is not.
+      QCOMPARE(img.pixel(view.to_logical(QPointF(1960, 790))), qb_color(12).rgb());
+      QCOMPARE(img.pixel(view.to_logical(QPointF(2570, 1480))), qb_color(12).rgb());
+      QVERIFY(img.pixel(view.to_logical(QPointF(2265, 1135))) != qb_color(12).rgb());
+      // The rook, drawn again from its vector form at this scale.
+      const QSize px(qRound(42 * s), qRound(47 * s));
+      QVERIFY(shows_picture(img, velmora::app::render_picture(-900, px), view.to_logical(cell(4, 4)),
+                            qRound(3 * s)));
+      // White text somewhere in its box.
+      bool white = false;
+      const QRect box = view.to_logical(QRectF(6000, 6500, 500, 300));
+      for (int y = box.top(); y <= box.bottom() && !white; ++y)
+        for (int x = box.left(); x <= box.right() && !white; ++x) white = img.pixel(x, y) == 0xFFFFFFFF;
+      QVERIFY(white);
+      // The margin beside the picture shows the back colour.
+      if (size.width() > 727 * s + 4) QCOMPARE(img.pixel(1, size.height() / 2), qb_color(2).rgb());
+    }
+  }
+
+  void presses_map_back_to_twips() {
+    BoardView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QSignalSpy spy(&view, &BoardView::pressed);
+    for (const QSize size : {QSize(727, 573), QSize(1600, 1000), QSize(900, 1200)}) {
+      view.resize(size);
+      spy.clear();
+      const QPointF target(1350 + 610 * 3.5, 100 + 690 * 7.5);  // the middle of cell (3, 7)
+      QTest::mouseClick(&view, Qt::RightButton, {}, view.to_logical(target));
+      QCOMPARE(spy.count(), 1);
+      QCOMPARE(spy.at(0).at(0).toInt(), 2);
+      const double twips_per_pixel = 15 / view.scale();
+      QVERIFY(std::abs(spy.at(0).at(1).toDouble() - target.x()) <= twips_per_pixel);
+      QVERIFY(std::abs(spy.at(0).at(2).toDouble() - target.y()) <= twips_per_pixel);
+    }
+    // A press in the margin is not on the window's picture.
+    view.resize(1600, 573);
+    spy.clear();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(5, 300));
+    QCOMPARE(spy.count(), 0);
+  }
+
+  void painting_over_keeps_the_display_list_small_and_the_picture_the_same() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    for (int i = 0; i < 40; ++i) velmora::画面_再描画(w.form());
+    QVERIFY(w.view()->display_list_size() < 5000);
+    const QImage before = w.view()->back_buffer().copy();
+    // Replaying the kept calls gives the same picture.
+    w.view()->resize(800, 600);
+    w.view()->resize(727, 573);
+    QCOMPARE(w.view()->back_buffer(), before);
+  }
+
+  void the_record_panel_sits_at_its_twips_layout() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* panel = w.record_panel();
+    BoardView* v = w.view();
+    QCOMPARE(panel->drive1()->geometry(), v->to_logical(QRectF(240, 360, 2535, 300)));
+    QCOMPARE(panel->dir1()->geometry(), v->to_logical(QRectF(240, 600, 2535, 1710)));
+    QCOMPARE(panel->file1()->geometry(), v->to_logical(QRectF(240, 2280, 2535, 930)));
+    QCOMPARE(panel->label1(0)->text(), QStringLiteral("ﾌｧｲﾙ名 ："));
+    QCOMPARE(panel->label1(1)->text(), QStringLiteral("後    手 ："));
+    QCOMPARE(panel->label1(2)->text(), QStringLiteral("先    手 ："));
+    QCOMPARE(panel->label1(3)->text(), QStringLiteral("対 局 名："));
+    QCOMPARE(panel->text_box(2)->geometry(), v->to_logical(QRectF(960, 2400, 2295, 270)));
+    QCOMPARE(panel->text_box(1)->geometry(), v->to_logical(QRectF(960, 3120, 2295, 270)));
+    QCOMPARE(panel->command1()->text(), QStringLiteral("RETURN"));
+    // Scaled with the picture.
+    v->resize(1454, 1146);
+    QCOMPARE(panel->command1()->geometry(), v->to_logical(QRectF(3360, 3000, 855, 375)));
+    QCOMPARE(panel->command1()->width(), qRound(855 / 15.0 * 2));
+
+    // The file list shows the records of the directory, and only those.
+    QFile(dir_.filePath("一局目.棋譜")).open(QIODevice::WriteOnly);
+    QFile(dir_.filePath("memo.txt")).open(QIODevice::WriteOnly);
+    QDir(dir_.path()).mkdir("sub");
+    panel->set_directory(dir_.path().toStdString());
+    QCOMPARE(panel->directory(), QDir(dir_.path()).absolutePath().toStdString());
+    QCOMPARE(panel->file1()->count(), 1);
+    QCOMPARE(panel->file1()->item(0)->text(), QStringLiteral("一局目.棋譜"));
+    QVERIFY(!panel->dir1()->findItems("sub", Qt::MatchEndsWith).isEmpty());
+    QVERIFY(panel->drive1()->count() >= 1);
+    panel->set_text(3, "先手の人");
+    QCOMPARE(panel->text(3), std::string("先手の人"));
+    panel->show_browser(true, true, false);
+    QVERIFY(!panel->drive1()->isHidden());
+    QVERIFY(panel->file1()->isHidden());
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
