@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Regenerates NAME.out for the given NAME.txt files from a built velmora-script,
+# each run in a fresh empty directory exactly as run_corpus.sh runs it.
+# Usage: regenerate.sh BUILD/src/script/velmora-script tests/scripts/NAME.txt ...
+set -eu
+bin=$1; shift
+for input in "$@"; do
+  abs=$(realpath "$input"); name=$(basename "$abs" .txt); dir=$(mktemp -d)
+  (cd "$dir" && "$bin" "$abs" > "$(dirname "$abs")/$name.out")
+  rm -rf "$dir"
+done

@@ -1,0 +1,528 @@
+// Two clicks make a move: the pick-and-put protocol, promotion by button, the
+// stands, the refusals, the turn notices and the end of a game.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include "paint_support.hpp"
+#include "script/fakes.hpp"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+struct Piece {
+  int x, y, code;
+};
+
+class MouseTest : public ::testing::Test {
+ protected:
+  void SetUp() override { Form_Load(f); }
+
+  // A press at the centre of cell (x, y).
+  void click(double x, double y, int button = HIDARI_BUTTON) {
+    Form_MouseDown(f, button, 0, BAN_LEFT + MASU_W * x + MASU_W / 2.0, BAN_TOP + MASU_H * y + MASU_H / 2.0);
+  }
+
+  // A game between two humans, started from the menu, with the start box forgotten.
+  void start_two_humans() {
+    START_Click(f);
+    w.dialogs.boxes.clear();
+    w.canvas.ops.clear();
+  }
+
+  // Only these pieces on the board.
+  void place(std::initializer_list<Piece> pieces) {
+    for (auto& col : f.BAN)
+      for (int& c : col) c = KARA;
+    for (const auto& p : pieces) {
+      f.BAN[p.x][p.y] = p.code;
+      if (p.code == -OU) {
+        f.SITA_OU_X = p.x;
+        f.SITA_OU_Y = p.y;
+      }
+    }
+  }
+
+  const Box& last_box() { return w.dialogs.boxes.back(); }
+
+  FakeWindow w;
+  Form1& f = w.f();
+};
+
+// ---- guards before any pick ----
+
+TEST_F(MouseTest, NoGameRefusesEveryClick) {
+  click(3, 7);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "開始");
+  EXPECT_EQ(last_box().text, "「対局」で始めて下さい");
+  EXPECT_EQ(f.SENTAKU, 0);
+  click(3, 6);
+  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(w.dialogs.boxes.size(), 2u);
+}
+
+TEST_F(MouseTest, EveryClickHidesTheRecordBrowser) {
+  w.record.drive = w.record.dir = w.record.file = true;
+  click(3, 7);
+  EXPECT_FALSE(w.record.drive || w.record.dir || w.record.file);
+}
+
+TEST_F(MouseTest, AFinishedGameAsksForANewOne) {
+  start_two_humans();
+  f.SYOUSYA = f.MAN_TEBAN;
+  click(3, 7);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "終局");
+  EXPECT_EQ(last_box().text, "新規に対局してください");
+  EXPECT_EQ(f.SENTAKU, 0);
+}
+
+TEST_F(MouseTest, ALoadedRecordAsksToStepOnAndNoStartsAfresh) {
+  start_two_humans();
+  f.KIFU_MODE = YES;
+  click(3, 7);  // Yes (nothing queued): the click only asked
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_TRUE(last_box().yes_no);
+  EXPECT_EQ(last_box().title, "棋譜");
+  EXPECT_EQ(last_box().text, "棋譜を '進 'で進めて下さい");
+  EXPECT_EQ(f.KIFU_MODE, YES);
+  EXPECT_EQ(f.SENTAKU, 0);
+
+  f.BAN[5][5] = -KIN;
+  w.dialogs.answers.push_back(false);
+  click(3, 7);
+  EXPECT_EQ(f.KIFU_MODE, NO);
+  EXPECT_EQ(f.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(f.BAN[5][5], KARA);  // the initial position again
+  EXPECT_EQ(f.SENTAKU, 0);
+}
+
+// ---- picking ----
+
+TEST_F(MouseTest, AnEmptySquarePicksNothing) {
+  start_two_humans();
+  click(5, 5);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_TRUE(w.canvas.ops.empty());
+}
+
+TEST_F(MouseTest, PickingOwnPieceOutlinesItAndItsMirrorPiece) {
+  start_two_humans();
+  f.SIDOU_FLAG = YES;
+  f.SIDOU_IRO = 15;
+  click(3, 7);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.MOTO_X, 3);
+  EXPECT_EQ(f.MOTO_Y, 7);
+  EXPECT_EQ(f.KOMA, -HU);
+  const auto& ops = w.canvas.ops;
+  EXPECT_EQ(輪郭の数(ops, 15, 3, 6), 1);           // where it may go
+  EXPECT_EQ(輪郭の数(ops, IRO_SENTAKU, 3, 7), 1);  // the pick
+  EXPECT_EQ(輪郭の数(ops, IRO_MOJI, 7, 3), 1);     // the top pawn that would mirror the move
+}
+
+TEST_F(MouseTest, LookingAtAnOpposingPiecePicksNothing) {
+  start_two_humans();
+  f.SIDOU_FLAG = YES;
+  f.SIDOU_IRO = 15;
+  click(7, 3);  // a top pawn while the bottom side is to move
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, 15, 7, 3), 1);  // outlined in the guidance colour
+  EXPECT_EQ(輪郭の数(w.canvas.ops, 15, 7, 4), 1);  // and where it could go
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 7, 3), 0);
+  // The next click on an empty square does nothing.
+  w.canvas.ops.clear();
+  click(7, 4);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.BAN[7][3], HU);
+  EXPECT_EQ(f.BAN[7][4], KARA);
+  EXPECT_TRUE(w.canvas.ops.empty());
+}
+
+TEST_F(MouseTest, ClickingAnotherOwnPieceChangesThePick) {
+  start_two_humans();
+  click(3, 7);
+  w.canvas.ops.clear();
+  click(2, 8);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.MOTO_X, 2);
+  EXPECT_EQ(f.MOTO_Y, 8);
+  EXPECT_EQ(f.KOMA, -KAKU);
+  EXPECT_TRUE(輪郭(w.canvas.ops.front(), IRO_KESU, 3, 7));  // the old pick is wiped first
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 2, 8), 1);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_MOJI, 8, 2), 1);  // the top bishop mirrors it
+}
+
+// ---- putting ----
+
+TEST_F(MouseTest, ALegalMoveIsMadeWithItsMirrorMoveAndTheTurnPasses) {
+  start_two_humans();
+  click(3, 7);
+  click(3, 6);
+  EXPECT_EQ(f.BAN[3][7], KARA);
+  EXPECT_EQ(f.BAN[3][6], -HU);
+  EXPECT_EQ(f.BAN[7][3], KARA);  // the mirror move
+  EXPECT_EQ(f.BAN[7][4], HU);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.TESUU_HYOJI, 1);
+  EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
+  EXPECT_EQ(f.SYOUSYA, 0);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+  // The counter shows move 1.
+  bool counter = false;
+  for (const auto& op : 文字(w.canvas.ops))
+    if (op.text == " 1" && 位置(op, 13.2, 3.3) && op.id_or_colour == IRO_MOJI) counter = true;
+  EXPECT_TRUE(counter);
+
+  // Now the top side moves its pieces, and may not touch the bottom ones.
+  click(3, 6);
+  EXPECT_EQ(f.SENTAKU, 0);
+  click(7, 4);
+  EXPECT_EQ(f.SENTAKU, 1);
+  click(7, 5);
+  EXPECT_EQ(f.BAN[7][5], HU);
+  EXPECT_EQ(f.BAN[3][5], -HU);  // mirrored back onto the bottom pawn's file
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.TESUU, 2);
+}
+
+TEST_F(MouseTest, AnIllegalMoveIsRefusedAndDropsThePick) {
+  start_two_humans();
+  click(3, 7);
+  w.canvas.ops.clear();
+  click(3, 5);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(f.BAN[3][5], KARA);
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  // Every outline on the board is wiped.
+  const auto r = 枠(w.canvas.ops);
+  ASSERT_EQ(r.size(), 81u);
+  for (const auto& op : r) EXPECT_EQ(op.id_or_colour, IRO_KESU);
+}
+
+TEST_F(MouseTest, ClickingOffTheBoardWipesHighlightsButKeepsThePick) {
+  start_two_humans();
+  click(3, 7);
+  w.canvas.ops.clear();
+  click(14, 5);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 3, 7), 2);  // guidance wipe and the pick's outline
+  click(3, 6);
+  EXPECT_EQ(f.BAN[3][6], -HU);
+  EXPECT_EQ(f.TESUU, 1);
+}
+
+// ---- promotion by button ----
+
+class PromotionTest : public MouseTest {
+ protected:
+  void SetUp() override {
+    MouseTest::SetUp();
+    start_two_humans();
+    place({{5, 9, -OU}, {5, 1, OU}, {2, 2, -HU}, {7, 4, -GIN}, {8, 5, -KIN}, {3, 4, -KEI}});
+  }
+};
+
+TEST_F(PromotionTest, APawnToTheLastRowNeedsTheRightButton) {
+  click(2, 2);
+  click(2, 1);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "成り");
+  EXPECT_EQ(last_box().text, "マウスの右をクリックして下さい");
+  EXPECT_EQ(f.SENTAKU, 1);  // still picked
+  EXPECT_EQ(f.BAN[2][2], -HU);
+  EXPECT_EQ(f.TESUU, 0);
+  click(2, 1, MIGI_BUTTON);
+  EXPECT_EQ(f.BAN[2][1], -TO);
+  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.SENTAKU, 0);
+}
+
+TEST_F(PromotionTest, AKnightThatCouldNeverMoveAgainIsRefusedToo) {
+  click(3, 4);
+  click(4, 2);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "成り");
+  EXPECT_EQ(f.BAN[3][4], -KEI);
+  click(4, 2, MIGI_BUTTON);
+  EXPECT_EQ(f.BAN[4][2], -KEI_NARI);
+}
+
+TEST_F(PromotionTest, TheRightButtonPromotesWhenPromotionIsOptional) {
+  click(7, 4);
+  click(7, 3, MIGI_BUTTON);
+  EXPECT_EQ(f.BAN[7][3], -GIN_NARI);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+}
+
+TEST_F(PromotionTest, TheLeftButtonNeverPromotes) {
+  click(7, 4);
+  click(7, 3);
+  EXPECT_EQ(f.BAN[7][3], -GIN);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+}
+
+TEST_F(PromotionTest, TheRightButtonOnAMoveThatCannotPromoteMakesItPlain) {
+  click(8, 5);
+  click(8, 4, MIGI_BUTTON);  // a gold never promotes
+  EXPECT_EQ(f.BAN[8][4], -KIN);
+  click(5, 1);  // the top side's turn; pass it back with a king step
+  click(4, 1);
+  click(7, 4);
+  click(6, 5, MIGI_BUTTON);  // a silver moving outside the zone
+  EXPECT_EQ(f.BAN[6][5], -GIN);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+}
+
+TEST_F(PromotionTest, OnlyTheLeftButtonIsRefused) {
+  click(2, 2);
+  click(2, 1, 4);  // middle button: made, and not promoted
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+  EXPECT_EQ(f.BAN[2][1], -HU);
+  EXPECT_EQ(f.TESUU, 1);
+}
+
+// ---- the stands ----
+
+TEST_F(MouseTest, ADropFromTheBottomStand) {
+  start_two_humans();
+  f.SITA_MOTI[2] = 1;  // a lance, row 4 of the stand
+  f.SITA_MOTI_SU = 1;
+  click(11, 4);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.MOTO_X, 11);
+  EXPECT_EQ(f.MOTO_Y, 4);
+  EXPECT_EQ(f.KOMA, -KYOU);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 11, 4), 1);
+  click(5, 5);
+  EXPECT_EQ(f.BAN[5][5], -KYOU);
+  EXPECT_EQ(f.SITA_MOTI[2], 0);
+  EXPECT_EQ(f.SITA_MOTI_SU, 0);
+  EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
+  EXPECT_EQ(f.TESUU, 1);
+}
+
+TEST_F(MouseTest, TheTopStandsRookAtRowOneDropsFromSlotSeven) {
+  start_two_humans();
+  click(3, 7);
+  click(3, 6);  // the bottom side moves; the top side is to move
+  f.UE_MOTI[7] = 1;
+  f.UE_MOTI_SU = 1;
+  click(-1, 1);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.KOMA, SYA);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, -1, 1), 1);
+  click(5, 5);
+  EXPECT_EQ(f.MOTO_X, -1);
+  EXPECT_EQ(f.MOTO_Y, 7);  // the hand slot, not the stand row
+  EXPECT_EQ(f.BAN[5][5], SYA);
+  EXPECT_EQ(f.UE_MOTI[7], 0);
+  EXPECT_EQ(f.UE_MOTI_SU, 0);
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+}
+
+TEST_F(MouseTest, TheOtherSidesStandCanBeLookedAtButNotPlayedFrom) {
+  start_two_humans();
+  f.SIDOU_IRO = 15;
+  f.UE_MOTI[1] = 1;  // a top pawn, row 7 of the top stand
+  click(-1, 7);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, 15, -1, 7), 1);  // looked at, not picked
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, -1, 7), 0);
+  w.canvas.ops.clear();
+  click(5, 5);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.BAN[5][5], KARA);
+  EXPECT_EQ(f.UE_MOTI[1], 1);
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, -1, 7), 1);
+}
+
+TEST_F(MouseTest, AnEmptyStandCellPicksNothing) {
+  start_two_humans();
+  click(11, 3);
+  click(-1, 1);
+  click(11, 10);
+  EXPECT_EQ(f.SENTAKU, 0);
+}
+
+TEST_F(MouseTest, AStandPickCanBeReplacedByABoardPiece) {
+  start_two_humans();
+  f.SITA_MOTI[1] = 1;
+  click(11, 3);
+  click(3, 7);  // an own piece: the pick changes to it
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.MOTO_X, 3);
+  click(3, 6);
+  EXPECT_EQ(f.BAN[3][6], -HU);
+  EXPECT_EQ(f.SITA_MOTI[1], 1);
+}
+
+// ---- the end of a game between two humans ----
+
+TEST_F(MouseTest, TakingTheTopKingWinsForTheFirstPlayer) {
+  start_two_humans();
+  place({{5, 9, -OU}, {5, 1, OU}, {5, 3, -SYA}});
+  click(5, 3);
+  click(5, 1);
+  EXPECT_EQ(f.SYOUSYA, f.MAN_TEBAN);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "終了");
+  EXPECT_EQ(last_box().text, "先手の勝ちです");
+  EXPECT_EQ(f.BAN[5][1], -SYA);
+  click(5, 1);
+  EXPECT_EQ(last_box().text, "新規に対局してください");
+}
+
+TEST_F(MouseTest, TakingTheBottomKingWinsForTheSecondPlayer) {
+  start_two_humans();
+  place({{5, 9, -OU}, {5, 1, OU}, {1, 9, -KYOU}, {5, 7, SYA}});
+  click(1, 9);
+  click(1, 8);  // the first player wastes a move
+  click(5, 7);
+  click(5, 9);
+  EXPECT_EQ(f.SYOUSYA, f.COM_TEBAN);
+  EXPECT_EQ(last_box().title, "終了");
+  EXPECT_EQ(last_box().text, "後手の勝ちです");
+}
+
+// ---- turn notices and times ----
+
+TEST_F(MouseTest, AnInterruptedGameBetweenHumansAnnouncesTheTurnFirst) {
+  start_two_humans();
+  f.menu.KEIKA = true;
+  f.SAIKAI_MSG = YES;
+  w.clock.advance(30);
+  click(3, 7);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "対局");
+  EXPECT_EQ(last_box().text, "先手の番です");
+  EXPECT_EQ(f.SAIKAI_MSG, NO);
+  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 30);
+  EXPECT_TRUE(f.Timer1_Enabled);
+  EXPECT_EQ(f.SENTAKU, 1);  // and the click picked the pawn
+  f.SAIKAI_MSG = YES;
+  f.TEBAN = TEBAN_GOTE;
+  f.SENTAKU = 0;
+  click(7, 3);
+  EXPECT_EQ(last_box().text, "後手の番です");
+  EXPECT_EQ(f.SENTAKU, 1);
+}
+
+TEST_F(MouseTest, TheMoversTotalGrowsAndTheClockRestarts) {
+  start_two_humans();
+  f.KEIKA_BYOU = 12.5;
+  w.clock.advance(100);
+  click(3, 7);
+  click(3, 6);
+  EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 12.5);
+  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 0);
+  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 100);
+  f.KEIKA_BYOU = 4;
+  click(7, 4);
+  click(7, 5);
+  EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 12.5);
+  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 4);
+}
+
+TEST_F(MouseTest, TheRecordIsFullAtFiveHundredMoves) {
+  start_two_humans();
+  f.TESUU = 500;
+  f.TESUU_HYOJI = 500;
+  click(3, 7);
+  w.canvas.ops.clear();
+  click(3, 6);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "手数");
+  EXPECT_EQ(last_box().text, "これ以上指すことはできません（500手）");
+  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(f.BAN[7][3], HU);
+  EXPECT_EQ(f.TESUU, 500);
+  EXPECT_EQ(f.TESUU_HYOJI, 500);
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 3, 7), 2);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 5, 5), 1);
+  EXPECT_TRUE(文字(w.canvas.ops).empty());  // the counter did not move
+}
+
+// ---- against the computer ----
+
+class AgainstComputerTest : public MouseTest {
+ protected:
+  void SetUp() override {
+    MouseTest::SetUp();
+    SENTE_Click(f);
+    w.dialogs.boxes.clear();
+    w.canvas.ops.clear();
+  }
+};
+
+TEST_F(AgainstComputerTest, TheHumansMoveHandsTheTurnToTheComputer) {
+  f.KEIKA_BYOU = 3;
+  click(3, 7);
+  click(3, 6);
+  EXPECT_EQ(f.BAN[3][6], -HU);
+  EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 3);
+  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 0);
+  EXPECT_EQ(f.SYOUSYA, 0);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+}
+
+TEST_F(AgainstComputerTest, TakingTheComputersKingWins) {
+  place({{5, 9, -OU}, {5, 1, OU}, {5, 3, -SYA}});
+  click(5, 3);
+  click(5, 1);
+  EXPECT_EQ(f.SYOUSYA, f.MAN_TEBAN);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "終了");
+  EXPECT_EQ(last_box().text, "あなたの勝ちです");
+  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+}
+
+TEST_F(AgainstComputerTest, AnInterruptedGameAnnouncesTheHuman) {
+  f.SAIKAI_MSG = YES;
+  click(3, 7);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(last_box().title, "対局");
+  EXPECT_EQ(last_box().text, "MANの番です");
+  EXPECT_TRUE(f.Timer1_Enabled);
+  EXPECT_EQ(f.SENTAKU, 1);
+}
+
+TEST_F(AgainstComputerTest, AClickOnTheComputersTurnLetsItMoveFirst) {
+  f.TEBAN = f.COM_TEBAN;
+  f.SAIKAI_MSG = YES;
+  click(3, 7);
+  ASSERT_GE(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].title, "再開(COM)");
+  EXPECT_EQ(w.dialogs.boxes[0].text, "OKですか？");
+  EXPECT_EQ(f.SAIKAI_MSG, NO);
+  // The click goes on only when the computer has handed the turn back.
+  if (f.TEBAN == f.MAN_TEBAN)
+    EXPECT_EQ(f.SENTAKU, 1);
+  else
+    EXPECT_EQ(f.SENTAKU, 0);
+}
+
+// ---- keys ----
+
+TEST_F(MouseTest, EscapeQuitsAndOtherKeysDoNothing) {
+  Form_KeyPress(f, 13);
+  Form_KeyPress(f, 'a');
+  EXPECT_FALSE(w.desktop.quit_requested);
+  start_two_humans();
+  click(3, 7);  // from any state, a pick included
+  Form_KeyPress(f, 27);
+  EXPECT_TRUE(w.desktop.quit_requested);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,270 @@
+// Start-up, starting and resuming games, the full redraw and shutdown.
+#include <gtest/gtest.h>
+
+#include "paint_support.hpp"
+#include "script/fakes.hpp"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+class StartupTest : public ::testing::Test {
+ protected:
+  FakeWindow w;
+  Form1& f = w.f();
+};
+
+TEST_F(StartupTest, StartsWithTheInitialPositionAndNoGame) {
+  Form_Load(f);
+  EXPECT_EQ(f.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(f.MAN_TEBAN, -1);
+  EXPECT_EQ(f.COM_TEBAN, 1);
+  EXPECT_EQ(f.COM_LEVEL, 3);
+  EXPECT_TRUE(f.menu.LEVEL3);
+  EXPECT_EQ(f.KIFU_MODE, NO);
+  EXPECT_EQ(f.BAN[5][9], -OU);
+  EXPECT_FALSE(f.Timer1_Enabled);
+  EXPECT_FALSE(f.START_DIR.empty());
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+  // The whole window was drawn: 40 pieces among the pictures, the title last.
+  int pieces = 0;
+  for (const auto& op : 絵(w.canvas.ops))
+    if (op.id_or_colour >= HU || op.id_or_colour <= -HU) ++pieces;
+  EXPECT_EQ(pieces, 40);
+  ASSERT_FALSE(w.canvas.ops.empty());
+  EXPECT_EQ(w.canvas.ops.back().id_or_colour, E_TAITORU);
+  EXPECT_TRUE(位置(w.canvas.ops.back(), 10.8, 0));
+}
+
+TEST_F(StartupTest, TheWindowIsPlacedUnlessItsTopIsAlreadyAtMinusSixty) {
+  w.desktop.top = 300;
+  Form_Load(f);
+  EXPECT_EQ(w.desktop.placed[0], 0);
+  EXPECT_EQ(w.desktop.placed[1], 0);
+  EXPECT_EQ(w.desktop.placed[2], 10900);
+  EXPECT_EQ(w.desktop.placed[3], 8600);
+
+  FakeWindow other;
+  other.desktop.top = -60;
+  Form_Load(other.f());
+  EXPECT_EQ(other.desktop.placed[2], -1);
+}
+
+TEST_F(StartupTest, FullRedrawPaintsInItsOrder) {
+  Form_Load(f);
+  f.TAISEN_MODE = MODE_MAN_COM;
+  f.HANDE_SETTEI = YES;
+  f.HANDE_LEVEL = -10;
+  f.SITA_MOTI[1] = 1;
+  w.canvas.ops.clear();
+  画面_再描画(f);
+  const auto& ops = w.canvas.ops;
+  auto first_at = [&](auto pred) {
+    for (std::size_t i = 0; i < ops.size(); ++i)
+      if (pred(ops[i])) return static_cast<long>(i);
+    return -1L;
+  };
+  const long background = first_at([](const PaintOp& op) { return op.kind == PaintOp::Picture; });
+  const long labels = first_at([](const PaintOp& op) { return op.kind == PaintOp::Text && op.text == " 9"; });
+  const long stand = first_at([](const PaintOp& op) {
+    return op.kind == PaintOp::Picture && op.id_or_colour == -HU && 位置(op, 11, 3);
+  });
+  const long board =
+      first_at([](const PaintOp& op) { return op.kind == PaintOp::Picture && 位置(op, 1, 1); });
+  const long level =
+      first_at([](const PaintOp& op) { return op.kind == PaintOp::Text && op.text == "LEVEL"; });
+  const long rank =
+      first_at([](const PaintOp& op) { return op.kind == PaintOp::Text && op.text == "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"; });
+  EXPECT_EQ(background, 0);
+  EXPECT_TRUE(位置(ops[0], -3, -2));
+  EXPECT_LT(background, labels);
+  EXPECT_LT(labels, stand);
+  EXPECT_LT(stand, board);
+  EXPECT_LT(board, level);
+  EXPECT_LT(level, rank);
+  EXPECT_EQ(ops.back().id_or_colour, E_TAITORU);
+  // Counter, last moves and highlights are not part of it.
+  for (const auto& op : 文字(ops)) EXPECT_NE(op.text, "手目");
+
+  // Between two humans without a handicap: neither the level nor the rank.
+  f.TAISEN_MODE = MODE_MAN_MAN;
+  f.HANDE_SETTEI = NO;
+  w.canvas.ops.clear();
+  画面_再描画(f);
+  for (const auto& op : 文字(ops)) {
+    EXPECT_NE(op.text, "LEVEL");
+    EXPECT_NE(op.text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
+  }
+}
+
+TEST_F(StartupTest, StartBeginsAGameBetweenTwoHumans) {
+  Form_Load(f);
+  w.clock.advance(50);
+  w.canvas.ops.clear();
+  START_Click(f);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].title, " ");
+  EXPECT_EQ(w.dialogs.boxes[0].text, "先手の番です");
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.MAN_TEBAN, 1);
+  EXPECT_EQ(f.COM_TEBAN, -1);
+  EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_MAN);
+  EXPECT_EQ(f.SAIKAI_MSG, NO);
+  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 50);
+  EXPECT_FALSE(f.Timer1_Enabled);  // the clock display is off
+  // The level label is wiped and every highlight with it.
+  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(w.canvas.ops, c, 0), std::vector<int>{f.HAIKEI});
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 5, 5), 1);
+}
+
+TEST_F(StartupTest, StartWithTheClockShownRunsTheTimer) {
+  Form_Load(f);
+  f.menu.KEIKA = true;
+  START_Click(f);
+  EXPECT_TRUE(f.Timer1_Enabled);
+}
+
+TEST_F(StartupTest, StartContinuesTheShownPositionWithItsTurn) {
+  Form_Load(f);
+  START_Click(f);
+  f.TESUU_HYOJI = 3;
+  f.TEBAN = TEBAN_GOTE;
+  f.SENTAKU = 1;
+  f.KIFU_MODE = YES;
+  f.TESUU_MAX = 7;
+  f.SAIKAI_MSG = YES;
+  w.dialogs.boxes.clear();
+  START_Click(f);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].text, "後手の番です");
+  EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
+  EXPECT_EQ(f.SAIKAI_MSG, NO);
+  // Left as they were.
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.KIFU_MODE, YES);
+  EXPECT_EQ(f.TESUU_MAX, 7);
+}
+
+TEST_F(StartupTest, StartAfterAWinBeginsAfresh) {
+  Form_Load(f);
+  START_Click(f);
+  f.BAN[5][5] = -KIN;
+  f.TESUU_HYOJI = 9;
+  f.TEBAN = TEBAN_GOTE;
+  f.SYOUSYA = 1;
+  w.canvas.ops.clear();
+  START_Click(f);
+  EXPECT_EQ(f.SYOUSYA, 0);
+  EXPECT_EQ(f.BAN[5][5], KARA);
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.TESUU_HYOJI, 0);
+  int repaints = 0;
+  for (const auto& op : w.canvas.ops)
+    if (op.kind == PaintOp::Repaint) ++repaints;
+  EXPECT_EQ(repaints, 1);
+}
+
+TEST_F(StartupTest, SenteLetsTheHumanMoveFirst) {
+  Form_Load(f);
+  w.clock.advance(7);
+  SENTE_Click(f);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].title, " ");
+  EXPECT_EQ(w.dialogs.boxes[0].text, "MANの番です");
+  EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_COM);
+  EXPECT_EQ(f.TEBAN, 1);
+  EXPECT_EQ(f.MAN_TEBAN, 1);
+  EXPECT_EQ(f.COM_TEBAN, -1);
+  EXPECT_TRUE(f.Timer1_Enabled);  // against the computer always
+  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 7);
+  bool level = false;
+  for (const auto& op : 文字(w.canvas.ops))
+    if (op.text == "LEVEL") level = true;
+  EXPECT_TRUE(level);
+}
+
+TEST_F(StartupTest, SenteAfterSteppingBackKeepsTheRecordUpToTheShownMove) {
+  Form_Load(f);
+  START_Click(f);
+  f.TESUU = 5;
+  f.TESUU_HYOJI = 5;
+  f.TESUU_MAX = 9;
+  f.TEBAN = f.MAN_TEBAN;
+  f.SENTAKU = 1;
+  f.KIFU_MODE = YES;
+  w.dialogs.boxes.clear();
+  SENTE_Click(f);
+  EXPECT_EQ(f.TESUU_MAX, 5);
+  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.KIFU_MODE, NO);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].title, "対局");
+  EXPECT_EQ(w.dialogs.boxes[0].text, "MANの番です");
+}
+
+TEST_F(StartupTest, SenteAfterAReversalEndsTheRecordAtTheMoveIndex) {
+  Form_Load(f);
+  START_Click(f);
+  f.TESUU = 0;        // a reversal restarts the record …
+  f.TESUU_HYOJI = 6;  // … while the shown number keeps counting
+  f.TESUU_MAX = 6;
+  f.TEBAN = f.MAN_TEBAN;
+  SENTE_Click(f);
+  EXPECT_EQ(f.TESUU_MAX, 0);
+  f.TESUU_MAX = 6;
+  f.TEBAN = f.COM_TEBAN;
+  GOTE_Click(f);
+  EXPECT_EQ(f.TESUU_MAX, 0);
+}
+
+TEST_F(StartupTest, GoteGivesTheComputerTheFirstMove) {
+  Form_Load(f);
+  GOTE_Click(f);
+  EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_COM);
+  EXPECT_EQ(f.MAN_TEBAN, -1);
+  EXPECT_EQ(f.COM_TEBAN, 1);
+  // No "MANの番です" box: the computer is to move (or has moved).
+  for (const auto& b : w.dialogs.boxes) EXPECT_NE(b.text, "MANの番です");
+}
+
+TEST_F(StartupTest, GoteContinuingOnTheHumansTurnKeepsTheSides) {
+  Form_Load(f);
+  GOTE_Click(f);
+  f.TESUU_HYOJI = 2;
+  f.TEBAN = f.MAN_TEBAN;  // -1
+  f.SAIKAI_MSG = YES;
+  w.dialogs.boxes.clear();
+  GOTE_Click(f);
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(w.dialogs.boxes[0].title, "対局");
+  EXPECT_EQ(w.dialogs.boxes[0].text, "MANの番です");
+  EXPECT_EQ(f.MAN_TEBAN, -1);
+  EXPECT_EQ(f.TEBAN, -1);
+  EXPECT_EQ(f.SAIKAI_MSG, NO);
+}
+
+TEST_F(StartupTest, MenusOpenedHideTheRecordBrowser) {
+  Form_Load(f);
+  for (auto handler : {TAIKYOKU_Click, STOP_Click}) {
+    w.record.drive = w.record.dir = w.record.file = true;
+    handler(f);
+    EXPECT_FALSE(w.record.drive || w.record.dir || w.record.file);
+  }
+  const auto before = w.canvas.ops.size();
+  MATCH_MAN_Click(f);
+  EXPECT_EQ(w.canvas.ops.size(), before);
+}
+
+TEST_F(StartupTest, OwariAndTheCloseBoxQuit) {
+  Form_Load(f);
+  OWARI_Click(f);
+  EXPECT_TRUE(w.desktop.quit_requested);
+  FakeWindow other;
+  Form_Load(other.f());
+  Form_Unload(other.f());
+  EXPECT_TRUE(other.desktop.quit_requested);
+}
+
+}  // namespace
+}  // namespace velmora
