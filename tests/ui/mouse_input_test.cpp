@@ -6,6 +6,7 @@
 
 #include "paint_support.hpp"
 #include "script/fakes.hpp"
+#include "support/board.hpp"
 
 namespace velmora {
 namespace {
@@ -470,9 +471,19 @@ TEST_F(AgainstComputerTest, TheHumansMoveHandsTheTurnToTheComputer) {
   click(3, 6);
   EXPECT_EQ(f.BAN[3][6], -HU);
   EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 3);
-  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 0);
   EXPECT_EQ(f.SYOUSYA, 0);
   EXPECT_TRUE(w.dialogs.boxes.empty());
+  // The computer answered inside the same click and handed the turn back.
+  EXPECT_EQ(f.TESUU, 2);
+  EXPECT_EQ(f.TESUU_HYOJI, 2);
+  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+  // Top pieces off their first squares: the mirrored pawn and the computer's piece.
+  const auto initial = 初期局面();
+  int top_moved = 0;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (f.BAN[x][y] >= HU && f.BAN[x][y] != initial->BAN[x][y]) ++top_moved;
+  EXPECT_GE(top_moved, 2);
 }
 
 TEST_F(AgainstComputerTest, TakingTheComputersKingWins) {
@@ -499,16 +510,36 @@ TEST_F(AgainstComputerTest, AnInterruptedGameAnnouncesTheHuman) {
 TEST_F(AgainstComputerTest, AClickOnTheComputersTurnLetsItMoveFirst) {
   f.TEBAN = f.COM_TEBAN;
   f.SAIKAI_MSG = YES;
-  click(3, 7);
+  click(5, 9);
   ASSERT_GE(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].title, "再開(COM)");
   EXPECT_EQ(w.dialogs.boxes[0].text, "OKですか？");
   EXPECT_EQ(f.SAIKAI_MSG, NO);
-  // The click goes on only when the computer has handed the turn back.
-  if (f.TEBAN == f.MAN_TEBAN)
-    EXPECT_EQ(f.SENTAKU, 1);
-  else
-    EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+  // Then the click picks the king on the position after the computer's move.
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.MOTO_X, 5);
+  EXPECT_EQ(f.MOTO_Y, 9);
+}
+
+TEST_F(AgainstComputerTest, AClickEndsWhenTheComputersMoveWins) {
+  place({{5, 9, -OU}, {5, 1, OU}, {5, 5, SYA}, {1, 9, -KYOU}});
+  f.TEBAN = f.COM_TEBAN;
+  click(1, 9);
+  EXPECT_EQ(f.SYOUSYA, f.COM_TEBAN);
+  EXPECT_EQ(last_box().title, "終了");
+  EXPECT_EQ(f.SENTAKU, 0);  // the lance was not picked
+}
+
+TEST_F(AgainstComputerTest, AClickEndsWhenTheComputerCannotMoveAtAFullRecord) {
+  f.TEBAN = f.COM_TEBAN;
+  f.TESUU = 500;
+  click(3, 9);
+  EXPECT_EQ(f.TESUU, 500);
+  EXPECT_EQ(f.TEBAN, f.COM_TEBAN);
+  EXPECT_EQ(last_box().title, "手数");
+  EXPECT_EQ(f.SENTAKU, 0);
 }
 
 // ---- keys ----

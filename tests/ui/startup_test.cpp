@@ -224,7 +224,10 @@ TEST_F(StartupTest, GoteGivesTheComputerTheFirstMove) {
   EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_COM);
   EXPECT_EQ(f.MAN_TEBAN, -1);
   EXPECT_EQ(f.COM_TEBAN, 1);
-  // No "MANの番です" box: the computer is to move (or has moved).
+  // The computer has made the first move and handed the turn over, without a box.
+  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+  EXPECT_EQ(f.TEBAN, -1);
   for (const auto& b : w.dialogs.boxes) EXPECT_NE(b.text, "MANの番です");
 }
 
