@@ -228,6 +228,9 @@ TEST_F(LabelsTest, BlinkingShowsThePieceLastAndRepaintsEachTime) {
   EXPECT_EQ(repaints, 4);
   EXPECT_EQ(輪郭の数(ops, IRO_WAKU, 7, 3), 4);
   EXPECT_EQ(ops.back().kind, PaintOp::Repaint);
+  // Four waits of 0.2 seconds on the window's clock.
+  EXPECT_NEAR(w.clock.waited, 0.8, 1e-9);
+  EXPECT_NEAR(w.clock.seconds, 0.8, 1e-9);
 }
 
 TEST_F(LabelsTest, HandicapRefusalBox) {
