@@ -1,13 +1,41 @@
-// Placeholder bodies; replaced as this room is built.
-#include "ui/form.hpp"
+// The help page in the desktop's browser and the about box.
+#include <filesystem>
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include "options/data_files.hpp"
+#include "ui/form.hpp"
 
 namespace velmora {
 
-void KAISETU_Click(Form1& f) {}
-void VER_Click(Form1& f) {}
-void Form2_Command1_Click(Form1& f) {}
-void Form2_Command2_Click(Form1& f) {}
+namespace {
+
+// The help page beside the directory that was current at start-up, or else
+// the one shipped in the data directory. Nothing found, no browser: nothing
+// happens and nothing is said.
+void 表示_ヘルプページ(Form1& f) {
+  const auto page = 検索_データファイル("Velmora.htm", std::filesystem::path(f.START_DIR));
+  if (!page || !f.p.desktop) return;
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(*page, ec);
+  if (ec) return;
+  f.p.desktop->open_url(ファイルURL(absolute.lexically_normal()));
+}
+
+}  // namespace
+
+void KAISETU_Click(Form1& f) { 表示_ヘルプページ(f); }
+
+void VER_Click(Form1& f) {
+  描画_可視(f, false, false, false);
+  描画_棋譜_IO(f, 1);
+  効果音(f, Sound::SONOTA);
+  f.p.dialogs->about();
+}
+
+// "ホームページ": the game's home page is its help page. The about box closes
+// itself after calling this.
+void Form2_Command1_Click(Form1& f) { 表示_ヘルプページ(f); }
+
+// "O K": only closes the about box, which its window does by itself.
+void Form2_Command2_Click(Form1&) {}
 
 }  // namespace velmora
