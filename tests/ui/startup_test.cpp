@@ -100,6 +100,7 @@ TEST_F(StartupTest, FullRedrawPaintsInItsOrder) {
 
 TEST_F(StartupTest, StartBeginsAGameBetweenTwoHumans) {
   Form_Load(f);
+  f.menu.KEIKA = false;  // the settings file starts with the clock shown
   w.clock.advance(50);
   w.canvas.ops.clear();
   START_Click(f);
