@@ -289,5 +289,105 @@ TEST(Evaluation, KingStepThatKeepsDefendingItsPinnedGold) {
   EXPECT_DOUBLE_EQ(指して評価(*s, 5, 1, 4, 2), 0.1 + 1 + 10);
 }
 
+TEST(Evaluation, PromotedPawnGainsOneWhereItIsNotOutnumbered) {
+  // The top promoted pawn (2, 5) → (2, 6); the bottom king stands on (9, 9).
+  //   approach: dx 7 > dy 3 but OU_KYORI 7 is not > 7 → nothing
+  //   promoted pawn: covered at least as much as attacked (0 ≥ 0) → +1
+  auto free = 空の局面({{5, 1, OU}, {9, 9, -OU}, {2, 5, TO}});
+  探索の準備(*free);
+  EXPECT_DOUBLE_EQ(指して評価(*free, 2, 5, 2, 6), 1);
+  // A bottom silver on (3, 7) attacks (2, 6): the undefended promoted pawn
+  // costs its 11 in the danger walk and gains nothing of its own.
+  auto attacked = 空の局面({{5, 1, OU}, {9, 9, -OU}, {2, 5, TO}, {3, 7, -GIN}});
+  探索の準備(*attacked);
+  EXPECT_DOUBLE_EQ(指して評価(*attacked, 2, 5, 2, 6), -11);
+}
+
+TEST(Evaluation, PromotedBishopCountsTheBigPiecesAroundIt) {
+  // The top promoted bishop (9, 1) → (6, 4), beside the top rook on (7, 5).
+  //   approach: dx 1 ≤ dy 5, OU_KYORI 8 > 5 → +0.1
+  //   no escape square of the bottom king taken
+  //   promoted bishop: surroundings, the rook → -1
+  auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}, {9, 1, KAKU_NARI}, {7, 5, SYA}});
+  探索の準備(*s);
+  EXPECT_DOUBLE_EQ(指して評価(*s, 9, 1, 6, 4), 0.1 - 1);
+}
+
+TEST(Evaluation, PromotedRookCheckingTwoSquaresAboveTheKing) {
+  // The top promoted rook (3, 7) → (5, 7) checks the bottom king on (5, 9),
+  // which can still go to (4, 9) or (6, 9).
+  //   check, not mate; the promoted rook is not attacked → +10
+  //   danger: one fork target, the king → +0.1
+  //   escape squares 4 → 2 ((5, 8) by the file, (4, 8) and (6, 8) by the
+  //   diagonal steps) → +2
+  //   promoted rook: safe, on the king's file two rows away → return S + 100
+  auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}, {3, 7, SYA_NARI}});
+  探索の準備(*s);
+  EXPECT_DOUBLE_EQ(指して評価(*s, 3, 7, 5, 7), 10 + 0.1 + 2 + 100);
+}
+
+TEST(Evaluation, AttackedByAPinnedPieceThatTheMoverCanTake) {
+  // The top gold (4, 6) → (4, 7), attacked only by the bottom silver on
+  // (5, 8). The top rook on (5, 3) pins the silver to the bottom king on
+  // (5, 9), which defends it; the king is on the silver's column.
+  //   danger: the gold is undefended → -110 (the pinned silver wins no
+  //   exchange)
+  //   approach: dx 1 ≤ dy 2, OU_KYORI 3 > 2 → +0.1
+  //   pinned attacker: the gold could take it and the rook that attacked it
+  //   before the move still stands → + the silver's 100
+  auto pinned = 空の局面({{1, 1, OU}, {5, 3, SYA}, {4, 6, KIN}, {5, 8, -GIN}, {5, 9, -OU}});
+  探索の準備(*pinned);
+  EXPECT_DOUBLE_EQ(指して評価(*pinned, 4, 6, 4, 7), -110 + 0.1 + 100);
+  // Without the rook the silver is free: the gold is lost for the silver
+  // (-110 + 100) and undefended (-110).
+  auto free = 空の局面({{1, 1, OU}, {4, 6, KIN}, {5, 8, -GIN}, {5, 9, -OU}});
+  探索の準備(*free);
+  EXPECT_DOUBLE_EQ(指して評価(*free, 4, 6, 4, 7), -110 + 100 - 110 + 0.1);
+}
+
+TEST(Evaluation, CheckingSilverThatOnlyTheKingAttacks) {
+  // The top silver (4, 7) → (5, 8) checks the bottom king on (5, 9); the top
+  // pawn on (5, 7) defends it, and the king can still step to (4, 8).
+  // Tried unpromoted:
+  //   check, not mate; only the king attacks the checking piece → +100
+  //   approach: dx 0 ≤ dy 1, OU_KYORI 2 > 1 → +0.1
+  //   attacked and defended, only by the king, above it while it is in
+  //   check → + the silver's 100
+  //   silver: moved towards the bottom side, not straight → nothing
+  // Tried promoted, it covers (4, 8) and (6, 8) as well and mates: 9998.
+  auto s = 空の局面({{1, 1, OU}, {4, 7, GIN}, {5, 7, HU}, {5, 9, -OU}});
+  探索の準備(*s);
+  auto plain = std::make_unique<EngineState>(*s);
+  EXPECT_DOUBLE_EQ(指して評価(*plain, 4, 7, 5, 8, GIN), 100 + 0.1 + 100);
+  auto promoted = std::make_unique<EngineState>(*s);
+  EXPECT_EQ(指して評価(*promoted, 4, 7, 5, 8, GIN_NARI), 9998);
+}
+
+TEST(Evaluation, RookOfferedToAPawnLosesTheExchangeTwice) {
+  // The top rook (4, 5) → (2, 5), defended by the top gold on (2, 4) and
+  // attacked by the bottom pawn on (2, 6).
+  //   danger: rook for pawn → -900 + 10
+  //   attacked and defended, worth more than its attacker → -900 + 10
+  //   rook: surroundings 0; the square below holds the pawn, which nothing
+  //   attacks; not safe → return S
+  auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}, {4, 5, SYA}, {2, 4, KIN}, {2, 6, -HU}});
+  探索の準備(*s);
+  EXPECT_DOUBLE_EQ(指して評価(*s, 4, 5, 2, 5), -890 - 890);
+}
+
+TEST(Evaluation, PawnTakesASilverThatAGoldDefends) {
+  // The top pawn (3, 4) takes the bottom silver on (3, 5); the bottom gold on
+  // (3, 6) can take back, the top gold on (2, 4) defends the pawn.
+  //   approach: dx 2 ≤ dy 4, OU_KYORI 5 > 4 → +0.1
+  //   take-back possible but the pawn is cheaper than the gold → + the
+  //   silver's 100
+  //   pawn: the gold below it can still move → nothing; pawn move -0.1,
+  //   defended by a gold +0.6; the source is covered once and it captured
+  //   → +5; it faces a bottom piece with equal numbers → return S + 5
+  auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}, {3, 4, HU}, {2, 4, KIN}, {3, 5, -GIN}, {3, 6, -KIN}});
+  探索の準備(*s);
+  EXPECT_DOUBLE_EQ(指して評価(*s, 3, 4, 3, 5), 0.1 + 100 - 0.1 + 0.6 + 5 + 5);
+}
+
 }  // namespace
 }  // namespace velmora
