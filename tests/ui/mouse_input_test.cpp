@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "paint_support.hpp"
 #include "script/fakes.hpp"
@@ -19,7 +21,10 @@ struct Piece {
 
 class MouseTest : public ::testing::Test {
  protected:
-  void SetUp() override { Form_Load(f); }
+  void SetUp() override {
+    Form_Load(f);
+    w.sound.calls.clear();  // the music of the start-up
+  }
 
   // A press at the centre of cell (x, y).
   void click(double x, double y, int button = HIDARI_BUTTON) {
@@ -31,6 +36,7 @@ class MouseTest : public ::testing::Test {
     START_Click(f);
     w.dialogs.boxes.clear();
     w.canvas.ops.clear();
+    w.sound.calls.clear();
   }
 
   // Only these pieces on the board.
@@ -47,6 +53,8 @@ class MouseTest : public ::testing::Test {
   }
 
   const Box& last_box() { return w.dialogs.boxes.back(); }
+  using Sounds = std::vector<std::string>;
+  const Sounds& sounds() { return w.sound.calls; }
 
   FakeWindow w;
   Form1& f = w.f();
@@ -59,6 +67,7 @@ TEST_F(MouseTest, NoGameRefusesEveryClick) {
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "開始");
   EXPECT_EQ(last_box().text, "「対局」で始めて下さい");
+  EXPECT_EQ(sounds(), Sounds{"KINSHI"});  // the refusal sound comes first
   EXPECT_EQ(f.SENTAKU, 0);
   click(3, 6);
   EXPECT_EQ(f.BAN[3][7], -HU);
@@ -78,6 +87,7 @@ TEST_F(MouseTest, AFinishedGameAsksForANewOne) {
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "終局");
   EXPECT_EQ(last_box().text, "新規に対局してください");
+  EXPECT_TRUE(sounds().empty());
   EXPECT_EQ(f.SENTAKU, 0);
 }
 
@@ -91,6 +101,7 @@ TEST_F(MouseTest, ALoadedRecordAsksToStepOnAndNoStartsAfresh) {
   EXPECT_EQ(last_box().text, "棋譜を '進 'で進めて下さい");
   EXPECT_EQ(f.KIFU_MODE, YES);
   EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_TRUE(sounds().empty());
 
   f.BAN[5][5] = -KIN;
   w.dialogs.answers.push_back(false);
@@ -98,6 +109,7 @@ TEST_F(MouseTest, ALoadedRecordAsksToStepOnAndNoStartsAfresh) {
   EXPECT_EQ(f.KIFU_MODE, NO);
   EXPECT_EQ(f.TEBAN, TEBAN_NASI);
   EXPECT_EQ(f.BAN[5][5], KARA);  // the initial position again
+  EXPECT_EQ(sounds(), Sounds{"KINSHI"});
   EXPECT_EQ(f.SENTAKU, 0);
 }
 
@@ -173,6 +185,7 @@ TEST_F(MouseTest, ALegalMoveIsMadeWithItsMirrorMoveAndTheTurnPasses) {
   EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
   EXPECT_EQ(f.SYOUSYA, 0);
   EXPECT_TRUE(w.dialogs.boxes.empty());
+  EXPECT_EQ(sounds(), Sounds{"KOMAUCHI"});
   // The counter shows move 1.
   bool counter = false;
   for (const auto& op : 文字(w.canvas.ops))
@@ -201,6 +214,8 @@ TEST_F(MouseTest, AnIllegalMoveIsRefusedAndDropsThePick) {
   EXPECT_EQ(f.BAN[3][5], KARA);
   EXPECT_EQ(f.TESUU, 0);
   EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(sounds(), Sounds{"KINSHI"});
+  EXPECT_TRUE(w.dialogs.boxes.empty());
   // Every outline on the board is wiped.
   const auto r = 枠(w.canvas.ops);
   ASSERT_EQ(r.size(), 81u);
@@ -239,7 +254,9 @@ TEST_F(PromotionTest, APawnToTheLastRowNeedsTheRightButton) {
   EXPECT_EQ(f.SENTAKU, 1);  // still picked
   EXPECT_EQ(f.BAN[2][2], -HU);
   EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(sounds(), Sounds{"KINSHI"});
   click(2, 1, MIGI_BUTTON);
+  EXPECT_EQ(sounds(), (Sounds{"KINSHI", "KOMAUCHI"}));
   EXPECT_EQ(f.BAN[2][1], -TO);
   EXPECT_EQ(f.TESUU, 1);
   EXPECT_EQ(f.SENTAKU, 0);
@@ -442,6 +459,7 @@ TEST_F(MouseTest, TheRecordIsFullAtFiveHundredMoves) {
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "手数");
   EXPECT_EQ(last_box().text, "これ以上指すことはできません（500手）");
+  EXPECT_EQ(sounds(), Sounds{"KINSHI"});
   EXPECT_EQ(f.BAN[3][7], -HU);
   EXPECT_EQ(f.BAN[7][3], HU);
   EXPECT_EQ(f.TESUU, 500);
