@@ -4,7 +4,6 @@
 // kept as double throughout; nothing is rounded.
 #include "com/evaluation.hpp"
 
-#include <algorithm>
 #include <cstdlib>
 
 #include "com/probes.hpp"
