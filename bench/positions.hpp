@@ -30,6 +30,26 @@ inline int 駒の符号(const std::string& t) {
   return std::isupper(static_cast<unsigned char>(c)) ? -code : code;
 }
 
+inline std::string 駒の記号(int code) {
+  if (code == KARA) return ".";
+  const int a = code < 0 ? -code : code;
+  const bool promoted = a % 10 == 1;  // 11, 21, 31, 101, 801, 901
+  const int base = promoted ? a - 1 : a;
+  char c = '?';
+  switch (base) {
+    case HU: c = 'p'; break;
+    case KYOU: c = 'l'; break;
+    case KEI: c = 'n'; break;
+    case GIN: c = 's'; break;
+    case KIN: c = 'g'; break;
+    case KAKU: c = 'b'; break;
+    case SYA: c = 'r'; break;
+    case OU: c = 'k'; break;
+  }
+  if (code < 0) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return promoted ? std::string("+") + c : std::string(1, c);
+}
+
 // rows: nine rows of nine tokens; hands: counts of slots 1..7, bottom then top.
 inline void 局面を置く(EngineState& s, const char* rows, const int (&sita)[8], const int (&ue)[8]) {
   std::istringstream in(rows);

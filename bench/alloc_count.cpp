@@ -1,0 +1,22 @@
+// Counts every heap allocation of the benchmark process, so that the search
+// benchmark can show that a search allocates nothing.
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+std::atomic<long> g_velmora_allocations{0};
+
+void* operator new(std::size_t n) {
+  ++g_velmora_allocations;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void* operator new[](std::size_t n) {
+  ++g_velmora_allocations;
+  if (void* p = std::malloc(n ? n : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete[](void* p) noexcept { std::free(p); }
+void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete[](void* p, std::size_t) noexcept { std::free(p); }

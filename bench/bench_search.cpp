@@ -1,0 +1,292 @@
+// The computer's search (without the window's pauses) over a fixed corpus of
+// positions from games the computer played against itself, by stage and level:
+// the median and the longest search in thread CPU time, the longest in wall
+// time, candidates scored per second, and the heap allocations made inside
+// the searches (none; allocs_process shows that the counter counts).
+//
+// `bench_search --write-corpus FILE` plays those games again and writes the corpus.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <new>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "com/evaluation.hpp"
+#include "com/search.hpp"
+#include "com/survey.hpp"
+#include "positions.hpp"
+#include "rules/legality.hpp"
+#include "rules/mate.hpp"
+#include "rules/move.hpp"
+#include "support/random_moves.hpp"
+
+// Counted by the replaced operator new (alloc_count.cpp).
+extern std::atomic<long> g_velmora_allocations;
+
+namespace velmora::bench {
+namespace {
+
+struct 静かな時計 final : 探索中の時計 {
+  void tick() override {}
+};
+
+long g_candidates = 0;
+
+// CPU time of this thread: a search preempted by other work on the machine
+// does not count the time it waited.
+double スレッド時間() {
+  timespec ts;
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+  return ts.tv_sec + ts.tv_nsec * 1e-9;
+}
+double 数えて評価(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2) {
+  ++g_candidates;
+  return 盤評価(s, cap, piece, x1, y1, x2, y2);
+}
+
+struct 局面 {
+  std::string stage;
+  int ban[10][10];
+  int sita[8], ue[8];
+};
+
+void 置く(EngineState& s, const 局面& p) {
+  std::memcpy(s.BAN, p.ban, sizeof s.BAN);
+  s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
+  for (int k = 0; k < 8; ++k) {
+    s.SITA_MOTI[k] = p.sita[k];
+    s.UE_MOTI[k] = p.ue[k];
+    if (k) s.SITA_MOTI_SU += p.sita[k], s.UE_MOTI_SU += p.ue[k];
+  }
+  s.SYOUSYA = TEBAN_NASI;
+  勢力調査(s);  // the king squares and the maps a real turn starts from
+}
+
+局面 写す(const EngineState& s, const std::string& stage) {
+  局面 p{stage, {}, {}, {}};
+  std::memcpy(p.ban, s.BAN, sizeof p.ban);
+  std::memcpy(p.sita, s.SITA_MOTI, sizeof p.sita);
+  std::memcpy(p.ue, s.UE_MOTI, sizeof p.ue);
+  return p;
+}
+
+// The board turned round: the side to move becomes the top side.
+void 反転(EngineState& s) {
+  int b[10][10];
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) b[x][y] = -s.BAN[10 - x][10 - y];
+  std::memcpy(s.BAN, b, sizeof b);
+  for (int k = 1; k <= 7; ++k) std::swap(s.SITA_MOTI[k], s.UE_MOTI[k]);
+  std::swap(s.SITA_MOTI_SU, s.UE_MOTI_SU);
+}
+
+void 合計を直す(EngineState& s) {
+  s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
+  for (int k = 1; k <= 7; ++k) s.SITA_MOTI_SU += s.SITA_MOTI[k], s.UE_MOTI_SU += s.UE_MOTI[k];
+}
+
+int 持駒の種類(const EngineState& s) {
+  int n = 0;
+  for (int k = 1; k <= 7; ++k) n += (s.SITA_MOTI[k] > 0) + (s.UE_MOTI[k] > 0);
+  return n;
+}
+
+// Games of the computer against itself, each side searching as the top side
+// of the board turned its way; the first moves are random for variety.
+std::vector<局面> 対局から集める() {
+  std::vector<局面> opening, middle, end;
+  auto s = std::make_unique<EngineState>();
+  auto scratch = std::make_unique<EngineState>();
+  静かな時計 clock;
+  for (int game = 0; game < 24 && (opening.size() < 20 || middle.size() < 20 || end.size() < 20); ++game) {
+    std::mt19937 rng(7919u * game + 1);
+    局面_初期化(*s);
+    s->COM_LEVEL = 3;
+    for (int ply = 0; ply < 240; ++ply) {
+      // The side to move is top here.
+      const std::string stage = ply < 16                           ? "opening"
+                                : 持駒の種類(*s) >= 3 && ply >= 40 ? "endgame"
+                                                                   : "middlegame";
+      auto& bucket = stage == "opening" ? opening : stage == "endgame" ? end : middle;
+      if (ply % 3 == 0 && bucket.size() < 20) bucket.push_back(写す(*s, stage));
+
+      int x = 0, y = 0, x2 = 0, y2 = 0, koma = 0;
+      // Now and then a random move that does not leave the king to be taken,
+      // so that pieces are exchanged and hands fill up.
+      if (ply < 4 || std::uniform_real_distribution<double>(0, 1)(rng) < 0.35) {
+        auto moves = testing::合法手(*s, true);
+        std::vector<testing::手> safe;
+        for (const auto& m : moves) {
+          std::memcpy(scratch->BAN, s->BAN, sizeof scratch->BAN);
+          std::memcpy(scratch->UE_MOTI, s->UE_MOTI, sizeof scratch->UE_MOTI);
+          駒移動_仮(*scratch, m.x1, m.y1, m.x2, m.y2, m.koma);
+          駒移動_相対駒_仮(*scratch, m.x1, m.y1, m.x2, m.y2, m.koma);
+          反転(*scratch);
+          勢力調査(*scratch);
+          if (詰めかMAN_COM移動(*scratch) == NO) safe.push_back(m);
+        }
+        if (safe.empty()) break;
+        const auto m = safe[std::uniform_int_distribution<std::size_t>(0, safe.size() - 1)(rng)];
+        x = m.x1, y = m.y1, x2 = m.x2, y2 = m.y2, koma = m.koma;
+      } else {
+        勢力調査(*s);
+        const auto m = 探索(*s, clock);
+        if (!m.found) break;
+        x = m.x, y = m.y, x2 = m.x2, y2 = m.y2, koma = m.placed;
+      }
+      駒移動_仮(*s, x, y, x2, y2, koma);
+      駒移動_相対駒_仮(*s, x, y, x2, y2, koma);
+      合計を直す(*s);
+      if (s->SYOUSYA != TEBAN_NASI) {
+        if (std::getenv("VELMORA_BENCH_VERBOSE"))
+          std::cerr << "game " << game << ": king taken at ply " << ply << "\n";
+        break;
+      }
+      勢力調査(*s);
+      if (詰めかMAN(*s) == YES) {
+        if (std::getenv("VELMORA_BENCH_VERBOSE"))
+          std::cerr << "game " << game << ": mate at ply " << ply << "\n";
+        break;
+      }
+      反転(*s);
+    }
+  }
+  std::vector<局面> all;
+  for (auto* v : {&opening, &middle, &end}) all.insert(all.end(), v->begin(), v->end());
+  return all;
+}
+
+void 書き出す(const std::vector<局面>& corpus, std::ostream& out) {
+  out << "# Positions from games of the computer against itself, the side to move on top.\n";
+  for (const auto& p : corpus) {
+    out << p.stage << "\n";
+    for (int y = 1; y <= 9; ++y) {
+      for (int x = 1; x <= 9; ++x) out << (x > 1 ? " " : "") << 駒の記号(p.ban[x][y]);
+      out << "\n";
+    }
+    for (int k = 1; k <= 7; ++k) out << p.sita[k] << (k < 7 ? " " : "\n");
+    for (int k = 1; k <= 7; ++k) out << p.ue[k] << (k < 7 ? " " : "\n");
+  }
+}
+
+std::vector<局面> 読み込む(const char* path) {
+  std::ifstream in(path);
+  std::vector<局面> corpus;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty() || line[0] == '#') continue;
+    局面 p{line, {}, {}, {}};
+    for (int y = 1; y <= 9; ++y) {
+      std::getline(in, line);
+      std::istringstream row(line);
+      for (int x = 1; x <= 9; ++x) {
+        std::string t;
+        row >> t;
+        p.ban[x][y] = 駒の符号(t);
+      }
+    }
+    std::getline(in, line);
+    std::istringstream sita(line);
+    for (int k = 1; k <= 7; ++k) sita >> p.sita[k];
+    std::getline(in, line);
+    std::istringstream ue(line);
+    for (int k = 1; k <= 7; ++k) ue >> p.ue[k];
+    corpus.push_back(p);
+  }
+  return corpus;
+}
+
+std::vector<局面>& 全局面() {
+  static std::vector<局面> corpus = 読み込む(VELMORA_SEARCH_CORPUS);
+  return corpus;
+}
+
+void 探索_計測(benchmark::State& state, const char* stage, int level) {
+  std::vector<const 局面*> mine;
+  for (const auto& p : 全局面())
+    if (p.stage == stage) mine.push_back(&p);
+  if (mine.empty()) {
+    state.SkipWithError("no positions of this stage in the corpus");
+    return;
+  }
+  auto s = std::make_unique<EngineState>();
+  s->COM_LEVEL = level;
+  静かな時計 clock;
+  std::vector<double> cpu_times, wall_times;
+  cpu_times.reserve(1 << 16);
+  wall_times.reserve(1 << 16);
+  long candidates = 0, allocations = 0;
+  double total_cpu = 0;
+  for (auto _ : state) {
+    double iteration = 0;
+    for (const auto* p : mine) {
+      置く(*s, *p);
+      g_candidates = 0;
+      const long allocs_before = g_velmora_allocations.load();
+      const double c0 = スレッド時間();
+      const auto t0 = std::chrono::steady_clock::now();
+      const auto m = 探索(*s, clock, &数えて評価);
+      const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+      const double cpu = スレッド時間() - c0;
+      benchmark::DoNotOptimize(m);
+      allocations += g_velmora_allocations.load() - allocs_before;
+      candidates += g_candidates;
+      total_cpu += cpu;
+      iteration += wall;
+      if (cpu_times.size() < cpu_times.capacity()) {
+        cpu_times.push_back(cpu);
+        wall_times.push_back(wall);
+      }
+    }
+    state.SetIterationTime(iteration);
+  }
+  std::sort(cpu_times.begin(), cpu_times.end());
+  std::sort(wall_times.begin(), wall_times.end());
+  state.counters["positions"] = static_cast<double>(mine.size());
+  state.counters["median_ms"] = cpu_times[cpu_times.size() / 2] * 1e3;
+  state.counters["max_ms"] = cpu_times.back() * 1e3;
+  state.counters["wall_max_ms"] = wall_times.back() * 1e3;
+  state.counters["cand_per_s"] = total_cpu > 0 ? candidates / total_cpu : 0;
+  state.counters["allocs_in_search"] = static_cast<double>(allocations);
+  state.counters["allocs_process"] = static_cast<double>(g_velmora_allocations.load());
+}
+
+#define VELMORA_SEARCH_BENCH(stage)                                                                        \
+  BENCHMARK_CAPTURE(探索_計測, stage##_level1, #stage, 1)->UseManualTime()->Unit(benchmark::kMillisecond); \
+  BENCHMARK_CAPTURE(探索_計測, stage##_level2, #stage, 2)->UseManualTime()->Unit(benchmark::kMillisecond); \
+  BENCHMARK_CAPTURE(探索_計測, stage##_level3, #stage, 3)->UseManualTime()->Unit(benchmark::kMillisecond)
+
+VELMORA_SEARCH_BENCH(opening);
+VELMORA_SEARCH_BENCH(middlegame);
+VELMORA_SEARCH_BENCH(endgame);
+
+}  // namespace
+}  // namespace velmora::bench
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::string(argv[1]) == "--write-corpus") {
+    const auto corpus = velmora::bench::対局から集める();
+    std::ofstream out(argv[2]);
+    velmora::bench::書き出す(corpus, out);
+    std::cout << "wrote " << corpus.size() << " positions\n";
+    return out ? 0 : 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
