@@ -55,6 +55,7 @@ void 局面を写す(EngineState& to, const EngineState& from) {
 // Is `after` the position `before` with one legal top move (and its mirror move) played?
 bool 合法な一手か(EngineState& before, const EngineState& after, EngineState& scratch) {
   for (const auto& m : testing::合法手(before, true, false)) {
+    if (after.BAN[m.x2][m.y2] != m.koma) continue;  // cannot be this move
     局面を写す(scratch, before);
     駒移動_仮(scratch, m.x1, m.y1, m.x2, m.y2, m.koma);
     駒移動_相対駒_仮(scratch, m.x1, m.y1, m.x2, m.y2, m.koma);
