@@ -1,21 +1,340 @@
-// Placeholder bodies; replaced as this room is built.
-#include "ui/form.hpp"
+// The game record: a snapshot of the whole position before every move, and
+// the record files "*.棋譜" that keep those snapshots, written and read
+// through the record panel and the record browser.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "format/kifu_line.hpp"
+#include "ui/form.hpp"
 
 namespace velmora {
 
-void 手順保存(Form1& f, int x1, int y1, int x2, int y2, int moving, int placed, double t1, double t2,
-              double t3, double t4) {}
-void 描画_棋譜_IO(Form1& f, int mode) {}
-void 描画_棋譜読込み部分消去(Form1& f) {}
-double 取得_棋譜のX座標(std::string_view text) { return 0; }
-std::string 文字列変換(int v) { return {}; }
-void KIFU_READ_Click(Form1& f) {}
-void KIFU_WRITE_Click(Form1& f) {}
-void Command1_Click(Form1& f) {}
-void File1_Click(Form1& f, std::string_view name) {}
-void Dir1_Change(Form1& f, std::string_view path) {}
-void Drive1_Change(Form1& f, std::string_view drive) {}
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view 拡張子 = ".棋譜";
+// Longer lines are no record lines: a snapshot line has 358 characters and
+// the header lines are names. Reading stops there, so a huge file without
+// line ends costs nothing.
+constexpr std::size_t 行の上限 = 1024;
+
+enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
+
+// The next line of the open record file, without its CR LF (a bare LF ends a
+// line too). At the end of the file or on an error `line` keeps its content.
+行読込 読込_棋譜ファイル(std::istream& in, std::string& line) {
+  std::string next;
+  std::streambuf* buf = in.rdbuf();
+  bool any = false;
+  try {
+    for (;;) {
+      const auto c = buf->sbumpc();
+      if (c == std::char_traits<char>::eof()) break;
+      any = true;
+      if (c == '\n') break;
+      if (next.size() >= 行の上限) return 行読込::長すぎ;
+      next += static_cast<char>(c);
+    }
+  } catch (...) {
+    // A directory or an unreadable device: the buffer reports by throwing.
+    return 行読込::読込誤り;
+  }
+  if (!any) return 行読込::終わり;
+  if (!next.empty() && next.back() == '\r') next.pop_back();
+  line = std::move(next);
+  return 行読込::行;
+}
+
+std::size_t 文字数(std::string_view utf8) {
+  std::size_t n = 0;
+  for (char c : utf8)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
+// The record file's bytes, or the reason it cannot be written.
+struct 書込内容 {
+  std::string bytes;
+  std::string 誤り;
+};
+
+書込内容 棋譜ファイルの内容(Form1& f) {
+  書込内容 out;
+  // Line 2 names the top side's player, line 3 the bottom side's.
+  const int top = f.MAN_TEBAN == 1 ? 4 : 3;
+  const int bottom = f.MAN_TEBAN == 1 ? 3 : 4;
+  for (int n : {2, top, bottom}) {
+    auto header = 書込_見出し行(f.p.record->text(n));
+    if (!header) {
+      out.誤り = "Shift-JISで書けない文字があります：" + f.p.record->text(n);
+      return out;
+    }
+    out.bytes += *header;
+    out.bytes += "\r\n";
+  }
+  for (int t = 1; t <= f.TESUU_MAX && t <= KIFU_T_MAX; ++t) {
+    out.bytes += 書込_棋譜行(f, t);
+    out.bytes += "\r\n";
+  }
+  return out;
+}
+
+// Replaces `target` with `bytes`: a temporary file in the same directory,
+// flushed to disk, then renamed over the target. On any failure the
+// temporary file is removed and an existing target stays as it was.
+std::string ファイル_置換(const fs::path& target, std::string_view bytes) {
+  std::string tmpl = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
+  const int fd = ::mkstemp(tmpl.data());
+  if (fd < 0) return std::strerror(errno);
+  std::string error;
+  std::size_t done = 0;
+  while (done < bytes.size() && error.empty()) {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno != EINTR) error = std::strerror(errno);
+    } else {
+      done += static_cast<std::size_t>(n);
+    }
+  }
+  if (error.empty() && ::fsync(fd) != 0) error = std::strerror(errno);
+  // mkstemp makes the file private; a record file gets the usual mode.
+  if (error.empty()) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    (void)::fchmod(fd, 0666 & ~mask);
+  }
+  if (::close(fd) != 0 && error.empty()) error = std::strerror(errno);
+  if (error.empty() && std::rename(tmpl.c_str(), target.c_str()) != 0) error = std::strerror(errno);
+  if (!error.empty()) ::unlink(tmpl.c_str());
+  return error;
+}
+
+void 保存失敗(Form1& f, std::string_view file, std::string_view reason) {
+  f.p.dialogs->message("棋譜を書き込めませんでした\n" + std::string(file) + "\n" + std::string(reason),
+                       "棋譜保存");
+}
+
+void 読込失敗(Form1& f, std::string_view text) { f.p.dialogs->message(text, "棋譜"); }
+
+}  // namespace
+
+void 手順保存(Form1& f, int, int, int, int, int, int, double t1, double t2, double t3, double t4) {
+  // The record ends at move index 500; a move past it is never stored.
+  const int t = f.TESUU;
+  if (t < 0 || t > KIFU_T_MAX) return;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) f.KIFU_BAN[t][x][y] = f.BAN[x][y];
+  for (int k = 1; k <= 7; ++k) {
+    f.KIFU_SITA_MOTI[t][k] = f.SITA_MOTI[k];
+    f.KIFU_UE_MOTI[t][k] = f.UE_MOTI[k];
+  }
+  f.KIFU_MAN_JIKAN[t] = t1;
+  f.KIFU_MAN_JIKAN2[t] = t2;
+  f.KIFU_COM_JIKAN[t] = t3;
+  f.KIFU_COM_JIKAN2[t] = t4;
+  f.TESUU_MAX = t;
+}
+
+void 描画_棋譜_IO(Form1& f, int mode) {
+  if (mode == 0) {
+    f.p.record->show_panel(true);
+    return;
+  }
+  for (int n = 1; n <= 4; ++n) f.p.record->set_text(n, "");
+  f.p.record->show_panel(false);
+}
+
+void 描画_棋譜読込み部分消去(Form1& f) {
+  描画_桝_数値(f);
+  for (int x = -1; x <= 9; ++x) 描画_絵(f, f.HAIKEI, x, 10);
+  for (int x = 1; x <= 9; ++x) 描画_桝輪郭(f, IRO_WAKU, x, 9);
+}
+
+double 取得_棋譜のX座標(std::string_view text) {
+  const double L = static_cast<double>(文字数(text));
+  return BAN_LEFT + MASU_W * (3 + (13 - L) / 5);
+}
+
+std::string 文字列変換(int v) {
+  static constexpr const char* 数字[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
+  static constexpr const char* 漢数字[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  if (v >= 1 && v <= 9) return 数字[v - 1];
+  if (v >= 1001 && v <= 1009) return 漢数字[v - 1001];
+  switch (v < 0 ? -v : v) {
+    case HU: return "歩";
+    case TO: return "と";
+    case KYOU: return "香";
+    case KYOU_NARI: return "香成";
+    case KEI: return "桂";
+    case KEI_NARI: return "桂成";
+    case GIN: return "銀";
+    case GIN_NARI: return "銀成";
+    case KIN: return "金";
+    case KAKU: return "角";
+    case KAKU_NARI: return "角成";
+    case SYA: return "飛";
+    case SYA_NARI: return "飛成";
+    case OU: return "王";
+    default: return {};
+  }
+}
+
+void KIFU_READ_Click(Form1& f) {
+  描画_可視(f, true, true, true);
+  描画_棋譜_IO(f, 1);
+}
+
+void KIFU_WRITE_Click(Form1& f) {
+  if (f.HANTEN == YES) {
+    f.p.dialogs->message("反転後は書き込みできません", "棋譜書込");
+    return;
+  }
+  if (f.HANDE_SETTEI == YES) {
+    f.p.dialogs->message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    return;
+  }
+  描画_可視(f, true, true, false);
+  描画_棋譜_IO(f, 0);
+}
+
+void Command1_Click(Form1& f) {
+  const std::string name = f.p.record->text(1);
+  if (name.empty()) {
+    f.p.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
+    return;
+  }
+  if (f.TESUU_MAX < 1) {
+    f.p.dialogs->message("保存するデータがありません", "棋譜保存");
+    return;
+  }
+  const std::string file = name + std::string(拡張子);
+  // The name is a file name, not a path: a "/" would write somewhere else.
+  if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos) {
+    保存失敗(f, file, "ファイル名に「/」は使えません");
+    return;
+  }
+  const 書込内容 content = 棋譜ファイルの内容(f);
+  if (!content.誤り.empty()) {
+    保存失敗(f, file, content.誤り);
+    return;
+  }
+  const std::string dir = f.p.record->directory();
+  if (dir.empty()) {
+    保存失敗(f, file, "保存先のフォルダがありません");
+    return;
+  }
+  const std::string error = ファイル_置換(fs::path(dir) / file, content.bytes);
+  if (!error.empty()) {
+    // The panel stays open so that another name or folder can be tried.
+    保存失敗(f, file, error);
+    return;
+  }
+  描画_可視(f, false, false, false);
+  描画_棋譜_IO(f, 1);
+  f.p.record->refresh_files();
+  f.p.dialogs->message("棋譜を書き込みました", "  ");
+}
+
+void File1_Click(Form1& f, std::string_view name) {
+  描画_可視(f, false, false, false);
+
+  // The whole file is read and checked before the game is touched: a file
+  // that cannot be read or holds a bad line leaves the current game as it was.
+  const fs::path path = fs::path(f.p.record->directory()) / fs::path(std::string(name));
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    読込失敗(f, "棋譜ﾌｧｲﾙを開けません\n" + std::string(name));
+    return;
+  }
+
+  std::string headers[3];
+  std::vector<棋譜局面> snapshots;
+  bool 打切り = false;
+  std::string line;
+  for (int number = 1;; ++number) {
+    const 行読込 r = 読込_棋譜ファイル(in, line);
+    if (r == 行読込::終わり) break;
+    if (r == 行読込::読込誤り) {
+      読込失敗(f, "棋譜ﾌｧｲﾙを読めません\n" + std::string(name));
+      return;
+    }
+    if (r == 行読込::長すぎ) {
+      読込失敗(f, "棋譜ﾌｧｲﾙの" + std::to_string(number) + "行目が正しくありません\n" +
+                      std::string(棋譜行の誤り_説明(棋譜行の誤り::長さ)));
+      return;
+    }
+    if (number <= 3) {
+      if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // a UTF-8 mark
+      headers[number - 1] = 読込_見出し行(line);
+      continue;
+    }
+    if (snapshots.size() == static_cast<std::size_t>(KIFU_T_MAX)) {
+      打切り = true;
+      break;
+    }
+    棋譜局面 k;
+    const 棋譜行の結果 result = 読込_棋譜行(line, k);
+    if (!result.ok()) {
+      std::string text = "棋譜ﾌｧｲﾙの" + std::to_string(number) + "行目が正しくありません\n" +
+                         std::string(棋譜行の誤り_説明(result.誤り));
+      if (result.桁 > 0) text += "（" + std::to_string(result.桁) + "文字目）";
+      読込失敗(f, text);
+      return;
+    }
+    snapshots.push_back(k);
+  }
+
+  初期設定(f);
+  f.KIFU_MODE = YES;
+  f.p.canvas->text(取得_棋譜のX座標(headers[0]) - 3000, 6350, headers[0], IRO_SENTAKU, 12, f.FontBold);
+  f.p.canvas->text(取得_棋譜のX座標(headers[1]), 100, headers[1], IRO_MOJI, 12, f.FontBold);
+  f.p.canvas->text(取得_棋譜のX座標(headers[2]), 6350, headers[2], IRO_MOJI, 12, f.FontBold);
+  const int n = static_cast<int>(snapshots.size());
+  for (int t = 1; t <= n; ++t) 棋譜局面_格納(f, t, snapshots[t - 1]);
+  f.TESUU = 0;
+  f.TESUU_HYOJI = 0;
+  f.TESUU_MAX = n;
+
+  if (n == 0) {
+    f.p.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    return;
+  }
+  f.p.dialogs->message(" 読み込みました", "棋譜");
+  if (打切り)
+    f.p.dialogs->message("棋譜は" + std::to_string(KIFU_T_MAX) + "手までしか入りません。最初の" +
+                             std::to_string(KIFU_T_MAX) + "手だけを読み込みました",
+                         "棋譜");
+  f.p.dialogs->message("棋譜を '進 'で進めて下さい", "棋譜");
+  f.TEBAN = TEBAN_SENTE;
+}
+
+void Dir1_Change(Form1& f, std::string_view path) {
+  f.p.record->set_directory(path);
+  f.p.record->refresh_files();
+}
+
+void Drive1_Change(Form1& f, std::string_view drive) {
+  // A volume that cannot be listed is "not ready"; nothing else changes.
+  std::error_code ec;
+  fs::directory_iterator probe(fs::path(std::string(drive)), ec);
+  if (ec) {
+    f.p.dialogs->message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+    return;
+  }
+  f.p.record->set_directory(drive);
+  f.p.record->refresh_files();
+}
 
 }  // namespace velmora

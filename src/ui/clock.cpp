@@ -1,16 +1,88 @@
-// Placeholder bodies; replaced as this room is built.
-#include "ui/form.hpp"
+// The thinking-time clocks: each side's total in seconds, shown as
+// hh:mm:ss beside the board while the "経過時間" option is ticked. The move in
+// progress is measured from a start stamp, not by counting ticks.
+#include <cmath>
+#include <string>
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+#include "ui/form.hpp"
 
 namespace velmora {
 
-void Timer1_Timer(Form1& f) {}
-double 調査_経過秒(double start, double now) { return 0; }
-std::string 調査_時間秒追加結果(double seconds) { return {}; }
-std::string 変換_数字から文字(long n) { return {}; }
-void 描画_所有時間(Form1& f, int side, double seconds) {}
-void 消去_所有時間(Form1& f, int side) {}
-void KEIKA_Click(Form1& f) {}
+void Timer1_Timer(Form1& f) {
+  // com_ban calls this directly, so a disabled timer must do nothing here.
+  if (f.SYOUSYA != 0 || !f.Timer1_Enabled) return;
+  f.KEIKA_BYOU = 調査_経過秒(f.KAISI_JIKOKU, f.p.clock->now());
+  const long whole = static_cast<long>(std::floor(f.KEIKA_BYOU));
+  if (whole == f.KEIKA_HYOJI_BYOU) return;
+  f.KEIKA_HYOJI_BYOU = whole;
+  if (f.TEBAN == f.COM_TEBAN)
+    描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN + f.KEIKA_BYOU);
+  else if (f.TEBAN == f.MAN_TEBAN)
+    描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN + f.KEIKA_BYOU);
+  f.p.canvas->repaint_now();
+}
+
+double 調査_経過秒(double start, double now) {
+  if (start <= now) return now - start;
+  return (86400.0 - start) + now;  // midnight passed
+}
+
+std::string 調査_時間秒追加結果(double seconds) {
+  double h = 0;
+  double r = seconds;
+  if (seconds >= 3600) {
+    h = std::floor(seconds / 3600);
+    r = seconds - 3600 * h;
+  }
+  const double m = std::floor(r / 60);
+  const double sec = r - 60 * m;
+  return 変換_数字から文字(static_cast<long>(h)) + ":" + 変換_数字から文字(static_cast<long>(m)) + ":" +
+         変換_数字から文字(static_cast<long>(std::floor(sec)));
+}
+
+std::string 変換_数字から文字(long n) {
+  std::string text = std::to_string(n);
+  if (text.size() == 1) return "0" + text;
+  if (text.size() == 2) return text;
+  return {};  // three digits or more do not fit: from 100 hours on the hours are blank
+}
+
+void 描画_所有時間(Form1& f, int side, double seconds) {
+  if (!f.menu.KEIKA) return;
+  const std::string text = 調査_時間秒追加結果(seconds);
+  消去_所有時間(f, side);
+  if (side == f.MAN_TEBAN) {
+    描画_数値(f, 13.1, 9.3, text, IRO_KAGE, 0, 12);
+    描画_数値(f, 13, 9.2, text, IRO_MOJI, 0, 12);
+  } else if (side == f.COM_TEBAN) {
+    描画_数値(f, -1.5, 9.3, text, IRO_KAGE, 0, 12);
+    描画_数値(f, -1.6, 9.2, text, IRO_MOJI, 0, 12);
+    // The top clock's tiles overlap the outline of the corner square.
+    描画_桝輪郭(f, IRO_WAKU, 1, 9);
+  }
+}
+
+void 消去_所有時間(Form1& f, int side) {
+  if (side == f.MAN_TEBAN) {
+    for (int c = 13; c <= 15; ++c) 描画_絵(f, f.HAIKEI, c, 9);
+  } else if (side == f.COM_TEBAN) {
+    for (int c = -2; c <= 0; ++c) 描画_絵(f, f.HAIKEI, c, 9);
+  }
+}
+
+void KEIKA_Click(Form1& f) {
+  if (f.menu.KEIKA) {
+    f.menu.KEIKA = false;
+    f.Timer1_Enabled = false;
+    消去_所有時間(f, f.MAN_TEBAN);
+    消去_所有時間(f, f.COM_TEBAN);
+  } else {
+    f.menu.KEIKA = true;
+    f.Timer1_Enabled = true;
+    描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN);
+    描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN);
+  }
+  書込_環境設定ファイル(f);
+}
 
 }  // namespace velmora

@@ -1,0 +1,183 @@
+#include "format/kifu_line.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "format/encoding.hpp"
+
+namespace velmora {
+
+namespace {
+
+constexpr int 盤_桁数 = 81 * 4;          // characters 1..324
+constexpr int 持駒_先頭 = 盤_桁数;       // characters 325..338
+constexpr int 時間_先頭 = 盤_桁数 + 14;  // characters 339..358
+
+// How many pieces of each hand kind (slot 1..7) one game has.
+constexpr int 駒の総数[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+
+bool 駒コードか(int v) {
+  switch (v < 0 ? -v : v) {
+    case KARA:
+    case HU:
+    case TO:
+    case KYOU:
+    case KYOU_NARI:
+    case KEI:
+    case KEI_NARI:
+    case GIN:
+    case GIN_NARI:
+    case KIN:
+    case KAKU:
+    case KAKU_NARI:
+    case SYA:
+    case SYA_NARI:
+    case OU: return true;
+    default: return false;
+  }
+}
+
+// The lenient field parse of the format: leading blanks, an optional minus
+// sign, digits and nothing else; a field of blanks only reads as 0.
+bool 数値欄(std::string_view field, long& out) {
+  std::size_t i = 0;
+  while (i < field.size() && field[i] == ' ') ++i;
+  if (i == field.size()) {
+    out = 0;
+    return true;
+  }
+  bool negative = false;
+  if (field[i] == '-') {
+    negative = true;
+    ++i;
+  }
+  if (i == field.size()) return false;
+  long v = 0;
+  for (; i < field.size(); ++i) {
+    const char c = field[i];
+    if (c < '0' || c > '9') return false;
+    v = v * 10 + (c - '0');  // at most five digits: no overflow
+  }
+  out = negative ? -v : v;
+  return true;
+}
+
+// A hand count: '0'..'9', or '0' + n for n = 10..18; a blank reads as 0.
+bool 持駒欄(char c, int& out) {
+  if (c == ' ') {
+    out = 0;
+    return true;
+  }
+  if (c < '0' || c > '0' + 棋譜_持駒上限) return false;
+  out = c - '0';
+  return true;
+}
+
+char 持駒文字(int n) { return static_cast<char>('0' + std::clamp(n, 0, 棋譜_持駒上限)); }
+
+long 時間値(double seconds) {
+  if (!(seconds > 0)) return 0;  // also NaN
+  if (seconds >= 棋譜_時間上限) return 棋譜_時間上限;
+  return static_cast<long>(seconds);
+}
+
+}  // namespace
+
+std::string 書込_棋譜行(const EngineState& s, int t) {
+  std::string line;
+  line.reserve(棋譜行_長さ);
+  char buf[16];
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      // A board code never needs more than four characters (-950 is the widest).
+      std::snprintf(buf, sizeof buf, "%4d", std::clamp(s.KIFU_BAN[t][x][y], -999, 9999));
+      line += buf;
+    }
+  for (int k = 1; k <= 7; ++k) {
+    line += 持駒文字(s.KIFU_SITA_MOTI[t][k]);
+    line += 持駒文字(s.KIFU_UE_MOTI[t][k]);
+  }
+  for (double v : {s.KIFU_MAN_JIKAN[t], s.KIFU_MAN_JIKAN2[t], s.KIFU_COM_JIKAN[t], s.KIFU_COM_JIKAN2[t]}) {
+    std::snprintf(buf, sizeof buf, "%5ld", 時間値(v));
+    line += buf;
+  }
+  return line;
+}
+
+棋譜行の結果 読込_棋譜行(std::string_view line, 棋譜局面& out) {
+  if (line.size() != static_cast<std::size_t>(棋譜行_長さ)) return {棋譜行の誤り::長さ, 0};
+  棋譜局面 k;
+  int 総数[8] = {};
+  int 王[2] = {};
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int at = ((x - 1) * 9 + (y - 1)) * 4;
+      long v = 0;
+      if (!数値欄(line.substr(at, 4), v)) return {棋譜行の誤り::数値, at + 1};
+      if (!駒コードか(static_cast<int>(v))) return {棋譜行の誤り::駒コード, at + 1};
+      k.BAN[x][y] = static_cast<int>(v);
+      if (v == OU || v == -OU) {
+        if (++王[v > 0] > 1) return {棋譜行の誤り::駒の数, at + 1};
+      } else if (v != KARA) {
+        const int slot = 持駒番号(static_cast<int>(v));
+        if (++総数[slot] > 駒の総数[slot]) return {棋譜行の誤り::駒の数, at + 1};
+      }
+    }
+  for (int k2 = 1; k2 <= 7; ++k2) {
+    for (int side = 0; side < 2; ++side) {
+      const int at = 持駒_先頭 + (k2 - 1) * 2 + side;
+      int n = 0;
+      if (!持駒欄(line[at], n)) return {棋譜行の誤り::数値, at + 1};
+      if (n > 駒の総数[k2]) return {棋譜行の誤り::持駒数, at + 1};
+      (side == 0 ? k.SITA_MOTI : k.UE_MOTI)[k2] = n;
+      総数[k2] += n;
+      if (総数[k2] > 駒の総数[k2]) return {棋譜行の誤り::駒の数, at + 1};
+    }
+  }
+  long* times[4] = {&k.MAN_JIKAN, &k.MAN_JIKAN2, &k.COM_JIKAN, &k.COM_JIKAN2};
+  for (int i = 0; i < 4; ++i) {
+    const int at = 時間_先頭 + i * 5;
+    if (!数値欄(line.substr(at, 5), *times[i])) return {棋譜行の誤り::数値, at + 1};
+    if (*times[i] < 0) return {棋譜行の誤り::時間, at + 1};
+  }
+  out = k;
+  return {};
+}
+
+void 棋譜局面_格納(EngineState& s, int t, const 棋譜局面& k) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) s.KIFU_BAN[t][x][y] = k.BAN[x][y];
+  for (int i = 1; i <= 7; ++i) {
+    s.KIFU_SITA_MOTI[t][i] = k.SITA_MOTI[i];
+    s.KIFU_UE_MOTI[t][i] = k.UE_MOTI[i];
+  }
+  s.KIFU_MAN_JIKAN[t] = static_cast<double>(k.MAN_JIKAN);
+  s.KIFU_MAN_JIKAN2[t] = static_cast<double>(k.MAN_JIKAN2);
+  s.KIFU_COM_JIKAN[t] = static_cast<double>(k.COM_JIKAN);
+  s.KIFU_COM_JIKAN2[t] = static_cast<double>(k.COM_JIKAN2);
+}
+
+std::string_view 棋譜行の誤り_説明(棋譜行の誤り e) {
+  switch (e) {
+    case 棋譜行の誤り::なし: return "";
+    case 棋譜行の誤り::長さ: return "行の長さが358文字ではありません";
+    case 棋譜行の誤り::数値: return "数字でない欄があります";
+    case 棋譜行の誤り::駒コード: return "駒でないコードがあります";
+    case 棋譜行の誤り::持駒数: return "持駒の数が範囲外です";
+    case 棋譜行の誤り::駒の数: return "駒の数が多すぎます";
+    case 棋譜行の誤り::時間: return "時間が負の値です";
+  }
+  return "";
+}
+
+std::optional<std::string> 書込_見出し行(std::string_view utf8) {
+  std::string one_line(utf8);
+  std::replace(one_line.begin(), one_line.end(), '\r', ' ');
+  std::replace(one_line.begin(), one_line.end(), '\n', ' ');
+  return utf8からcp932(one_line);
+}
+
+std::string 読込_見出し行(std::string_view bytes) { return 読込テキスト(bytes); }
+
+}  // namespace velmora

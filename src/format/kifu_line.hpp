@@ -1,0 +1,72 @@
+// The record file "*.棋譜": three header lines, then one fixed-width line of
+// 358 characters per stored position, every line ended by CR LF.
+//
+// A snapshot line holds, by position: 81 board codes of 4 characters each
+// (x = 1..9 outer, y = 1..9 inner, right-aligned), 14 hand counts of one
+// character (for each kind 1..7 the bottom side's count, then the top
+// side's), and four times of 5 characters (seconds, integer part): the bottom
+// side's before and after the move, then the top side's before and after.
+// Header lines are Shift-JIS (CP932) on disk.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "rules/position.hpp"
+
+namespace velmora {
+
+inline constexpr int 棋譜行_長さ = 358;
+inline constexpr long 棋譜_時間上限 = 99999;  // five characters of seconds
+inline constexpr int 棋譜_持駒上限 = 18;      // one character: '0' + n
+
+// One stored position as a record line carries it.
+struct 棋譜局面 {
+  int BAN[10][10]{};
+  int SITA_MOTI[8]{};
+  int UE_MOTI[8]{};
+  long MAN_JIKAN = 0, MAN_JIKAN2 = 0, COM_JIKAN = 0, COM_JIKAN2 = 0;
+};
+
+// Why a snapshot line was not taken.
+enum class 棋譜行の誤り {
+  なし,
+  長さ,      // not exactly 358 characters
+  数値,      // a field that is no number (or a binary byte)
+  駒コード,  // a board field that is no piece code
+  持駒数,    // a hand count out of its kind's range
+  駒の数,    // more pieces of one kind on board and in hand than a game has
+  時間,      // a negative time
+};
+
+struct 棋譜行の結果 {
+  棋譜行の誤り 誤り = 棋譜行の誤り::なし;
+  int 桁 = 0;  // 1-based column of the offending field, 0 when the whole line
+  bool ok() const { return 誤り == 棋譜行の誤り::なし; }
+};
+
+// Snapshot t of the record as a line of exactly 358 characters (no line end).
+// Hand counts of 10..18 are written as the character '0' + n, times are cut
+// to 0..99999.
+std::string 書込_棋譜行(const EngineState& s, int t);
+
+// Parses one line (without its line end). Never throws; on an error `out` is
+// left untouched.
+棋譜行の結果 読込_棋譜行(std::string_view line, 棋譜局面& out);
+
+// Copies a parsed line into snapshot t of the record.
+void 棋譜局面_格納(EngineState& s, int t, const 棋譜局面& k);
+
+// Short Japanese text naming an error, for the message box.
+std::string_view 棋譜行の誤り_説明(棋譜行の誤り e);
+
+// A header line in Shift-JIS; nullopt when the text has a character that
+// Shift-JIS cannot hold. Line breaks inside the text become blanks.
+std::optional<std::string> 書込_見出し行(std::string_view utf8);
+
+// A header line read from a file: valid UTF-8 stays UTF-8, anything else is
+// read as Shift-JIS.
+std::string 読込_見出し行(std::string_view bytes);
+
+}  // namespace velmora
