@@ -1,0 +1,434 @@
+// Snapshots, the record panel, and saving and loading record files.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "format/kifu_line.hpp"
+#include "game_support.hpp"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+namespace fs = std::filesystem;
+
+const fs::path 資料 = fs::path(__FILE__).parent_path() / "data";
+
+class RecordTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Form_Load(f);
+    w.dialogs.boxes.clear();
+    w.sound.calls.clear();
+  }
+  std::vector<std::string> 箱() const {
+    std::vector<std::string> out;
+    for (const auto& b : w.dialogs.boxes) out.push_back(b.title + "|" + b.text);
+    return out;
+  }
+  FakeWindow w;
+  Form1& f = w.f();
+};
+
+TEST_F(RecordTest, EachMoveStoresThePositionBeforeItWithTheFourTimes) {
+  人間対局開始(w);
+  指す(w, 二十手[0]);
+  指す(w, 二十手[1]);
+  EXPECT_EQ(f.TESUU, 2);
+  EXPECT_EQ(f.TESUU_MAX, 1);
+  // Snapshot 1 is the position after the first move: the pawn and its mirror.
+  EXPECT_EQ(f.KIFU_BAN[1][3][6], -HU);
+  EXPECT_EQ(f.KIFU_BAN[1][7][4], HU);
+  EXPECT_EQ(f.KIFU_BAN[1][3][3], HU);
+  EXPECT_EQ(f.KIFU_BAN[0][3][7], -HU);
+  // The top side moved second: its total grows in the "after" time.
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN[1], 3.5);
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[1], 3.5);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN[1], 0);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[1], 12.25);
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[0], 3.5);
+}
+
+TEST_F(RecordTest, AMovePastTheLastSnapshotIsNeverStored) {
+  f.TESUU = KIFU_T_MAX;
+  f.BAN[5][5] = HU;
+  手順保存(f, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4);
+  EXPECT_EQ(f.KIFU_BAN[KIFU_T_MAX][5][5], HU);
+  EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
+  f.TESUU = KIFU_T_MAX + 1;
+  手順保存(f, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4);
+  EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
+}
+
+TEST_F(RecordTest, TheWriterIsRefusedAfterAReversalOrAHandicap) {
+  f.HANTEN = YES;
+  KIFU_WRITE_Click(f);
+  f.HANTEN = NO;
+  f.HANDE_SETTEI = YES;
+  KIFU_WRITE_Click(f);
+  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜書込|反転後は書き込みできません",
+                                           "棋譜書込|ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"}));
+  EXPECT_FALSE(w.record.panel);
+  f.HANDE_SETTEI = NO;
+  KIFU_WRITE_Click(f);
+  EXPECT_TRUE(w.record.panel);
+  EXPECT_TRUE(w.record.drive && w.record.dir && !w.record.file);
+}
+
+TEST_F(RecordTest, ThePanelClosesEmptiedAndTheReaderOpensTheWholeBrowser) {
+  描画_棋譜_IO(f, 0);
+  w.record.set_text(1, "a");
+  w.record.set_text(4, "d");
+  EXPECT_TRUE(w.record.panel);
+  KIFU_READ_Click(f);
+  EXPECT_FALSE(w.record.panel);
+  EXPECT_TRUE(w.record.drive && w.record.dir && w.record.file);
+  for (int n = 1; n <= 4; ++n) EXPECT_EQ(w.record.text(n), "") << n;
+}
+
+TEST_F(RecordTest, ReturnNeedsANameAndTwoMoves) {
+  const fs::path dir = 作業場所("needs");
+  人間対局開始(w);
+  保存(w, dir, "", "t", "a", "b");
+  指す(w, 二十手[0]);
+  保存(w, dir, "one", "t", "a", "b");
+  EXPECT_EQ(箱(), (std::vector<std::string>{"  |ﾌｧｲﾙ名が入力されていません", "棋譜保存|保存するデータがありません"}));
+  EXPECT_TRUE(fs::is_empty(dir));
+  EXPECT_TRUE(w.record.panel);  // still open for another try
+  指す(w, 二十手[1]);
+  保存(w, dir, "two", "t", "a", "b");
+  EXPECT_EQ(箱().back(), "  |棋譜を書き込みました");
+  EXPECT_FALSE(w.record.panel);
+  EXPECT_EQ(w.record.refreshes > 0, true);
+  const std::string bytes = ファイル内容(dir / "two.棋譜");
+  EXPECT_EQ(bytes, "t\r\nb\r\na\r\n" + 書込_棋譜行(f, 1) + "\r\n");
+}
+
+TEST_F(RecordTest, HeaderLinesNameTheTopPlayerFirst) {
+  const fs::path dir = 作業場所("headers");
+  二十手指す(w);
+  保存(w, dir, "bottom_first", "題", "先手", "後手");
+  f.MAN_TEBAN = -1;
+  f.COM_TEBAN = 1;
+  保存(w, dir, "bottom_second", "題", "先手", "後手");
+  // The first three lines of a file, each with its CR LF.
+  const auto lines = [](const std::string& s) {
+    std::size_t end = 0;
+    for (int i = 0; i < 3; ++i) end = s.find("\r\n", end) + 2;
+    return s.substr(0, end);
+  };
+  const std::string sj_title = *書込_見出し行("題"), sj_first = *書込_見出し行("先手"), sj_second = *書込_見出し行("後手");
+  EXPECT_EQ(lines(ファイル内容(dir / "bottom_first.棋譜")), sj_title + "\r\n" + sj_second + "\r\n" + sj_first + "\r\n");
+  EXPECT_EQ(lines(ファイル内容(dir / "bottom_second.棋譜")), sj_title + "\r\n" + sj_first + "\r\n" + sj_second + "\r\n");
+}
+
+TEST_F(RecordTest, TheExtensionIsAlwaysAppended) {
+  const fs::path dir = 作業場所("extension");
+  二十手指す(w);
+  保存(w, dir, "game.棋譜", "", "", "");
+  EXPECT_TRUE(fs::exists(dir / "game.棋譜.棋譜"));
+}
+
+// The golden file: the twenty-move game as the program writes it, kept byte
+// for byte (Shift-JIS headers, CR LF), and loaded back.
+TEST_F(RecordTest, TheTwentyMoveGameIsWrittenExactlyAsTheGoldenFile) {
+  const fs::path dir = 作業場所("golden");
+  二十手指す(w);
+  保存(w, dir, "twenty_moves", "練習対局", "山田", "田中");
+  const std::string golden = ファイル内容(資料 / "twenty_moves.棋譜");
+  ASSERT_FALSE(golden.empty());
+  EXPECT_EQ(ファイル内容(dir / "twenty_moves.棋譜"), golden);
+}
+
+TEST_F(RecordTest, TheGoldenFileLoadsWithItsHeadersAndEverySnapshot) {
+  FakeWindow played;
+  Form_Load(played.f());
+  二十手指す(played);
+
+  Dir1_Change(f, 資料.string());
+  w.canvas.ops.clear();
+  File1_Click(f, "twenty_moves.棋譜");
+  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
+  EXPECT_EQ(f.KIFU_MODE, YES);
+  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.TESUU_MAX, 19);
+  for (int t = 1; t <= 19; ++t) {
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.KIFU_BAN[t][x][y], played.f().KIFU_BAN[t][x][y]) << t;
+    for (int k = 1; k <= 7; ++k) {
+      EXPECT_EQ(f.KIFU_SITA_MOTI[t][k], played.f().KIFU_SITA_MOTI[t][k]);
+      EXPECT_EQ(f.KIFU_UE_MOTI[t][k], played.f().KIFU_UE_MOTI[t][k]);
+    }
+    EXPECT_EQ(f.KIFU_COM_JIKAN2[t], static_cast<long>(played.f().KIFU_COM_JIKAN2[t]));
+  }
+  // Headers in UTF-8 on the window: the title in the selection colour left of
+  // the bottom player, the top player at the top.
+  std::vector<PaintOp> texts;
+  for (const auto& op : w.canvas.ops)
+    if (op.kind == PaintOp::Text && (op.text == "練習対局" || op.text == "山田" || op.text == "田中"))
+      texts.push_back(op);
+  ASSERT_EQ(texts.size(), 3u);
+  EXPECT_EQ(texts[0].text, "練習対局");
+  EXPECT_DOUBLE_EQ(texts[0].x, 1350 + 610 * (3 + 9.0 / 5) - 3000);
+  EXPECT_EQ(texts[0].y, 6350);
+  EXPECT_EQ(texts[0].id_or_colour, IRO_SENTAKU);
+  EXPECT_EQ(texts[1].text, "田中");
+  EXPECT_EQ(texts[1].y, 100);
+  EXPECT_DOUBLE_EQ(texts[1].x, 1350 + 610 * (3 + 11.0 / 5));
+  EXPECT_EQ(texts[2].text, "山田");
+  EXPECT_EQ(texts[2].y, 6350);
+  EXPECT_EQ(texts[2].size, 12);
+}
+
+// Save, quit, start again, load, step: every snapshot, hand and whole-second
+// time comes back.
+TEST_F(RecordTest, SaveLoadAndStepReproducesTheGame) {
+  const fs::path dir = 作業場所("roundtrip");
+  // Whole seconds, so that the file keeps the times exactly.
+  人間対局開始(w);
+  for (const auto& m : 二十手) 指す(w, {m.x1, m.y1, m.x2, m.y2, m.koma, static_cast<double>(static_cast<int>(m.seconds))});
+  const int stored = f.TESUU_MAX;
+  保存(w, dir, "往復", "t", "a", "b");
+
+  FakeWindow again;
+  Form1& g = again.f();
+  Form_Load(g);
+  Dir1_Change(g, dir.string());
+  File1_Click(g, "往復.棋譜");
+  ASSERT_EQ(g.TESUU_MAX, stored);
+  for (int t = 1; t <= stored; ++t) {
+    AFTER_Click(g);
+    ASSERT_EQ(g.TESUU, t);
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) ASSERT_EQ(g.BAN[x][y], f.KIFU_BAN[t][x][y]) << t << ": " << x << "," << y;
+    int sita = 0, ue = 0;
+    for (int k = 1; k <= 7; ++k) {
+      ASSERT_EQ(g.SITA_MOTI[k], f.KIFU_SITA_MOTI[t][k]) << t;
+      ASSERT_EQ(g.UE_MOTI[k], f.KIFU_UE_MOTI[t][k]) << t;
+      sita += f.KIFU_SITA_MOTI[t][k];
+      ue += f.KIFU_UE_MOTI[t][k];
+    }
+    EXPECT_EQ(g.SITA_MOTI_SU, sita);
+    EXPECT_EQ(g.UE_MOTI_SU, ue);
+    EXPECT_EQ(g.MAN_JIKAN, f.KIFU_MAN_JIKAN2[t]);
+    EXPECT_EQ(g.COM_JIKAN, f.KIFU_COM_JIKAN2[t]);
+    EXPECT_EQ(g.KIFU_MAN_JIKAN[t], f.KIFU_MAN_JIKAN[t]);
+    EXPECT_EQ(g.KIFU_COM_JIKAN[t], f.KIFU_COM_JIKAN[t]);
+  }
+  AFTER_Click(g);
+  EXPECT_EQ(again.dialogs.boxes.back().text, "終わり");
+  EXPECT_EQ(g.TESUU, stored);
+}
+
+TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
+  const fs::path dir = 作業場所("failing");
+  二十手指す(w);
+  ファイル作成(dir / "keep.棋譜", "old contents");
+  struct Case {
+    const char* why;
+    fs::path dir;
+    const char* name;
+    const char* title;
+  } cases[] = {
+      {"a slash in the name", dir, "sub/keep", "t"},
+      {"no such directory", dir / "missing", "keep", "t"},
+      {"no directory at all", "", "keep", "t"},
+      {"a title Shift-JIS cannot hold", dir, "keep", "\xF0\x9F\x98\x80"},
+  };
+  for (const auto& c : cases) {
+    w.dialogs.boxes.clear();
+    KIFU_WRITE_Click(f);
+    w.record.set_text(1, c.name);
+    w.record.set_text(2, c.title);
+    w.record.set_directory(c.dir.string());
+    Command1_Click(f);
+    ASSERT_EQ(w.dialogs.boxes.size(), 1u) << c.why;
+    EXPECT_EQ(w.dialogs.boxes[0].title, "棋譜保存") << c.why;
+    EXPECT_TRUE(w.dialogs.boxes[0].text.starts_with("棋譜を書き込めませんでした")) << c.why;
+    EXPECT_TRUE(w.record.panel) << c.why;
+    EXPECT_EQ(ファイル内容(dir / "keep.棋譜"), "old contents") << c.why;
+  }
+  // A directory standing where the file would go: the rename fails, nothing is left behind.
+  fs::create_directory(dir / "busy.棋譜");
+  ファイル作成(dir / "busy.棋譜" / "inside", "x");
+  w.dialogs.boxes.clear();
+  保存(w, dir, "busy", "t", "a", "b");
+  ASSERT_EQ(w.dialogs.boxes.size(), 1u);
+  EXPECT_TRUE(w.dialogs.boxes[0].text.starts_with("棋譜を書き込めませんでした"));
+  int entries = 0;
+  for (const auto& e : fs::directory_iterator(dir)) {
+    ++entries;
+    EXPECT_FALSE(e.path().filename().string().starts_with(".")) << e.path();
+  }
+  EXPECT_EQ(entries, 2);
+}
+
+TEST_F(RecordTest, ASaveOverAnExistingFileReplacesItWhole) {
+  const fs::path dir = 作業場所("replace");
+  ファイル作成(dir / "g.棋譜", std::string(5000, 'x'));
+  二十手指す(w);
+  保存(w, dir, "g", "t", "a", "b");
+  const std::string bytes = ファイル内容(dir / "g.棋譜");
+  EXPECT_EQ(bytes.size(), 3 * 3 + 19 * 360u);
+  EXPECT_EQ(bytes.find('x'), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+// ---- bad input: never a crash, never a silent wrong position ----
+
+class BadFileTest : public RecordTest {
+ protected:
+  void SetUp() override {
+    RecordTest::SetUp();
+    dir = 作業場所(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    Dir1_Change(f, dir.string());
+    // A game in progress that a refused file must leave alone.
+    人間対局開始(w);
+    指す(w, 二十手[0]);
+    指す(w, 二十手[1]);
+    w.dialogs.boxes.clear();
+  }
+  void 読む(std::string_view bytes) {
+    ファイル作成(dir / "x.棋譜", bytes);
+    File1_Click(f, "x.棋譜");
+  }
+  void ゲームはそのまま() {
+    EXPECT_EQ(f.KIFU_MODE, NO);
+    EXPECT_EQ(f.TESUU, 2);
+    EXPECT_EQ(f.TESUU_MAX, 1);
+    EXPECT_EQ(f.BAN[3][6], -HU);
+    EXPECT_EQ(f.BAN[3][4], HU);
+  }
+  std::string 行(int t = 1) { return 書込_棋譜行(f, t) + "\r\n"; }
+  fs::path dir;
+  const std::string 見出し = "a\r\nb\r\nc\r\n";
+};
+
+TEST_F(BadFileTest, EveryBadLineRefusesTheFileNamingTheLine) {
+  const std::string good = 書込_棋譜行(f, 1);
+  struct Case {
+    const char* why;
+    std::string line;
+    const char* reason;
+  } cases[] = {
+      {"short", good.substr(0, 300), "行の長さが358文字ではありません"},
+      {"long", good + "   ", "行の長さが358文字ではありません"},
+      {"empty", "", "行の長さが358文字ではありません"},
+      {"binary", std::string(358, '\x01'), "数字でない欄があります（1文字目）"},
+      {"non-numeric", "abcd" + good.substr(4), "数字でない欄があります（1文字目）"},
+      {"no piece", "  99" + good.substr(4), "駒でないコードがあります（1文字目）"},
+      {"hand count out of range", good.substr(0, 334) + "3" + good.substr(335), "持駒の数が範囲外です（335文字目）"},
+      {"a line far too long", std::string(5000, '1'), "行の長さが358文字ではありません"},
+  };
+  for (const auto& c : cases) {
+    w.dialogs.boxes.clear();
+    読む(見出し + 行() + c.line + "\r\n" + 行());
+    ASSERT_EQ(箱().size(), 1u) << c.why;
+    EXPECT_EQ(箱()[0], std::string("棋譜|棋譜ﾌｧｲﾙの5行目が正しくありません\n") + c.reason) << c.why;
+    ゲームはそのまま();
+  }
+}
+
+TEST_F(BadFileTest, AFileThatCannotBeOpenedOrReadSaysSo) {
+  File1_Click(f, "none.棋譜");
+  fs::create_directory(dir / "d.棋譜");
+  File1_Click(f, "d.棋譜");
+  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙを開けません\nnone.棋譜", "棋譜|棋譜ﾌｧｲﾙを読めません\nd.棋譜"}));
+  ゲームはそのまま();
+}
+
+TEST_F(BadFileTest, AFileOfHeadersOnlyOrLessLoadsAsAFileWithoutData) {
+  for (std::string bytes : {見出し, std::string("a\r\nb"), std::string()}) {
+    w.dialogs.boxes.clear();
+    読む(bytes);
+    EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
+    EXPECT_EQ(f.KIFU_MODE, YES);
+    EXPECT_EQ(f.TESUU_MAX, 0);
+    EXPECT_EQ(f.TEBAN, TEBAN_NASI);
+    EXPECT_EQ(f.BAN[3][7], -HU);  // a new game in the initial position
+  }
+}
+
+TEST_F(BadFileTest, LinesEndedByLineFeedsAloneAndAUtf8FileAlsoLoad) {
+  w.canvas.ops.clear();
+  読む("\xEF\xBB\xBF対局\nうえ\nした\n" + 書込_棋譜行(f, 1) + "\n");
+  EXPECT_EQ(f.TESUU_MAX, 1);
+  int found = 0;
+  for (const auto& op : w.canvas.ops)
+    if (op.kind == PaintOp::Text && (op.text == "対局" || op.text == "うえ" || op.text == "した")) ++found;
+  EXPECT_EQ(found, 3);
+}
+
+TEST_F(BadFileTest, AHundredMegabyteFileLoadsItsFirstFiveHundredSnapshotsQuickly) {
+  const std::string line = 行();
+  std::string bytes = 見出し;
+  bytes.reserve(100u << 20);
+  while (bytes.size() < (100u << 20)) bytes += line;
+  const auto start = std::chrono::steady_clock::now();
+  読む(bytes);
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::seconds(2));
+  EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
+  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜| 読み込みました",
+                                           "棋譜|棋譜は500手までしか入りません。最初の500手だけを読み込みました",
+                                           "棋譜|棋譜を '進 'で進めて下さい"}));
+  EXPECT_EQ(f.KIFU_BAN[KIFU_T_MAX][3][6], -HU);
+}
+
+TEST_F(BadFileTest, AHundredMegabyteLineIsRefusedAtOnce) {
+  std::string bytes = 見出し;
+  bytes.append(100u << 20, '7');
+  const auto start = std::chrono::steady_clock::now();
+  読む(bytes);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行の長さが358文字ではありません"});
+  ゲームはそのまま();
+}
+
+TEST(RecordText, NumbersAndPiecesBecomeTheirNames) {
+  EXPECT_EQ(文字列変換(1), "１");
+  EXPECT_EQ(文字列変換(9), "９");
+  EXPECT_EQ(文字列変換(1001), "一");
+  EXPECT_EQ(文字列変換(1009), "九");
+  EXPECT_EQ(文字列変換(-10), "歩");
+  EXPECT_EQ(文字列変換(11), "と");
+  EXPECT_EQ(文字列変換(-21), "香成");
+  EXPECT_EQ(文字列変換(901), "飛成");
+  EXPECT_EQ(文字列変換(-950), "王");
+  for (int v : {0, 10 + 1000, 1000, 1010, 12, -800 - 2, 951}) EXPECT_EQ(文字列変換(v), "") << v;
+}
+
+TEST(RecordText, HeadersAreCentredByTheirCharacterCount) {
+  EXPECT_DOUBLE_EQ(取得_棋譜のX座標("あいうえおかきくけこさしす"), 1350 + 610 * 3);
+  EXPECT_DOUBLE_EQ(取得_棋譜のX座標(""), 1350 + 610 * (3 + 13.0 / 5));
+  EXPECT_DOUBLE_EQ(取得_棋譜のX座標("ab"), 1350 + 610 * (3 + 11.0 / 5));
+}
+
+TEST_F(RecordTest, BrowsingFollowsTheChosenDirectoryAndAVolumeThatCannotBeReadIsNotReady) {
+  const fs::path dir = 作業場所("browse");
+  Dir1_Change(f, dir.string());
+  EXPECT_EQ(w.record.directory(), dir.string());
+  Drive1_Change(f, (dir / "nowhere").string());
+  EXPECT_EQ(箱(), std::vector<std::string>{"ｴﾗｰ|ﾃﾞﾊﾞｲｽが準備できていません"});
+  EXPECT_EQ(w.record.directory(), dir.string());
+  Drive1_Change(f, "/");
+  EXPECT_EQ(w.record.directory(), "/");
+}
+
+TEST_F(RecordTest, ErasingTheRecordInformationPaintsTheBottomRowOfCells) {
+  w.canvas.ops.clear();
+  描画_棋譜読込み部分消去(f);
+  int tiles = 0, outlines = 0;
+  for (const auto& op : w.canvas.ops) {
+    if (op.kind == PaintOp::Picture && op.id_or_colour == f.HAIKEI && op.y == BAN_TOP + MASU_H * 10) ++tiles;
+    if (op.kind == PaintOp::Rectangle && op.id_or_colour == IRO_WAKU && op.y == BAN_TOP + MASU_H * 9) ++outlines;
+  }
+  EXPECT_EQ(tiles, 11);
+  EXPECT_GE(outlines, 9);
+}
+
+}  // namespace
+}  // namespace velmora
