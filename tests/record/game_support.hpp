@@ -17,7 +17,8 @@ namespace velmora::testing {
 // A fresh scratch directory of this test under VELMORA_TEST_TMP.
 inline std::filesystem::path 作業場所(const std::string& name) {
   const char* root = std::getenv("VELMORA_TEST_TMP");
-  std::filesystem::path dir = std::filesystem::path(root && *root ? root : "/tmp/velmora-test") / "record" / name;
+  std::filesystem::path dir =
+      std::filesystem::path(root && *root ? root : "/tmp/velmora-test") / "record" / name;
   std::filesystem::remove_all(dir);
   std::filesystem::create_directories(dir);
   return dir;
@@ -63,13 +64,11 @@ inline void 指す(FakeWindow& w, const 手& m) {
 // Twenty moves between two people, the bottom side first: pawn pushes with
 // their mirror moves, captures, promotions and drops from both hands.
 inline constexpr 手 二十手[] = {
-    {3, 7, 3, 6, -10, 3.5},     {3, 3, 3, 4, 10, 12.25},   {2, 8, 8, 2, -801, 1234.6},
-    {7, 1, 8, 2, 100, 59.9},    {11, 8, 5, 5, -800, 7},    {-1, 6, 5, 4, 800, 3},
-    {5, 5, 5, 4, -800, 2},      {5, 3, 5, 4, 10, 4},       {1, 7, 1, 6, -10, 1},
-    {1, 3, 1, 4, 10, 1},        {1, 6, 1, 5, -10, 1},      {1, 4, 1, 5, 10, 1},
-    {1, 9, 1, 5, -20, 1},       {-1, 1, 1, 4, 10, 1},      {1, 5, 1, 4, -20, 1},
-    {2, 1, 1, 3, 30, 1},        {1, 4, 1, 3, -21, 1},      {1, 1, 1, 3, 20, 1},
-    {11, 5, 2, 5, -30, 1},      {1, 3, 1, 7, 20, 1},
+    {3, 7, 3, 6, -10, 3.5}, {3, 3, 3, 4, 10, 12.25}, {2, 8, 8, 2, -801, 1234.6}, {7, 1, 8, 2, 100, 59.9},
+    {11, 8, 5, 5, -800, 7}, {-1, 6, 5, 4, 800, 3},   {5, 5, 5, 4, -800, 2},      {5, 3, 5, 4, 10, 4},
+    {1, 7, 1, 6, -10, 1},   {1, 3, 1, 4, 10, 1},     {1, 6, 1, 5, -10, 1},       {1, 4, 1, 5, 10, 1},
+    {1, 9, 1, 5, -20, 1},   {-1, 1, 1, 4, 10, 1},    {1, 5, 1, 4, -20, 1},       {2, 1, 1, 3, 30, 1},
+    {1, 4, 1, 3, -21, 1},   {1, 1, 1, 3, 20, 1},     {11, 5, 2, 5, -30, 1},      {1, 3, 1, 7, 20, 1},
 };
 
 // A game between two people started as "スタート" starts it.
@@ -87,8 +86,8 @@ inline void 二十手指す(FakeWindow& w) {
 }
 
 // Saves through the record panel into dir as name.棋譜.
-inline void 保存(FakeWindow& w, const std::filesystem::path& dir, std::string_view name, std::string_view title,
-               std::string_view first, std::string_view second) {
+inline void 保存(FakeWindow& w, const std::filesystem::path& dir, std::string_view name,
+                 std::string_view title, std::string_view first, std::string_view second) {
   KIFU_WRITE_Click(w.f());
   w.record.set_text(1, name);
   w.record.set_text(2, title);

@@ -69,7 +69,7 @@ TEST_F(RecordTest, TheWriterIsRefusedAfterAReversalOrAHandicap) {
   f.HANDE_SETTEI = YES;
   KIFU_WRITE_Click(f);
   EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜書込|反転後は書き込みできません",
-                                           "棋譜書込|ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"}));
+                                            "棋譜書込|ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"}));
   EXPECT_FALSE(w.record.panel);
   f.HANDE_SETTEI = NO;
   KIFU_WRITE_Click(f);
@@ -94,7 +94,8 @@ TEST_F(RecordTest, ReturnNeedsANameAndTwoMoves) {
   保存(w, dir, "", "t", "a", "b");
   指す(w, 二十手[0]);
   保存(w, dir, "one", "t", "a", "b");
-  EXPECT_EQ(箱(), (std::vector<std::string>{"  |ﾌｧｲﾙ名が入力されていません", "棋譜保存|保存するデータがありません"}));
+  EXPECT_EQ(箱(), (std::vector<std::string>{"  |ﾌｧｲﾙ名が入力されていません",
+                                            "棋譜保存|保存するデータがありません"}));
   EXPECT_TRUE(fs::is_empty(dir));
   EXPECT_TRUE(w.record.panel);  // still open for another try
   指す(w, 二十手[1]);
@@ -119,9 +120,12 @@ TEST_F(RecordTest, HeaderLinesNameTheTopPlayerFirst) {
     for (int i = 0; i < 3; ++i) end = s.find("\r\n", end) + 2;
     return s.substr(0, end);
   };
-  const std::string sj_title = *書込_見出し行("題"), sj_first = *書込_見出し行("先手"), sj_second = *書込_見出し行("後手");
-  EXPECT_EQ(lines(ファイル内容(dir / "bottom_first.棋譜")), sj_title + "\r\n" + sj_second + "\r\n" + sj_first + "\r\n");
-  EXPECT_EQ(lines(ファイル内容(dir / "bottom_second.棋譜")), sj_title + "\r\n" + sj_first + "\r\n" + sj_second + "\r\n");
+  const std::string sj_title = *書込_見出し行("題"), sj_first = *書込_見出し行("先手"),
+                    sj_second = *書込_見出し行("後手");
+  EXPECT_EQ(lines(ファイル内容(dir / "bottom_first.棋譜")),
+            sj_title + "\r\n" + sj_second + "\r\n" + sj_first + "\r\n");
+  EXPECT_EQ(lines(ファイル内容(dir / "bottom_second.棋譜")),
+            sj_title + "\r\n" + sj_first + "\r\n" + sj_second + "\r\n");
 }
 
 TEST_F(RecordTest, TheExtensionIsAlwaysAppended) {
@@ -189,7 +193,8 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGame) {
   const fs::path dir = 作業場所("roundtrip");
   // Whole seconds, so that the file keeps the times exactly.
   人間対局開始(w);
-  for (const auto& m : 二十手) 指す(w, {m.x1, m.y1, m.x2, m.y2, m.koma, static_cast<double>(static_cast<int>(m.seconds))});
+  for (const auto& m : 二十手)
+    指す(w, {m.x1, m.y1, m.x2, m.y2, m.koma, static_cast<double>(static_cast<int>(m.seconds))});
   const int stored = f.TESUU_MAX;
   保存(w, dir, "往復", "t", "a", "b");
 
@@ -320,7 +325,8 @@ TEST_F(BadFileTest, EveryBadLineRefusesTheFileNamingTheLine) {
       {"binary", std::string(358, '\x01'), "数字でない欄があります（1文字目）"},
       {"non-numeric", "abcd" + good.substr(4), "数字でない欄があります（1文字目）"},
       {"no piece", "  99" + good.substr(4), "駒でないコードがあります（1文字目）"},
-      {"hand count out of range", good.substr(0, 334) + "3" + good.substr(335), "持駒の数が範囲外です（335文字目）"},
+      {"hand count out of range", good.substr(0, 334) + "3" + good.substr(335),
+       "持駒の数が範囲外です（335文字目）"},
       {"a line far too long", std::string(5000, '1'), "行の長さが358文字ではありません"},
   };
   for (const auto& c : cases) {
@@ -336,7 +342,8 @@ TEST_F(BadFileTest, AFileThatCannotBeOpenedOrReadSaysSo) {
   File1_Click(f, "none.棋譜");
   fs::create_directory(dir / "d.棋譜");
   File1_Click(f, "d.棋譜");
-  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙを開けません\nnone.棋譜", "棋譜|棋譜ﾌｧｲﾙを読めません\nd.棋譜"}));
+  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙを開けません\nnone.棋譜",
+                                            "棋譜|棋譜ﾌｧｲﾙを読めません\nd.棋譜"}));
   ゲームはそのまま();
 }
 
@@ -372,9 +379,10 @@ TEST_F(BadFileTest, AHundredMegabyteFileLoadsItsFirstFiveHundredSnapshotsQuickly
   const auto took = std::chrono::steady_clock::now() - start;
   EXPECT_LT(took, std::chrono::seconds(2));
   EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
-  EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜| 読み込みました",
-                                           "棋譜|棋譜は500手までしか入りません。最初の500手だけを読み込みました",
-                                           "棋譜|棋譜を '進 'で進めて下さい"}));
+  EXPECT_EQ(箱(),
+            (std::vector<std::string>{"棋譜| 読み込みました",
+                                      "棋譜|棋譜は500手までしか入りません。最初の500手だけを読み込みました",
+                                      "棋譜|棋譜を '進 'で進めて下さい"}));
   EXPECT_EQ(f.KIFU_BAN[KIFU_T_MAX][3][6], -HU);
 }
 
@@ -384,7 +392,8 @@ TEST_F(BadFileTest, AHundredMegabyteLineIsRefusedAtOnce) {
   const auto start = std::chrono::steady_clock::now();
   読む(bytes);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-  EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行の長さが358文字ではありません"});
+  EXPECT_EQ(箱(), std::vector<std::string>{
+                      "棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行の長さが358文字ではありません"});
   ゲームはそのまま();
 }
 
@@ -424,7 +433,8 @@ TEST_F(RecordTest, ErasingTheRecordInformationPaintsTheBottomRowOfCells) {
   int tiles = 0, outlines = 0;
   for (const auto& op : w.canvas.ops) {
     if (op.kind == PaintOp::Picture && op.id_or_colour == f.HAIKEI && op.y == BAN_TOP + MASU_H * 10) ++tiles;
-    if (op.kind == PaintOp::Rectangle && op.id_or_colour == IRO_WAKU && op.y == BAN_TOP + MASU_H * 9) ++outlines;
+    if (op.kind == PaintOp::Rectangle && op.id_or_colour == IRO_WAKU && op.y == BAN_TOP + MASU_H * 9)
+      ++outlines;
   }
   EXPECT_EQ(tiles, 11);
   EXPECT_GE(outlines, 9);

@@ -1,0 +1,213 @@
+// Stepping back and forth, starting again and reversing the board.
+#include <gtest/gtest.h>
+
+#include "game_support.hpp"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+
+class NavigationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Form_Load(f);
+    w.dialogs.boxes.clear();
+  }
+  void 局面が記録と同じ(int t) {
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.BAN[x][y], f.KIFU_BAN[t][x][y]) << t << ": " << x << "," << y;
+    for (int k = 1; k <= 7; ++k) {
+      ASSERT_EQ(f.SITA_MOTI[k], f.KIFU_SITA_MOTI[t][k]);
+      ASSERT_EQ(f.UE_MOTI[k], f.KIFU_UE_MOTI[t][k]);
+    }
+  }
+  std::string 最後の箱() const {
+    return w.dialogs.boxes.empty() ? "" : w.dialogs.boxes.back().title + "|" + w.dialogs.boxes.back().text;
+  }
+  FakeWindow w;
+  Form1& f = w.f();
+};
+
+TEST_F(NavigationTest, AfterLiveMovesOneBackThenForwardIsRefusedButTwoBackThenOneForwardWorks) {
+  二十手指す(w);
+  ASSERT_EQ(f.TESUU, 20);
+  ASSERT_EQ(f.TESUU_MAX, 19);
+  f.Timer1_Enabled = true;
+  REPLAY_Click(f);
+  EXPECT_EQ(f.TESUU, 19);
+  EXPECT_EQ(f.TESUU_HYOJI, 19);
+  EXPECT_EQ(f.TEBAN, -1);  // twenty moves passed it back to 1; one back flips it
+  EXPECT_FALSE(f.Timer1_Enabled);
+  EXPECT_EQ(f.SAIKAI_MSG, YES);
+  局面が記録と同じ(19);
+  // The clock totals are those before move 20.
+  EXPECT_EQ(f.MAN_JIKAN, f.KIFU_MAN_JIKAN[19]);
+  EXPECT_EQ(f.COM_JIKAN, f.KIFU_COM_JIKAN[19]);
+
+  AFTER_Click(f);
+  EXPECT_EQ(最後の箱(), "進む|できません");
+  EXPECT_EQ(f.TESUU, 19);
+
+  REPLAY_Click(f);
+  AFTER_Click(f);
+  EXPECT_EQ(f.TESUU, 19);
+  EXPECT_EQ(f.TESUU_HYOJI, 19);
+  局面が記録と同じ(19);
+  // Forward restores the totals from the "after" times of the snapshot.
+  EXPECT_EQ(f.MAN_JIKAN, f.KIFU_MAN_JIKAN2[19]);
+  EXPECT_EQ(f.COM_JIKAN, f.KIFU_COM_JIKAN2[19]);
+  int sita = 0;
+  for (int k = 1; k <= 7; ++k) sita += f.SITA_MOTI[k];
+  EXPECT_EQ(f.SITA_MOTI_SU, sita);
+}
+
+TEST_F(NavigationTest, BackToTheStartAndRefusedAtMoveZero) {
+  二十手指す(w);
+  for (int i = 0; i < 20; ++i) REPLAY_Click(f);
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.TESUU_HYOJI, 0);
+  局面が記録と同じ(0);
+  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(f.MAN_JIKAN, 0);
+  w.dialogs.boxes.clear();
+  f.SAIKAI_MSG = NO;
+  REPLAY_Click(f);
+  EXPECT_EQ(最後の箱(), "戻る|できません");
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.SAIKAI_MSG, YES);  // set even though refused
+  // And forward again through the whole game.
+  for (int t = 1; t <= 19; ++t) {
+    AFTER_Click(f);
+    局面が記録と同じ(t);
+  }
+}
+
+TEST_F(NavigationTest, ForwardNeedsAGameAndEndsQuietlyInRecordMode) {
+  f.SAIKAI_MSG = NO;
+  AFTER_Click(f);
+  EXPECT_EQ(最後の箱(), "開始|「対局」で始めて下さい");
+  EXPECT_EQ(f.SAIKAI_MSG, NO);  // refused before the game is interrupted
+  f.TEBAN = TEBAN_SENTE;
+  f.KIFU_MODE = YES;
+  AFTER_Click(f);
+  EXPECT_EQ(最後の箱(), "進む|終わり");
+  EXPECT_EQ(f.SAIKAI_MSG, YES);  // the step order sets it before the refusal
+}
+
+TEST_F(NavigationTest, BothStepsCloseTheRecordPanel) {
+  二十手指す(w);
+  描画_棋譜_IO(f, 0);
+  w.record.drive = w.record.dir = w.record.file = true;
+  REPLAY_Click(f);
+  EXPECT_FALSE(w.record.panel);
+  EXPECT_FALSE(w.record.drive || w.record.dir || w.record.file);
+  描画_棋譜_IO(f, 0);
+  AFTER_Click(f);
+  EXPECT_FALSE(w.record.panel);
+}
+
+TEST_F(NavigationTest, StartingAgainResetsEverythingAtOnce) {
+  二十手指す(w);
+  f.Timer1_Enabled = true;
+  CANCEL_Click(f);
+  EXPECT_EQ(f.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.TESUU_HYOJI, 0);
+  EXPECT_EQ(f.MAN_JIKAN, 0);
+  EXPECT_FALSE(f.Timer1_Enabled);
+  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+}
+
+TEST_F(NavigationTest, ReversingTurnsTheBoardSwapsTheHandsAndFindsTheKings) {
+  二十手指す(w);
+  auto before = std::make_unique<Form1>(f);
+  f.SITA_OU_X = f.SITA_OU_Y = f.UE_OU_X = f.UE_OU_Y = 0;
+  f.SITA_SEIRYOKU[4][4] = 77;  // the influence maps are left for the next survey
+  REVERSE_Click(f);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int m = before->BAN[10 - x][10 - y];
+      ASSERT_EQ(f.BAN[x][y], -m) << x << "," << y;
+    }
+  int sita = 0, ue = 0;
+  for (int k = 1; k <= 7; ++k) {
+    EXPECT_EQ(f.SITA_MOTI[k], before->UE_MOTI[k]);
+    EXPECT_EQ(f.UE_MOTI[k], before->SITA_MOTI[k]);
+    sita += f.SITA_MOTI[k];
+    ue += f.UE_MOTI[k];
+  }
+  EXPECT_EQ(f.SITA_MOTI_SU, sita);
+  EXPECT_EQ(f.UE_MOTI_SU, ue);
+  EXPECT_NE(sita, ue);  // the game's hands differ, so a stale total would show
+  EXPECT_EQ(f.BAN[f.SITA_OU_X][f.SITA_OU_Y], -OU);
+  EXPECT_EQ(f.BAN[f.UE_OU_X][f.UE_OU_Y], OU);
+  EXPECT_EQ(f.SITA_SEIRYOKU[4][4], 77);
+  EXPECT_EQ(f.HANTEN, YES);
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.TESUU_MAX, 0);
+  EXPECT_EQ(f.TESUU_HYOJI, 20);
+  EXPECT_EQ(f.TEBAN, -before->TEBAN);
+
+  REVERSE_Click(f);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.BAN[x][y], before->BAN[x][y]);
+  for (int k = 1; k <= 7; ++k) {
+    EXPECT_EQ(f.SITA_MOTI[k], before->SITA_MOTI[k]);
+    EXPECT_EQ(f.UE_MOTI[k], before->UE_MOTI[k]);
+  }
+  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.TEBAN, before->TEBAN);
+}
+
+TEST_F(NavigationTest, AMissingKingKeepsItsOldSquareAfterAReversal) {
+  f.BAN[5][1] = KARA;  // no top king: after turning there is no bottom king
+  f.SITA_OU_X = 3;
+  f.SITA_OU_Y = 3;
+  f.UE_OU_X = 0;
+  f.UE_OU_Y = 0;
+  REVERSE_Click(f);
+  EXPECT_EQ(f.SITA_OU_X, 3);
+  EXPECT_EQ(f.SITA_OU_Y, 3);
+  EXPECT_EQ(f.BAN[5][1], OU);  // the former bottom king
+  EXPECT_EQ(f.UE_OU_X, 5);
+  EXPECT_EQ(f.UE_OU_Y, 1);
+  EXPECT_EQ(f.BAN[5][9], KARA);
+}
+
+TEST_F(NavigationTest, ReversingNegatesASetHandicapAndIsRefusedInRecordMode) {
+  LBEL_UP_Click(f);
+  LBEL_UP_Click(f);
+  REVERSE_Click(f);
+  EXPECT_EQ(f.HANDE_LEVEL, -2);
+  EXPECT_EQ(f.BAN[2][8], KARA);  // the removed top bishop's square, turned
+  EXPECT_EQ(f.BAN[8][8], KARA);
+  f.KIFU_MODE = YES;
+  f.HANTEN = NO;
+  w.dialogs.boxes.clear();
+  REVERSE_Click(f);
+  EXPECT_EQ(最後の箱(), "反転|棋譜ﾓｰﾄﾞではできません");
+  EXPECT_EQ(f.HANTEN, NO);
+  EXPECT_EQ(f.HANDE_LEVEL, -2);
+}
+
+// After a reversal the record starts again at 0 while the shown number goes
+// on; a new start must not let "進" reach the snapshots of before.
+TEST_F(NavigationTest, AStartAfterAReversalEndsTheRecordWhereTheGameGoesOn) {
+  二十手指す(w);
+  REVERSE_Click(f);
+  ASSERT_EQ(f.TESUU_HYOJI, 20);
+  f.TEBAN = f.MAN_TEBAN;
+  f.MAN_TEBAN = 1;
+  f.COM_TEBAN = -1;
+  w.dialogs.boxes.clear();
+  SENTE_Click(f);
+  EXPECT_EQ(f.TESUU_MAX, 0);
+  AFTER_Click(f);
+  EXPECT_EQ(最後の箱(), "進む|できません");
+  EXPECT_EQ(f.TESUU, 0);
+}
+
+}  // namespace
+}  // namespace velmora
