@@ -45,12 +45,16 @@ TEST_F(NavigationTest, AfterLiveMovesOneBackThenForwardIsRefusedButTwoBackThenOn
   EXPECT_EQ(f.MAN_JIKAN, f.KIFU_MAN_JIKAN[19]);
   EXPECT_EQ(f.COM_JIKAN, f.KIFU_COM_JIKAN[19]);
 
+  w.sound.calls.clear();
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|できません");
   EXPECT_EQ(f.TESUU, 19);
+  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KINSHI"});
 
+  w.sound.calls.clear();
   REPLAY_Click(f);
   AFTER_Click(f);
+  EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KOMAUCHI", "KOMAUCHI"}));
   EXPECT_EQ(f.TESUU, 19);
   EXPECT_EQ(f.TESUU_HYOJI, 19);
   局面が記録と同じ(19);
@@ -90,8 +94,10 @@ TEST_F(NavigationTest, ForwardNeedsAGameAndEndsQuietlyInRecordMode) {
   EXPECT_EQ(f.SAIKAI_MSG, NO);  // refused before the game is interrupted
   f.TEBAN = TEBAN_SENTE;
   f.KIFU_MODE = YES;
+  w.sound.calls.clear();
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|終わり");
+  EXPECT_TRUE(w.sound.calls.empty());  // the end of a record is no refusal
   EXPECT_EQ(f.SAIKAI_MSG, YES);  // the step order sets it before the refusal
 }
 
@@ -110,7 +116,9 @@ TEST_F(NavigationTest, BothStepsCloseTheRecordPanel) {
 TEST_F(NavigationTest, StartingAgainResetsEverythingAtOnce) {
   二十手指す(w);
   f.Timer1_Enabled = true;
+  w.sound.calls.clear();
   CANCEL_Click(f);
+  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KOMAUCHI"});
   EXPECT_EQ(f.TEBAN, TEBAN_NASI);
   EXPECT_EQ(f.TESUU, 0);
   EXPECT_EQ(f.TESUU_HYOJI, 0);
@@ -186,8 +194,10 @@ TEST_F(NavigationTest, ReversingNegatesASetHandicapAndIsRefusedInRecordMode) {
   f.KIFU_MODE = YES;
   f.HANTEN = NO;
   w.dialogs.boxes.clear();
+  w.sound.calls.clear();
   REVERSE_Click(f);
   EXPECT_EQ(最後の箱(), "反転|棋譜ﾓｰﾄﾞではできません");
+  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KINSHI"});
   EXPECT_EQ(f.HANTEN, NO);
   EXPECT_EQ(f.HANDE_LEVEL, -2);
 }

@@ -40,6 +40,7 @@ TEST_F(HandicapMenuTest, UpRemovesTheTopBishopAndShowsTheRankDownPutsItBack) {
   label = false;
   for (const auto& op : 文字(ops)) label = label || op.text == "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級";
   EXPECT_TRUE(label);
+  EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KOMAUCHI", "KOMAUCHI"}));
 }
 
 TEST_F(HandicapMenuTest, TheEleventhStepDownChangesNothingButTheFlag) {
@@ -79,6 +80,7 @@ TEST_F(HandicapMenuTest, RefusedInRecordModeAfterAMoveAndAfterAReversal) {
     ASSERT_EQ(w.dialogs.boxes.size(), 2u);
     EXPECT_EQ(w.dialogs.boxes[0].title, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
     EXPECT_EQ(w.dialogs.boxes[1].text, c.text);
+    EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KINSHI", "KINSHI"}));
     EXPECT_EQ(f.HANDE_LEVEL, 0);
     EXPECT_EQ(f.HANDE_SETTEI, NO);
     EXPECT_EQ(f.TESUU_MAX, 5);
