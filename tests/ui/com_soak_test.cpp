@@ -1,4 +1,5 @@
-// Whole games of random human moves against the computer at every level.
+// Whole games of random human moves, clicked with the mouse, against the
+// computer at every level.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -68,84 +69,86 @@ struct 結果 {
   int games = 0, com_moves = 0, longest = 0, human_wins = 0, com_wins = 0, full = 0;
 };
 
+// A click on the centre of cell (x, y).
+void クリック(Form1& f, int button, int x, int y) {
+  Form_MouseDown(f, button, 0, 座標_左(x + 0.5), 座標_上(y + 0.5));
+}
+
+// One game through the window: the human's moves are mouse clicks, the
+// computer answers inside the click that completes the human's move.
 void 対局する(int level, int game, 結果& r, EngineState& before, EngineState& scratch) {
   std::mt19937 rng(static_cast<unsigned>(level * 100003 + game));
   FakeWindow w;
   w.canvas.recording = false;
   Form1& f = w.f();
-  局面_初期化(f);
-  f.COM_LEVEL = level;
-  f.TAISEN_MODE = MODE_MAN_COM;
-  const bool com_first = game % 2 == 1;
+  初期設定(f);
+  レベル_設定(f, level);
   const bool careful = game % 4 >= 2;  // half the humans never leave their king en prise
-  f.COM_TEBAN = com_first ? TEBAN_SENTE : TEBAN_GOTE;
-  f.MAN_TEBAN = -f.COM_TEBAN;
-  f.TEBAN = com_first ? f.COM_TEBAN : f.MAN_TEBAN;
   ++r.games;
 
-  for (;;) {
-    if (f.TEBAN == f.MAN_TEBAN) {
-      if (f.TESUU >= KIFU_T_MAX) {
-        ++r.full;
-        return;
+  // 後手: the computer opens the game inside the menu command.
+  if (game % 2 == 1) {
+    局面を写す(before, f);
+    GOTE_Click(f);
+    ASSERT_EQ(f.TESUU, 1);
+    ASSERT_TRUE(合法な一手か(before, f, scratch)) << "level " << level << " game " << game << " opening move";
+    ++r.com_moves;
+  } else {
+    SENTE_Click(f);
+  }
+  ASSERT_EQ(f.COM_LEVEL, level);
+
+  while (f.SYOUSYA == TEBAN_NASI && f.TESUU < KIFU_T_MAX) {
+    ASSERT_EQ(f.TEBAN, f.MAN_TEBAN);
+    auto moves = testing::合法手(f, false, false);
+    if (careful) {
+      // Keep only the moves after which no top piece can take the bottom king.
+      std::vector<testing::手> safe;
+      for (const auto& c : moves) {
+        局面を写す(scratch, f);
+        scratch.SITA_OU_X = f.SITA_OU_X;
+        scratch.SITA_OU_Y = f.SITA_OU_Y;
+        駒移動_仮(scratch, c.x1, c.y1, c.x2, c.y2, c.koma);
+        駒移動_相対駒_仮(scratch, c.x1, c.y1, c.x2, c.y2, c.koma);
+        if (詰めかMAN_COM移動(scratch) == NO) safe.push_back(c);
       }
-      auto moves = testing::合法手(f, false, false);
-      if (careful) {
-        // Keep only the moves after which no top piece can take the bottom king.
-        std::vector<testing::手> safe;
-        for (const auto& c : moves) {
-          局面を写す(scratch, f);
-          scratch.SITA_OU_X = f.SITA_OU_X;
-          scratch.SITA_OU_Y = f.SITA_OU_Y;
-          駒移動_仮(scratch, c.x1, c.y1, c.x2, c.y2, c.koma);
-          駒移動_相対駒_仮(scratch, c.x1, c.y1, c.x2, c.y2, c.koma);
-          if (詰めかMAN_COM移動(scratch) == NO) safe.push_back(c);
-        }
-        if (!safe.empty()) moves = std::move(safe);
-      }
-      if (moves.empty()) return;
-      const auto m = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)];
-      手順保存(f, m.x1, m.y1, m.x2, m.y2, m.x1 == 11 ? m.koma : f.BAN[m.x1][m.y1], m.koma, 0, 0, 0, 0);
-      駒移動(f, m.x1, m.y1, m.x2, m.y2, m.koma);
-      駒移動_相対駒(f, m.x1, m.y1, m.x2, m.y2, m.koma);
-      ++f.TESUU;
-      ASSERT_EQ(盤と持駒の駒数(f), 38) << "level " << level << " game " << game;
-      if (f.SYOUSYA == f.MAN_TEBAN) {
-        ++r.human_wins;
-        return;
-      }
-      勢力調査(f);
-      if (詰めかCOM(f) == YES) {
-        ++r.human_wins;
-        return;
-      }
-      f.TEBAN = f.COM_TEBAN;
-    } else {
-      局面を写す(before, f);
-      const int tesuu = f.TESUU;
-      com_ban(f);
-      if (tesuu >= KIFU_T_MAX) {
-        ++r.full;
-        return;
-      }
-      if (f.SYOUSYA == f.MAN_TEBAN) {  // nothing to play
-        ++r.human_wins;
-        return;
-      }
-      ++r.com_moves;
-      r.longest = std::max(r.longest, f.TESUU);
-      ASSERT_EQ(f.TESUU, tesuu + 1);
-      ASSERT_TRUE(合法な一手か(before, f, scratch))
-          << "level " << level << " game " << game << " move " << tesuu;
-      ASSERT_EQ(盤と持駒の駒数(f), 38) << "level " << level << " game " << game;
-      ASSERT_EQ(王の数(f) + (f.SYOUSYA == f.COM_TEBAN ? 1 : 0), 2);
-      if (f.SYOUSYA == f.COM_TEBAN) {
-        ++r.com_wins;
-        return;
-      }
-      ASSERT_EQ(f.TEBAN, f.MAN_TEBAN);
+      if (!safe.empty()) moves = std::move(safe);
+    }
+    if (moves.empty()) return;
+    const auto m = moves[std::uniform_int_distribution<std::size_t>(0, moves.size() - 1)(rng)];
+    const bool promotes = m.x1 != 11 && m.koma != f.BAN[m.x1][m.y1];
+
+    // The position the computer will answer.
+    局面を写す(before, f);
+    駒移動_仮(before, m.x1, m.y1, m.x2, m.y2, m.koma);
+    駒移動_相対駒_仮(before, m.x1, m.y1, m.x2, m.y2, m.koma);
+
+    const int tesuu = f.TESUU;
+    クリック(f, HIDARI_BUTTON, m.x1, m.y1);
+    クリック(f, promotes ? MIGI_BUTTON : HIDARI_BUTTON, m.x2, m.y2);
+    ASSERT_GE(f.TESUU, tesuu + 1) << "level " << level << " game " << game
+                                  << ": the human's move was refused";
+    ASSERT_EQ(盤と持駒の駒数(f), 38) << "level " << level << " game " << game;
+    if (f.SYOUSYA == f.MAN_TEBAN) {
+      ++r.human_wins;  // the top king taken or mated, or the computer had nothing to play
+      return;
+    }
+    if (f.TESUU == tesuu + 1) {
+      ASSERT_EQ(f.TESUU, KIFU_T_MAX);  // the computer stops at the end of the record
+      break;
+    }
+    ASSERT_EQ(f.TESUU, tesuu + 2);
+    ++r.com_moves;
+    r.longest = std::max(r.longest, f.TESUU);
+    ASSERT_TRUE(合法な一手か(before, f, scratch))
+        << "level " << level << " game " << game << " move " << tesuu + 1;
+    ASSERT_EQ(王の数(f) + (f.SYOUSYA == f.COM_TEBAN ? 1 : 0), 2);
+    if (f.SYOUSYA == f.COM_TEBAN) {
+      ++r.com_wins;
+      return;
     }
   }
+  ++r.full;
 }
 
 TEST(ComSoak, RandomHumanMovesAgainstEveryLevel) {
