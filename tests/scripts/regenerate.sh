@@ -3,7 +3,7 @@
 # each run in a fresh empty directory exactly as run_corpus.sh runs it.
 # Usage: regenerate.sh BUILD/src/script/velmora-script tests/scripts/NAME.txt ...
 set -eu
-bin=$1; shift
+bin=$(realpath "$1"); shift
 for input in "$@"; do
   abs=$(realpath "$input"); name=$(basename "$abs" .txt); dir=$(mktemp -d)
   (cd "$dir" && "$bin" "$abs" > "$(dirname "$abs")/$name.out")

@@ -132,9 +132,9 @@ TEST_F(LabelsTest, LastMoveTextsSitBesideTheirSide) {
     EXPECT_EQ(t[2 * i + 1].size, 12);
   }
   // The column is the board's own label (10 - x), then the row in kanji, then the piece.
-  EXPECT_EQ(t[1].text, 文字列変換(7));
-  EXPECT_EQ(t[3].text, 文字列変換(1006));
-  EXPECT_EQ(t[5].text, 文字列変換(-HU));
+  EXPECT_EQ(t[1].text, "７");
+  EXPECT_EQ(t[3].text, "六");
+  EXPECT_EQ(t[5].text, "歩");
   EXPECT_TRUE(枠(ops).empty());
 
   ops.clear();
@@ -147,7 +147,8 @@ TEST_F(LabelsTest, LastMoveTextsSitBesideTheirSide) {
   EXPECT_TRUE(位置(t[3], -1.2, 8.4));
   EXPECT_TRUE(位置(t[5], -0.6, 8.4));
   EXPECT_EQ(t[5].id_or_colour, IRO_MOJI);
-  EXPECT_EQ(t[1].text, 文字列変換(3));
+  EXPECT_EQ(t[1].text, "３");
+  EXPECT_EQ(t[3].text, "四");
   // The erase and the text both mend the outline of (1, 8) that the tile covers.
   EXPECT_EQ(輪郭の数(ops, IRO_WAKU, 1, 8), 2);
   EXPECT_EQ(輪郭の数(ops, IRO_WAKU, -1, 7), 1);

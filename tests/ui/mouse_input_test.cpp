@@ -74,10 +74,12 @@ TEST_F(MouseTest, NoGameRefusesEveryClick) {
   EXPECT_EQ(w.dialogs.boxes.size(), 2u);
 }
 
-TEST_F(MouseTest, EveryClickHidesTheRecordBrowser) {
-  w.record.drive = w.record.dir = w.record.file = true;
+TEST_F(MouseTest, EveryClickHidesTheRecordBrowserAndPanel) {
+  w.record.drive = w.record.dir = w.record.file = w.record.panel = true;
+  w.record.texts[1] = "game";
   click(3, 7);
-  EXPECT_FALSE(w.record.drive || w.record.dir || w.record.file);
+  EXPECT_FALSE(w.record.drive || w.record.dir || w.record.file || w.record.panel);
+  EXPECT_EQ(w.record.texts[1], "");
 }
 
 TEST_F(MouseTest, AFinishedGameAsksForANewOne) {
@@ -449,6 +451,53 @@ TEST_F(MouseTest, TheMoversTotalGrowsAndTheClockRestarts) {
   EXPECT_DOUBLE_EQ(f.COM_JIKAN, 4);
 }
 
+TEST_F(MouseTest, EachMoveStoresThePositionBeforeItWithTheMoversTime) {
+  start_two_humans();
+  f.MAN_JIKAN = 10;
+  f.COM_JIKAN = 20;
+  f.KEIKA_BYOU = 2;
+  click(3, 7);
+  click(3, 6);
+  EXPECT_EQ(f.TESUU_MAX, 0);
+  EXPECT_EQ(f.KIFU_BAN[0][3][7], -HU);  // the position before the move
+  EXPECT_EQ(f.KIFU_BAN[0][3][6], KARA);
+  // The first player moved: its total gets the elapsed time.
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN[0], 10);
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[0], 12);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN[0], 20);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[0], 20);
+  f.KEIKA_BYOU = 5;
+  click(7, 4);
+  click(7, 5);
+  EXPECT_EQ(f.TESUU_MAX, 1);
+  EXPECT_EQ(f.KIFU_BAN[1][3][6], -HU);
+  EXPECT_EQ(f.KIFU_BAN[1][7][4], HU);
+  // The second player moved: the after-time goes to the second player's total.
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN[1], 12);
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[1], 12);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN[1], 20);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[1], 25);
+  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 25);
+}
+
+TEST_F(MouseTest, TheLastMoveIsShownOnTheMoversSide) {
+  start_two_humans();
+  click(3, 7);
+  click(3, 6);
+  std::vector<std::string> man;
+  for (const auto& op : 文字(w.canvas.ops))
+    if (op.id_or_colour == IRO_KEKKA && 近い(行(op.y), 2.4)) man.push_back(op.text);
+  EXPECT_EQ(man, (std::vector<std::string>{"７", "六", "歩"}));
+  // The second player's move (a top piece) is shown on the left.
+  w.canvas.ops.clear();
+  click(7, 4);
+  click(7, 5);
+  std::vector<std::string> top;
+  for (const auto& op : 文字(w.canvas.ops))
+    if (op.id_or_colour == IRO_KEKKA && 近い(行(op.y), 8.4)) top.push_back(op.text);
+  EXPECT_EQ(top, (std::vector<std::string>{"３", "五", "歩"}));
+}
+
 TEST_F(MouseTest, TheRecordIsFullAtFiveHundredMoves) {
   start_two_humans();
   f.TESUU = 500;
@@ -489,6 +538,9 @@ TEST_F(AgainstComputerTest, TheHumansMoveHandsTheTurnToTheComputer) {
   click(3, 6);
   EXPECT_EQ(f.BAN[3][6], -HU);
   EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 3);
+  // The human's snapshot carries the human's time only.
+  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[0], 3);
+  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[0], 0);
   EXPECT_EQ(f.SYOUSYA, 0);
   EXPECT_TRUE(w.dialogs.boxes.empty());
   // The computer answered inside the same click and handed the turn back.
