@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libsdl2-dev
   fonts-ipafont-mincho fonts-ipafont-gothic
   clang libclang-rt-14-dev clang-format

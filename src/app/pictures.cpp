@@ -1,6 +1,5 @@
 #include "app/pictures.hpp"
 
-#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,16 +22,20 @@ const QColor kPieceWood(0xF6, 0xDC, 0xA0);
 const QColor kPieceShade(0xDD, 0xB8, 0x72);
 const QColor kPieceEdge(0x7A, 0x4E, 0x22);
 
-QString family() {
-  static const QString chosen = [] {
-    const QStringList families = QFontDatabase::families();
-    for (const char* want : {"IPAPMincho", "IPAMincho", "IPA P明朝", "IPA明朝", "Noto Serif CJK JP",
-                             "IPAPGothic", "IPAGothic", "Noto Sans CJK JP"}) {
-      if (families.contains(QString::fromUtf8(want))) return QString::fromUtf8(want);
-    }
-    return QString();  // let fontconfig pick a face with Japanese glyphs
-  }();
-  return chosen;
+// The Mincho faces that stand in for the original window font, best first;
+// fontconfig falls back to any face with Japanese glyphs. Naming them is
+// cheaper than listing every installed family at start-up.
+const QStringList& families() {
+  static const QStringList list = {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
+                                   QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAPGothic"),
+                                   QStringLiteral("Noto Sans CJK JP")};
+  return list;
+}
+
+QFont face() {
+  QFont font;
+  font.setFamilies(families());
+  return font;
 }
 
 // The kanji on a piece face, by the absolute piece code.
@@ -92,7 +95,7 @@ void paint_piece(QPainter& p, int code) {
 
   const bool promoted = std::abs(code) % 10 == 1 || std::abs(code) == 801 || std::abs(code) == 901;
   p.setPen(promoted ? QColor(0xC0, 0x10, 0x10) : QColor(0x10, 0x08, 0x00));
-  QFont font(family());
+  QFont font = face();
   font.setPixelSize(big ? 22 : 20);
   font.setBold(std::abs(code) == 950);
   font.setStyleStrategy(QFont::PreferAntialias);
@@ -108,7 +111,7 @@ void paint_midori(QPainter& p) {
   g.setColorAt(1, QColor(0x00, 0x74, 0x00));
   p.fillRect(QRectF(0, 0, kTileW, kTileH), g);
   p.setRenderHint(QPainter::Antialiasing);
-  QFont font(family());
+  QFont font = face();
   font.setPixelSize(8);
   font.setItalic(true);
   p.setFont(font);
@@ -187,7 +190,7 @@ void paint_title(QPainter& p) {
   p.setPen(QPen(QColor(0xD8, 0xB0, 0x50), 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(QRectF(1.5, 1.5, kTitleW - 3, kTitleH - 3));
-  QFont font(family());
+  QFont font = face();
   font.setPixelSize(27);
   font.setBold(true);
   p.setFont(font);
@@ -200,7 +203,7 @@ void paint_title(QPainter& p) {
 }  // namespace
 
 QFont window_font(int pixel_size, bool bold) {
-  QFont font(family());
+  QFont font = face();
   font.setPixelSize(pixel_size > 0 ? pixel_size : 1);
   font.setBold(bold);
   return font;

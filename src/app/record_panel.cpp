@@ -34,30 +34,37 @@ QRectF twips(const double (&r)[4]) { return QRectF(r[0], r[1], r[2], r[3]); }
 }  // namespace
 
 RecordPanelWidgets::RecordPanelWidgets(BoardView* view) : QObject(view), view_(view) {
-  drive_ = new QComboBox(view);
+  path_ = dir_path_ = QDir::currentPath();
+  connect(view, &BoardView::layoutChanged, this, &RecordPanelWidgets::place);
+}
+
+void RecordPanelWidgets::create() {
+  // Made when first needed: most sessions never open the record panel, and
+  // the window shows sooner without them.
+  if (drive_) return;
+  drive_ = new QComboBox(view_);
   drive_->setObjectName("Drive1");
-  dir_ = new QListWidget(view);
+  dir_ = new QListWidget(view_);
   dir_->setObjectName("Dir1");
-  files_ = new QListWidget(view);
+  files_ = new QListWidget(view_);
   files_->setObjectName("File1");
   for (int i = 0; i < 4; ++i) {
-    labels_[i] = new QLabel(QString::fromUtf8(kCaptions[i]), view);
+    labels_[i] = new QLabel(QString::fromUtf8(kCaptions[i]), view_);
     labels_[i]->setObjectName(QString("Label1_%1").arg(i));
     labels_[i]->setAutoFillBackground(true);
     labels_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   }
   for (int n = 1; n <= 4; ++n) {
-    texts_[n] = new QLineEdit(view);
+    texts_[n] = new QLineEdit(view_);
     texts_[n]->setObjectName(QString("Text%1").arg(n));
   }
-  command_ = new QPushButton(QStringLiteral("RETURN"), view);
+  command_ = new QPushButton(QStringLiteral("RETURN"), view_);
   command_->setObjectName("Command1");
-
-  show_browser(false, false, false);
-  show_panel(false);
-
-  fill_drives();
-  set_directory(QDir::currentPath().toStdString());
+  for (QWidget* w : std::initializer_list<QWidget*>{drive_, dir_, files_, command_}) w->hide();
+  for (int i = 0; i < 4; ++i) {
+    labels_[i]->hide();
+    texts_[i + 1]->hide();
+  }
 
   connect(drive_, &QComboBox::activated, this, [this](int index) {
     if (!quiet_) emit driveChanged(drive_->itemData(index).toString());
@@ -66,11 +73,11 @@ RecordPanelWidgets::RecordPanelWidgets(BoardView* view) : QObject(view), view_(v
   connect(files_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
   connect(command_, &QPushButton::clicked, this, &RecordPanelWidgets::returnClicked);
-  connect(view, &BoardView::layoutChanged, this, &RecordPanelWidgets::place);
   place();
 }
 
 void RecordPanelWidgets::place() {
+  if (!drive_) return;
   // The window font, 9 points, scaled with the picture.
   const QFont font = window_font(int(std::lround(9 * 20 / 15.0 * view_->scale())));
   auto put = [&](QWidget* w, const QRectF& r) {
@@ -88,24 +95,37 @@ void RecordPanelWidgets::place() {
 }
 
 void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
+  // The lists are filled when first shown: reading the volumes and
+  // directories costs start-up time the hidden browser does not need.
+  if (!drive_ && !(drive || dir || file)) return;
+  create();
+  if ((drive || dir || file) && !filled_) {
+    filled_ = true;
+    fill_drives();
+    set_directory(path_.toStdString());
+  }
   drive_->setVisible(drive);
   dir_->setVisible(dir);
   files_->setVisible(file);
 }
 
 void RecordPanelWidgets::show_panel(bool visible) {
+  if (!drive_ && !visible) return;
+  create();
   for (QLabel* l : labels_) l->setVisible(visible);
   for (int n = 1; n <= 4; ++n) texts_[n]->setVisible(visible);
   command_->setVisible(visible);
 }
 
 std::string RecordPanelWidgets::text(int n) {
-  if (n < 1 || n > 4) return {};
+  if (n < 1 || n > 4 || !drive_) return {};
   return texts_[n]->text().toStdString();
 }
 
 void RecordPanelWidgets::set_text(int n, std::string_view text) {
-  if (n >= 1 && n <= 4) texts_[n]->setText(to_q(text));
+  if (n < 1 || n > 4 || (!drive_ && text.empty())) return;
+  create();
+  texts_[n]->setText(to_q(text));
 }
 
 std::string RecordPanelWidgets::directory() { return path_.toStdString(); }
@@ -114,6 +134,7 @@ void RecordPanelWidgets::set_directory(std::string_view path) {
   const QString clean = QDir::cleanPath(QDir(to_q(path)).absolutePath());
   path_ = clean;
   dir_path_ = clean;
+  if (!filled_) return;
   fill_dirs();
   refresh_files();
   // Drive1 shows the volume the directory lies on.
@@ -127,6 +148,7 @@ void RecordPanelWidgets::set_directory(std::string_view path) {
 }
 
 void RecordPanelWidgets::refresh_files() {
+  if (!filled_) return;
   files_->clear();
   const QDir dir(path_);
   files_->addItems(dir.entryList({QStringLiteral("*.棋譜")}, QDir::Files, QDir::Name));

@@ -34,13 +34,13 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   void set_directory(std::string_view path) override;
   void refresh_files() override;
 
-  // For tests and the window: the controls by their names.
-  QComboBox* drive1() const { return drive_; }
-  QListWidget* dir1() const { return dir_; }
-  QListWidget* file1() const { return files_; }
-  QLineEdit* text_box(int n) const { return texts_[n]; }
-  QLabel* label1(int i) const { return labels_[i]; }
-  QPushButton* command1() const { return command_; }
+  // The controls by their names, made first if need be.
+  QComboBox* drive1() { return create(), drive_; }
+  QListWidget* dir1() { return create(), dir_; }
+  QListWidget* file1() { return create(), files_; }
+  QLineEdit* text_box(int n) { return create(), texts_[n]; }
+  QLabel* label1(int i) { return create(), labels_[i]; }
+  QPushButton* command1() { return create(), command_; }
 
  signals:
   void driveChanged(const QString& drive);
@@ -49,21 +49,23 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   void returnClicked();
 
  private:
+  void create();
   void place();
   void fill_drives();
   void fill_dirs();
   void on_dir_activated(QListWidgetItem* item);
 
   BoardView* view_;
-  QComboBox* drive_;
-  QListWidget* dir_;
-  QListWidget* files_;
-  QLabel* labels_[4];
+  QComboBox* drive_ = nullptr;
+  QListWidget* dir_ = nullptr;
+  QListWidget* files_ = nullptr;
+  QLabel* labels_[4] = {};
   QLineEdit* texts_[5] = {};  // Text1..Text4 at 1..4
-  QPushButton* command_;
-  QString path_;        // the directory File1 lists
-  QString dir_path_;    // the directory Dir1 shows
-  bool quiet_ = false;  // changing a list from code raises no change event
+  QPushButton* command_ = nullptr;
+  QString path_;         // the directory File1 lists
+  QString dir_path_;     // the directory Dir1 shows
+  bool filled_ = false;  // the lists have been read
+  bool quiet_ = false;   // changing a list from code raises no change event
 };
 
 }  // namespace velmora::app

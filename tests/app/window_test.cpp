@@ -296,6 +296,7 @@ class WindowTest : public QObject {
     QFile(dir_.filePath("一局目.棋譜")).open(QIODevice::WriteOnly);
     QFile(dir_.filePath("memo.txt")).open(QIODevice::WriteOnly);
     QDir(dir_.path()).mkdir("sub");
+    panel->show_browser(true, true, true);
     panel->set_directory(dir_.path().toStdString());
     QCOMPARE(panel->directory(), QDir(dir_.path()).absolutePath().toStdString());
     QCOMPARE(panel->file1()->count(), 1);
