@@ -310,6 +310,25 @@ class WindowTest : public QObject {
     QVERIFY(panel->file1()->isHidden());
   }
 
+  void a_pawn_moves_with_two_clicks() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.action("START")->trigger();
+    QVERIFY(answers.seen.contains(QStringLiteral(" |先手の番です")));
+    BoardView* v = w.view();
+    const QPointF from = cell(7, 7) + QPointF(305, 345), to = cell(7, 6) + QPointF(305, 345);
+    QTest::mouseClick(v, Qt::LeftButton, {}, v->to_logical(from));
+    QTest::mouseClick(v, Qt::LeftButton, {}, v->to_logical(to));
+    QCOMPARE(w.form().BAN[7][6], -10);
+    QCOMPARE(w.form().BAN[7][7], 0);
+    const QImage shot = v->grab().toImage();
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(-10, {42, 47}), v->to_logical(cell(7, 6))));
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(0, {42, 47}), v->to_logical(cell(7, 7))));
+  }
+
  private:
   QTemporaryDir dir_;
 };
