@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "app/board_view.hpp"
+#include "app/e2e_log.hpp"
 #include "app/main_window.hpp"
 #include "app/measure.hpp"
 
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   velmora::app::MainWindow window;
   velmora::app::measure_first_frame(window.view());
+  velmora::app::start_e2e_log(window);
   window.start();
   window.show();
   if (velmora::app::measure_redraw(window)) return 0;

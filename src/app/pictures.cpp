@@ -106,20 +106,17 @@ void paint_piece(QPainter& p, int code) {
 }
 
 void paint_midori(QPainter& p) {
-  QLinearGradient g(0, 0, kTileW, kTileH);
-  g.setColorAt(0, QColor(0x00, 0x86, 0x00));
-  g.setColorAt(1, QColor(0x00, 0x74, 0x00));
-  p.fillRect(QRectF(0, 0, kTileW, kTileH), g);
+  // The window's own green, with the name pressed faintly into every tile.
+  p.fillRect(QRectF(0, 0, kTileW, kTileH), QColor(0x00, 0x80, 0x00));
   p.setRenderHint(QPainter::Antialiasing);
   QFont font = face();
   font.setPixelSize(8);
   font.setItalic(true);
   p.setFont(font);
-  p.setPen(QColor(0x30, 0xA8, 0x30));
-  p.drawText(QRectF(0, 4, kTileW, 14), Qt::AlignCenter, QStringLiteral("Velmora"));
-  p.setPen(QColor(0x00, 0x60, 0x00));
-  p.drawText(QRectF(-20, 27, kTileW, 14), Qt::AlignCenter, QStringLiteral("Velmora"));
-  p.drawText(QRectF(21, 27, kTileW, 14), Qt::AlignCenter, QStringLiteral("Velmora"));
+  p.setPen(QColor(0x00, 0x6A, 0x00));
+  p.drawText(QRectF(0.6, 16.6, kTileW, 14), Qt::AlignCenter, QStringLiteral("Velmora"));
+  p.setPen(QColor(0x1C, 0x94, 0x1C));
+  p.drawText(QRectF(0, 16, kTileW, 14), Qt::AlignCenter, QStringLiteral("Velmora"));
 }
 
 void paint_tatami(QPainter& p) {

@@ -1,0 +1,14 @@
+// A log for driving the window from outside (the end-to-end tests under
+// Xvfb): with VELMORA_E2E_LOG=path set, the window appends where its menu
+// captions, open menu items, message boxes and their buttons and the record
+// browser's rows are on the screen, so that a test can click them with real
+// input; and what each message box says. Nothing is logged otherwise.
+#pragma once
+
+namespace velmora::app {
+
+class MainWindow;
+
+void start_e2e_log(MainWindow& window);
+
+}  // namespace velmora::app
