@@ -1,5 +1,6 @@
 // The computer's search (without the window's pauses) over a fixed corpus of
-// positions from games the computer played against itself, by stage and level:
+// positions from games the computer played against itself (with some random
+// moves mixed in), by stage and level:
 // the median and the longest search in thread CPU time, the longest in wall
 // time, candidates scored per second, and the heap allocations made inside
 // the searches (none; allocs_process shows that the counter counts).
@@ -170,7 +171,8 @@ std::vector<局面> 対局から集める() {
 }
 
 void 書き出す(const std::vector<局面>& corpus, std::ostream& out) {
-  out << "# Positions from games of the computer against itself, the side to move on top.\n";
+  out << "# Positions from games of the computer against itself with random moves mixed in, the side to move "
+         "on top.\n";
   for (const auto& p : corpus) {
     out << p.stage << "\n";
     for (int y = 1; y <= 9; ++y) {
