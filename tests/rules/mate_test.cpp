@@ -162,6 +162,26 @@ TEST(Mate, TopKingMateWithDropsAndEscapes) {
   EXPECT_EQ(詰めCOM(*b), NO);
 }
 
+TEST(Mate, TopDefencesAreTakenFromTheCheckMapAsItStoodOnEntry) {
+  // The top king on (5, 1) is checked by a bottom rook on (5, 7). The knight
+  // on (6, 2) can block on (5, 4) but is pinned by the bishop on (8, 4); its
+  // tentative survey redraws the check map with only the bishop's line. The
+  // knight on (6, 5), met later, takes the rook on a square marked only in
+  // the map from before the trials.
+  auto s = 空の局面({{5, 1, OU},
+                     {5, 7, -SYA},
+                     {6, 2, KEI},
+                     {8, 4, -KAKU},
+                     {6, 5, KEI},
+                     {3, 2, -KIN},
+                     {7, 2, -GIN},
+                     {9, 9, -OU}});
+  EXPECT_EQ(詰めCOM(*s), NO);
+  // Without that knight the king is mated.
+  s->BAN[6][5] = KARA;
+  EXPECT_EQ(詰めCOM(*s), YES);
+}
+
 TEST(EscapeSquares, CountsEmptyUnattackedNeighboursOnTheBoardAndMarksThem) {
   auto s = 空の局面({{5, 9, -OU}, {4, 8, KIN}, {6, 9, -HU}, {1, 1, OU}});
   勢力調査(*s);
