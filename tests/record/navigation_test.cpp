@@ -98,7 +98,7 @@ TEST_F(NavigationTest, ForwardNeedsAGameAndEndsQuietlyInRecordMode) {
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|終わり");
   EXPECT_TRUE(w.sound.calls.empty());  // the end of a record is no refusal
-  EXPECT_EQ(f.SAIKAI_MSG, YES);  // the step order sets it before the refusal
+  EXPECT_EQ(f.SAIKAI_MSG, YES);        // the step order sets it before the refusal
 }
 
 TEST_F(NavigationTest, BothStepsCloseTheRecordPanel) {
