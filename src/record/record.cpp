@@ -271,8 +271,7 @@ void File1_Click(Form1& f, std::string_view name) {
       return;
     }
     if (r == 行読込::長すぎ) {
-      読込失敗(f, "棋譜ﾌｧｲﾙの" + std::to_string(number) + "行目が正しくありません\n" +
-                      std::string(棋譜行の誤り_説明(棋譜行の誤り::長さ)));
+      読込失敗(f, "棋譜ﾌｧｲﾙの" + std::to_string(number) + "行目が正しくありません\n行が長すぎます");
       return;
     }
     if (number <= 3) {

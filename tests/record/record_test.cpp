@@ -327,7 +327,7 @@ TEST_F(BadFileTest, EveryBadLineRefusesTheFileNamingTheLine) {
       {"no piece", "  99" + good.substr(4), "駒でないコードがあります（1文字目）"},
       {"hand count out of range", good.substr(0, 334) + "3" + good.substr(335),
        "持駒の数が範囲外です（335文字目）"},
-      {"a line far too long", std::string(5000, '1'), "行の長さが358文字ではありません"},
+      {"a line far too long", std::string(5000, '1'), "行が長すぎます"},
   };
   for (const auto& c : cases) {
     w.dialogs.boxes.clear();
@@ -392,8 +392,13 @@ TEST_F(BadFileTest, AHundredMegabyteLineIsRefusedAtOnce) {
   const auto start = std::chrono::steady_clock::now();
   読む(bytes);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
-  EXPECT_EQ(箱(), std::vector<std::string>{
-                      "棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行の長さが358文字ではありません"});
+  EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行が長すぎます"});
+  ゲームはそのまま();
+}
+
+TEST_F(BadFileTest, AnOverlongHeaderIsRefusedToo) {
+  読む(std::string(2000, 'a') + "\r\nb\r\nc\r\n" + 行());
+  EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙの1行目が正しくありません\n行が長すぎます"});
   ゲームはそのまま();
 }
 
