@@ -6,6 +6,8 @@ set -eu
 bin=$(realpath "$1"); shift
 for input in "$@"; do
   abs=$(realpath "$input"); name=$(basename "$abs" .txt); dir=$(mktemp -d)
+  # A scenario may bring files of its own (NAME.files/), as run_corpus.sh copies them.
+  if [ -d "$(dirname "$abs")/$name.files" ]; then cp -r "$(dirname "$abs")/$name.files/." "$dir/"; fi
   (cd "$dir" && "$bin" "$abs" > "$(dirname "$abs")/$name.out")
   rm -rf "$dir"
 done
