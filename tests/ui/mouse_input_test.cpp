@@ -384,6 +384,26 @@ TEST_F(MouseTest, AStandPickCanBeReplacedByABoardPiece) {
   EXPECT_EQ(f.SITA_MOTI[1], 1);
 }
 
+TEST_F(MouseTest, AStandCellReplacesABoardPick) {
+  start_two_humans();
+  f.SITA_MOTI[5] = 1;  // a gold, row 7 of the bottom stand
+  click(3, 7);
+  w.canvas.ops.clear();
+  click(11, 7);
+  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.MOTO_X, 11);
+  EXPECT_EQ(f.MOTO_Y, 7);
+  EXPECT_EQ(f.KOMA, -KIN);
+  EXPECT_TRUE(輪郭(w.canvas.ops.front(), IRO_KESU, 1, 1));  // the old guidance goes first
+  // Wiped by the old guidance, as the old pick, and before the drop guidance.
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 3, 7), 3);
+  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 11, 7), 1);
+  click(5, 5);
+  EXPECT_EQ(f.BAN[5][5], -KIN);
+  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(f.SITA_MOTI[5], 0);
+}
+
 // ---- the end of a game between two humans ----
 
 TEST_F(MouseTest, TakingTheTopKingWinsForTheFirstPlayer) {
@@ -554,6 +574,14 @@ TEST_F(AgainstComputerTest, TheHumansMoveHandsTheTurnToTheComputer) {
     for (int y = 1; y <= 9; ++y)
       if (f.BAN[x][y] >= HU && f.BAN[x][y] != initial->BAN[x][y]) ++top_moved;
   EXPECT_GE(top_moved, 2);
+}
+
+TEST_F(AgainstComputerTest, TheHumanCanOnlyLookAtTheComputersPieces) {
+  click(7, 3);
+  EXPECT_EQ(f.SENTAKU, 0);
+  click(7, 4);
+  EXPECT_EQ(f.BAN[7][3], HU);
+  EXPECT_EQ(f.TESUU, 0);
 }
 
 TEST_F(AgainstComputerTest, TakingTheComputersKingWins) {
