@@ -2,11 +2,13 @@
 // stands, the refusals, the turn notices and the end of a game.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
 #include "paint_support.hpp"
+#include "rules/legality.hpp"
 #include "script/fakes.hpp"
 #include "support/board.hpp"
 
@@ -638,6 +640,80 @@ TEST_F(AgainstComputerTest, AClickEndsWhenTheComputerCannotMoveAtAFullRecord) {
   EXPECT_EQ(f.TEBAN, f.COM_TEBAN);
   EXPECT_EQ(last_box().title, "手数");
   EXPECT_EQ(f.SENTAKU, 0);
+}
+
+// ---- any clicks at all ----
+
+// Thousands of random clicks between two humans never lose or invent a piece:
+// every piece is on the board or in a hand, the hand totals follow the hands,
+// and nothing moves once the game is over.
+TEST_F(MouseTest, RandomClicksKeepEveryPieceAccountedFor) {
+  start_two_humans();
+  std::uint32_t seed = 12345;
+  auto next = [&seed](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+  };
+  // Mostly a legal destination of the picked piece, so that games get played.
+  auto target = [&](int& x, int& y) {
+    if (f.SENTAKU == 1 && next(4) != 0) {
+      for (int tries = 0; tries < 200; ++tries) {
+        x = 1 + next(9);
+        y = 1 + next(9);
+        if (移動チェック(f, f.MOTO_X, f.MOTO_Y, x, y, f.KOMA) == YES) return;
+      }
+    }
+    // The board, the stands, or anywhere on the window.
+    switch (next(4)) {
+      case 0: x = next(19) - 3, y = next(13) - 1; break;
+      case 1: x = next(2) ? 11 : -1, y = 1 + next(9); break;
+      default: x = 1 + next(9), y = 1 + next(9);
+    }
+  };
+  int moves = 0, games = 0;
+  for (int i = 0; i < 20000; ++i) {
+    int x = 0, y = 0;
+    target(x, y);
+    const int button = next(3) == 0 ? MIGI_BUTTON : HIDARI_BUTTON;
+    const int tesuu = f.TESUU;
+    const bool over = f.SYOUSYA != 0;
+    click(x, y, button);
+    if (over) {
+      ASSERT_EQ(f.TESUU, tesuu) << "a move after the end, click " << i;
+      START_Click(f);  // a new game
+      ++games;
+    } else if (f.TESUU >= KIFU_T_MAX) {
+      f.SYOUSYA = f.MAN_TEBAN;  // end a game that filled the record
+    }
+    if (f.TESUU != tesuu) ++moves;
+
+    int kings = 0, men = 0;
+    for (int bx = 1; bx <= 9; ++bx)
+      for (int by = 1; by <= 9; ++by) {
+        const int c = f.BAN[bx][by];
+        if (c == OU || c == -OU) ++kings;
+        if (c != KARA) ++men;
+      }
+    int sita = 0, ue = 0;
+    for (int k = 1; k <= 7; ++k) {
+      ASSERT_GE(f.SITA_MOTI[k], 0);
+      ASSERT_GE(f.UE_MOTI[k], 0);
+      sita += f.SITA_MOTI[k];
+      ue += f.UE_MOTI[k];
+    }
+    ASSERT_EQ(men + sita + ue, 40 - (2 - kings)) << "after click " << i;
+    if (f.SYOUSYA == 0) {
+      ASSERT_EQ(kings, 2) << "after click " << i;
+      ASSERT_EQ(f.SITA_MOTI_SU, sita) << "after click " << i;
+      ASSERT_EQ(f.UE_MOTI_SU, ue) << "after click " << i;
+    } else {
+      // A taken king counts in the taker's total but lies in no hand slot.
+      ASSERT_EQ(kings, 1);
+      ASSERT_EQ(f.SITA_MOTI_SU + f.UE_MOTI_SU, sita + ue + 1) << "after click " << i;
+    }
+  }
+  EXPECT_GT(moves, 1000);
+  EXPECT_GT(games, 5);
 }
 
 // ---- keys ----
