@@ -235,6 +235,21 @@ TEST(Search, WithTheRealEvaluationTheBottomKingIsTaken) {
   EXPECT_EQ(s->SYOUSYA, TEBAN_NASI);
 }
 
+TEST(Search, KingSquaresMovedByATrialMirrorMoveAreNotPutBack) {
+  // Every move of the top gold on (4, 3) drags the bottom king on (6, 7), its
+  // mirror square, in the trial; the next candidate's distance is measured
+  // from where the last trial survey found the king.
+  auto s = 空の局面({{4, 3, KIN}, {6, 7, -OU}, {9, 1, OU}});
+  std::vector<int> distances;
+  探す(*s, [&distances](const 試行& t, EngineState& st) {
+    if (t.x1 == 4) distances.push_back(st.OU_KYORI);
+    return 0.0;
+  });
+  // Destinations in order: (3, 3), (3, 4), (4, 2), (4, 4), (5, 3), (5, 4).
+  EXPECT_EQ(distances, (std::vector<int>{4, 4, 3, 5, 3, 4}));
+  EXPECT_EQ(s->BAN[6][7], -OU);
+}
+
 TEST(Search, NoCandidateAtAllIsReported) {
   auto s = 空の局面({{5, 9, -OU}});
   const auto m = 探す(*s, [](const 試行&, EngineState&) { return 0.0; });
