@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  libsdl2-dev
+  libsdl2-dev python3 alsa-utils
   fonts-ipafont-mincho fonts-ipafont-gothic
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-apps imagemagick

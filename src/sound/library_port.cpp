@@ -1,0 +1,27 @@
+#include "library_port.hpp"
+
+#include <cstring>
+
+#include "velmora_sound.h"
+
+namespace velmora {
+
+std::intptr_t LibrarySoundPort::initialize(std::intptr_t window) { return dsInitialize(window); }
+
+void LibrarySoundPort::terminate(std::intptr_t handle) { dsTerminate(handle); }
+
+std::intptr_t LibrarySoundPort::create(std::intptr_t handle, const std::uint8_t* image, std::size_t size,
+                                       int flags) {
+  if (image == nullptr || size < 12 || std::memcmp(image, "RIFF", 4) != 0) return 0;
+  const std::uint64_t claimed = std::uint64_t{image[4]} | (std::uint64_t{image[5]} << 8) |
+                                (std::uint64_t{image[6]} << 16) | (std::uint64_t{image[7]} << 24);
+  if (claimed + 8 > size) return 0;
+  return dsCreateDSB(handle, reinterpret_cast<std::intptr_t>(image), flags);
+}
+
+void LibrarySoundPort::play(std::intptr_t buffer, Sound) { dsPlay(buffer); }
+void LibrarySoundPort::play_looping(std::intptr_t buffer, Sound) { dsPlayLooping(buffer); }
+void LibrarySoundPort::stop(std::intptr_t buffer, Sound) { dsStop(buffer); }
+void LibrarySoundPort::free(std::intptr_t buffer) { dsFree(buffer); }
+
+}  // namespace velmora
