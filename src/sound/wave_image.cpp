@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 
 namespace velmora::sound {
 
@@ -38,9 +39,12 @@ std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t av
   if (!size || *size > available || *size > std::size_t{INT_MAX}) return std::nullopt;
 
   // The RIFF size bounds every chunk, and a chunk cut short is an error
-  // rather than a sound that stops early.
-  SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
-  SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
+  // rather than a sound that stops early. Set once: hints are process-wide.
+  static std::once_flag hints;
+  std::call_once(hints, [] {
+    SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
+    SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
+  });
   SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(*size));
   if (!rw) return std::nullopt;
   SDL_AudioSpec spec{};

@@ -42,7 +42,13 @@ TEST(GameWithLibrary, AFreshDirectoryStartsWithTheShippedSoundsAndTheMusic) {
   EXPECT_NE(f.SND_BGM, 0);
   読込_環境設定ファイル(f);  // no settings file: the defaults, music on
   EXPECT_TRUE(f.menu.BGM);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  // Until the output has written the tune's opening and its buffers besides.
+  std::error_code ec;
+  const auto started = std::filesystem::file_size(dir / "out.raw", ec);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (std::filesystem::file_size(dir / "out.raw", ec) < started + (2048 + 8192) * 2 * sizeof(float) &&
+         std::chrono::steady_clock::now() < deadline)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
   サウンド_解放(f);
 
   std::ifstream in(dir / "out.raw", std::ios::binary);

@@ -54,6 +54,21 @@ class DiskOutput : public ::testing::Test {
     std::filesystem::remove(file);
   }
 
+  // Waits until the output has written `frames` more frames (and the
+  // device's buffers besides), however slowly the machine runs.
+  void wait_frames(std::size_t frames) {
+    std::error_code ec;
+    const auto start = std::filesystem::file_size(file, ec);
+    const std::uintmax_t target = (ec ? 0 : start) + (frames + 4 * 1024) * 2 * sizeof(float);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (std::chrono::steady_clock::now() < deadline) {
+      const auto now = std::filesystem::file_size(file, ec);
+      if (!ec && now >= target) return;
+      sleep_ms(10);
+    }
+    ADD_FAILURE() << "the disk output stalled";
+  }
+
   intptr_t create(const std::vector<float>& samples) {
     image_ = float_stereo_wave(samples);
     const intptr_t b = dsCreateDSB(handle, reinterpret_cast<intptr_t>(image_.data()), 3);
@@ -100,7 +115,7 @@ TEST_F(DiskOutput, APlayedSoundAppearsOnceInTheStreamSampleForSample) {
   const intptr_t b = create(sound);
   ASSERT_NE(b, 0);
   ASSERT_EQ(dsPlay(b), 1);
-  sleep_ms(400);
+  wait_frames(4410);
   const auto out = stream();
   const auto at = find_all(out, sound);
   ASSERT_EQ(at.size(), 1u);
@@ -111,9 +126,9 @@ TEST_F(DiskOutput, ALoopingSoundRepeatsBackToBackUntilStopped) {
   const auto sound = pattern(2205);  // 50 ms
   const intptr_t b = create(sound);
   ASSERT_EQ(dsPlayLooping(b), 1);
-  sleep_ms(400);
+  wait_frames(4 * 2205);
   ASSERT_EQ(dsStop(b), 1);
-  sleep_ms(200);
+  wait_frames(2 * 2205);
   const auto out = stream();
   const auto at = find_all(out, sound);
   ASSERT_GE(at.size(), 3u);
@@ -128,25 +143,31 @@ TEST_F(DiskOutput, ALoopingSoundRepeatsBackToBackUntilStopped) {
 }
 
 TEST_F(DiskOutput, StoppingAndLoopingAgainStartsFromTheBeginning) {
-  const auto tune = pattern(44100);  // one second; played only briefly each time
+  const auto tune = pattern(3 * 44100);  // played only briefly each time
   const intptr_t b = create(tune);
   dsPlayLooping(b);
-  sleep_ms(150);
+  wait_frames(1024);
   dsStop(b);
-  sleep_ms(100);
+  wait_frames(1024);
   dsPlayLooping(b);
-  sleep_ms(150);
+  wait_frames(1024);
   const auto out = stream();
-  EXPECT_EQ(find_all(out, head(tune, 512)).size(), 2u);
+  const auto starts = find_all(out, head(tune, 512));
+  ASSERT_EQ(starts.size(), 2u);
+  // Silence between the two: the tune was stopped, then began again (the
+  // pattern itself is never zero).
+  EXPECT_NE(std::find(out.begin() + static_cast<std::ptrdiff_t>(starts[0]),
+                      out.begin() + static_cast<std::ptrdiff_t>(starts[1]), 0.0f),
+            out.begin() + static_cast<std::ptrdiff_t>(starts[1]));
 }
 
 TEST_F(DiskOutput, PlayingAgainWhileSoundingRestartsIt) {
-  const auto sound = pattern(22050);
+  const auto sound = pattern(2 * 44100);
   const intptr_t b = create(sound);
   dsPlay(b);
-  sleep_ms(100);
+  wait_frames(1024);
   dsPlay(b);
-  sleep_ms(700);
+  wait_frames(2 * 44100);
   const auto out = stream();
   EXPECT_EQ(find_all(out, head(sound, 512)).size(), 2u);
   EXPECT_EQ(find_all(out, sound).size(), 1u);  // the first play was cut off by the second
@@ -158,11 +179,11 @@ TEST_F(DiskOutput, SoundsPlayingTogetherAreSummedAndClipped) {
   const intptr_t loud = create(std::vector<float>(2 * 4410, 0.75f));
   dsPlay(quarter);
   dsPlay(eighth);
-  sleep_ms(300);
+  wait_frames(4410);
   dsPlay(loud);
   dsPlay(quarter);
   dsPlay(eighth);
-  sleep_ms(300);
+  wait_frames(4410);
   const auto out = stream();
   EXPECT_GT(std::count(out.begin(), out.end(), 0.375f), 4410);
   EXPECT_GT(std::count(out.begin(), out.end(), 1.0f), 4410);
@@ -173,13 +194,13 @@ TEST_F(DiskOutput, PanVolumeAndFrequencyShapeThePlayback) {
   const auto sound = pattern(4410);
   const intptr_t b = create(sound);
   ASSERT_EQ(dsPlayPan(b, 10000), 1);  // right only
-  sleep_ms(300);
+  wait_frames(4410);
   ASSERT_EQ(dsPlayEx(b, 0, 0, 88200), 1);  // centre, twice the rate: every second frame
-  sleep_ms(300);
+  wait_frames(2205);
   ASSERT_EQ(dsSetFrequency(b, 0), 1);
   ASSERT_EQ(dsSetVolume(b, -10000), 1);
   ASSERT_EQ(dsPlayLooping(b), 1);  // silent
-  sleep_ms(200);
+  wait_frames(4410);
   const auto out = stream();
   std::vector<float> right_only(sound);
   for (std::size_t i = 0; i < right_only.size(); i += 2) right_only[i] = 0.0f;
@@ -191,16 +212,16 @@ TEST_F(DiskOutput, PanVolumeAndFrequencyShapeThePlayback) {
 }
 
 TEST_F(DiskOutput, FreedBuffersAreGoneAndFallSilent) {
-  const auto sound = pattern(44100);
+  const auto sound = pattern(3 * 44100);
   const intptr_t b = create(sound);
   dsPlayLooping(b);
-  sleep_ms(100);
+  wait_frames(1024);
   ASSERT_EQ(dsFree(b), 1);
   EXPECT_EQ(dsPlay(b), 0);
   EXPECT_EQ(dsStop(b), 0);
   EXPECT_EQ(dsSetVolume(b, 0), 0);
   EXPECT_EQ(dsFree(b), 0);
-  sleep_ms(200);
+  wait_frames(2048);
   const auto out = stream();
   const auto at = find_all(out, head(sound, 256));
   ASSERT_EQ(at.size(), 1u);
@@ -241,7 +262,7 @@ TEST_F(DiskOutput, AWaveFileLoadsByPath) {
   const intptr_t b = dsCreateResDSB(handle, 0, path.c_str(), 1);
   ASSERT_NE(b, 0);
   dsPlay(b);
-  sleep_ms(300);
+  wait_frames(2000);
   std::filesystem::remove(path);
   EXPECT_EQ(find_all(stream(), sound).size(), 1u);
 }
