@@ -28,6 +28,10 @@ class E2eLog final : public QObject {
   E2eLog(MainWindow& w, const QString& path) : QObject(&w), window_(w), file_(path) {
     file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
     qApp->installEventFilter(this);
+    connect(&w, &MainWindow::handled, this, [this] { line(QStringLiteral("idle %1").arg(++handled_)); });
+    connect(w.view(), &BoardView::layoutChanged, this, [this] {
+      if (window_.isVisible()) describe_view();
+    });
   }
 
   bool eventFilter(QObject* watched, QEvent* e) override {
@@ -86,19 +90,22 @@ class E2eLog final : public QObject {
     }
   }
 
+  // The screen point of twip (0, 0) of the picture, the client area's size
+  // and the scale.
   void describe_view() {
     BoardView* v = window_.view();
-    const QPoint o = v->mapToGlobal(QPoint(0, 0));
+    const QPoint o = v->mapToGlobal(v->to_logical(QPointF(0, 0)));
     line(QStringLiteral("view %1 %2 %3 %4 %5")
              .arg(o.x())
              .arg(o.y())
              .arg(v->width())
              .arg(v->height())
-             .arg(v->scale()));
+             .arg(v->scale(), 0, 'g', 10));
   }
 
   MainWindow& window_;
   QFile file_;
+  int handled_ = 0;
 };
 
 }  // namespace

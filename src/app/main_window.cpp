@@ -105,6 +105,7 @@ void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
     QCoreApplication::processEvents();
     discarding_input_ = false;
   }
+  if (!ticking_) emit handled();
   if (quit_requested_ && !closing_) {
     QMetaObject::invokeMethod(
         this,
@@ -135,7 +136,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::tick() {
   // The timer only redraws the running clock; a handler in progress (the
   // computer thinking, a message box) is not interrupted by it.
-  if (depth_ == 0 && form_->Timer1_Enabled) run(velmora::Timer1_Timer);
+  if (depth_ == 0 && form_->Timer1_Enabled) {
+    ticking_ = true;
+    run(velmora::Timer1_Timer);
+    ticking_ = false;
+  }
 }
 
 QMenu* MainWindow::submenu(QMenu* parent, const char* name, const char* caption) {

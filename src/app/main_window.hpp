@@ -55,6 +55,11 @@ class MainWindow final : public QMainWindow,
   void place_window(int left, int top, int width, int height) override;
   void quit() override;
 
+ signals:
+  // A handler of input has run to its end and the window waits for input
+  // again (the timer's ticks do not count).
+  void handled();
+
  protected:
   void closeEvent(QCloseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
@@ -80,6 +85,7 @@ class MainWindow final : public QMainWindow,
   QHash<QString, QAction*> actions_;
   int depth_ = 0;
   bool waited_ = false;
+  bool ticking_ = false;
   bool quit_requested_ = false;
   bool closing_ = false;
   bool discarding_input_ = false;

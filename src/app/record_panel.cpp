@@ -107,6 +107,13 @@ void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
   drive_->setVisible(drive);
   dir_->setVisible(dir);
   files_->setVisible(file);
+  keep_focus();
+}
+
+void RecordPanelWidgets::keep_focus() {
+  // Keys go back to the board when the control that had them is put away.
+  QWidget* focus = view_->window()->focusWidget();
+  if (!focus || !focus->isVisible()) view_->setFocus();
 }
 
 void RecordPanelWidgets::show_panel(bool visible) {
@@ -115,6 +122,7 @@ void RecordPanelWidgets::show_panel(bool visible) {
   for (QLabel* l : labels_) l->setVisible(visible);
   for (int n = 1; n <= 4; ++n) texts_[n]->setVisible(visible);
   command_->setVisible(visible);
+  keep_focus();
 }
 
 std::string RecordPanelWidgets::text(int n) {

@@ -50,6 +50,7 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
 
  private:
   void create();
+  void keep_focus();
   void place();
   void fill_drives();
   void fill_dirs();
