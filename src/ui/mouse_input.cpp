@@ -151,8 +151,11 @@ void 指す(Form1& f, int Button) {
     f.Timer1_Enabled = false;
     f.MAN_JIKAN += f.KEIKA_BYOU;
     勢力調査(f);
-    // A taken king is checked first: the mate test needs a king on the board.
-    if (captured == OU || 詰めかCOM(f) == YES) {
+    // The mate test always runs first, also after the top king was taken: its
+    // tentative surveys leave maps behind that the computer's next search reads.
+    // Without a top king on the board it looks at the last king square found,
+    // which is a square of the board (or (0, 0), never attacked).
+    if (詰めかCOM(f) == YES || captured == OU) {
       f.SYOUSYA = f.MAN_TEBAN;
       f.p.dialogs->message("あなたの勝ちです", "終了");
     } else {
