@@ -17,32 +17,6 @@ namespace velmora {
 namespace {
 
 // What the evaluation compares the trial positions with, taken once.
-void 探索前の記録(EngineState& s) {
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) {
-      s.BAN_MAE[x][y] = s.BAN[x][y];
-      s.OU_NIGEMITI[x][y] = KARA;
-    }
-  for (int k = 1; k <= 7; ++k) {
-    s.SITA_MOTI_MAE[k] = s.SITA_MOTI[k];
-    s.UE_MOTI_MAE[k] = s.UE_MOTI[k];
-  }
-  // The escape count is taken from the maps of the last survey, before this
-  // search runs its own.
-  s.OU_NIGEMITI_MAE = 調査_自王逃道(s);
-  勢力調査(s);
-  調査_持角狙座標(s);
-  調査_移動不可駒(s);
-  s.UE_MOTI_SU_MAE = s.UE_MOTI_SU;
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) {
-      s.SITA_SEIRYOKU_MAE[x][y] = s.SITA_SEIRYOKU[x][y];
-      s.UE_SEIRYOKU_MAE[x][y] = s.UE_SEIRYOKU[x][y];
-      s.UE_TORI_X_MAE[x][y] = s.UE_TORI_X[x][y];
-      s.UE_TORI_Y_MAE[x][y] = s.UE_TORI_Y[x][y];
-    }
-}
-
 // After a full trial move: the board and both hands as they were, and no winner.
 void 試行を戻す(EngineState& s) {
   for (int x = 1; x <= BAN_MAX; ++x)
@@ -97,6 +71,32 @@ double 盤上の手を評価(EngineState& s, 評価関数 evaluate, int x, int y
 }
 
 }  // namespace
+
+void 探索前の記録(EngineState& s) {
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) {
+      s.BAN_MAE[x][y] = s.BAN[x][y];
+      s.OU_NIGEMITI[x][y] = KARA;
+    }
+  for (int k = 1; k <= 7; ++k) {
+    s.SITA_MOTI_MAE[k] = s.SITA_MOTI[k];
+    s.UE_MOTI_MAE[k] = s.UE_MOTI[k];
+  }
+  // The escape count is taken from the maps of the last survey, before this
+  // search runs its own.
+  s.OU_NIGEMITI_MAE = 調査_自王逃道(s);
+  勢力調査(s);
+  調査_持角狙座標(s);
+  調査_移動不可駒(s);
+  s.UE_MOTI_SU_MAE = s.UE_MOTI_SU;
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) {
+      s.SITA_SEIRYOKU_MAE[x][y] = s.SITA_SEIRYOKU[x][y];
+      s.UE_SEIRYOKU_MAE[x][y] = s.UE_SEIRYOKU[x][y];
+      s.UE_TORI_X_MAE[x][y] = s.UE_TORI_X[x][y];
+      s.UE_TORI_Y_MAE[x][y] = s.UE_TORI_Y[x][y];
+    }
+}
 
 候補手 探索(EngineState& s, 探索中の時計& clock, 評価関数 evaluate) {
   候補手 best;

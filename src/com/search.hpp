@@ -24,6 +24,10 @@ struct 探索中の時計 {
 };
 
 // How a trial position is scored: the arguments of 盤評価.
+// What the search prepares once before it tries candidates: the snapshots of
+// the board, the hands and four maps, the escape count and the probe tables.
+void 探索前の記録(EngineState& s);
+
 using 評価関数 = double (*)(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2);
 
 // Takes the snapshots, tries every candidate on the live board and restores

@@ -17,26 +17,7 @@ constexpr int 時間_先頭 = 盤_桁数 + 14;  // characters 339..358
 // How many pieces of each hand kind (slot 1..7) one game has.
 constexpr int 駒の総数[8] = {0, 18, 4, 4, 4, 4, 2, 2};
 
-bool 駒コードか(int v) {
-  switch (v < 0 ? -v : v) {
-    case KARA:
-    case HU:
-    case TO:
-    case KYOU:
-    case KYOU_NARI:
-    case KEI:
-    case KEI_NARI:
-    case GIN:
-    case GIN_NARI:
-    case KIN:
-    case KAKU:
-    case KAKU_NARI:
-    case SYA:
-    case SYA_NARI:
-    case OU: return true;
-    default: return false;
-  }
-}
+bool 駒コードか(int v) { return v == KARA || 駒コード(v); }
 
 // The lenient field parse of the format: leading blanks, an optional minus
 // sign, digits and nothing else; a field of blanks only reads as 0.

@@ -58,6 +58,26 @@ int 座標_行(double twips_y) { return static_cast<int>(std::floor((twips_y - B
 double 座標_左(double x) { return BAN_LEFT + MASU_W * x; }
 double 座標_上(double y) { return BAN_TOP + MASU_H * y; }
 
+bool 駒コード(int code) {
+  switch (code < 0 ? -code : code) {
+    case HU:
+    case TO:
+    case KYOU:
+    case KYOU_NARI:
+    case KEI:
+    case KEI_NARI:
+    case GIN:
+    case GIN_NARI:
+    case KIN:
+    case KAKU:
+    case KAKU_NARI:
+    case SYA:
+    case SYA_NARI:
+    case OU: return true;
+    default: return false;
+  }
+}
+
 int 持駒番号(int code) {
   switch (code < 0 ? -code : code) {
     case HU:

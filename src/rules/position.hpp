@@ -153,6 +153,9 @@ double 座標_上(double y);
 inline bool 上の駒(int code) { return code >= HU; }
 inline bool 下の駒(int code) { return code <= -HU; }
 
+// Is code a piece of either side (promoted ones included)?
+bool 駒コード(int code);
+
 // Hand slot (1..7) of a captured code of either side, or 0 for a king or no piece.
 int 持駒番号(int code);
 

@@ -14,29 +14,15 @@ namespace {
 // Does `id` name a picture? The pieces of both sides (promoted ones included),
 // the empty square, the title and the five backgrounds; nothing else.
 bool 絵がある(int id) {
-  switch (id < 0 ? -id : id) {
+  switch (id) {
     case KARA:
     case E_TAITORU:
     case HAIKEI_MIDORI:
     case HAIKEI_TATAMI:
     case HAIKEI_TAKE:
     case HAIKEI_UCHU:
-    case HAIKEI_RENGA: return id >= 0;
-    case HU:
-    case TO:
-    case KYOU:
-    case KYOU_NARI:
-    case KEI:
-    case KEI_NARI:
-    case GIN:
-    case GIN_NARI:
-    case KIN:
-    case KAKU:
-    case KAKU_NARI:
-    case SYA:
-    case SYA_NARI:
-    case OU: return true;
-    default: return false;
+    case HAIKEI_RENGA: return true;
+    default: return 駒コード(id);
   }
 }
 

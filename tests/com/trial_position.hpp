@@ -8,6 +8,7 @@
 
 #include "com/evaluation.hpp"
 #include "com/probes.hpp"
+#include "com/search.hpp"
 #include "com/survey.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
@@ -26,27 +27,7 @@ inline void 持たせる(EngineState& s, bool bottom, int slot, int count = 1) {
 // first surveyed for the position as it stands, as after the human's move.
 inline void 探索の準備(EngineState& s) {
   勢力調査(s);
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      s.BAN_MAE[x][y] = s.BAN[x][y];
-      s.OU_NIGEMITI[x][y] = KARA;
-    }
-  for (int k = 1; k <= 7; ++k) {
-    s.SITA_MOTI_MAE[k] = s.SITA_MOTI[k];
-    s.UE_MOTI_MAE[k] = s.UE_MOTI[k];
-  }
-  s.OU_NIGEMITI_MAE = 調査_自王逃道(s);
-  勢力調査(s);
-  調査_持角狙座標(s);
-  調査_移動不可駒(s);
-  s.UE_MOTI_SU_MAE = s.UE_MOTI_SU;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      s.SITA_SEIRYOKU_MAE[x][y] = s.SITA_SEIRYOKU[x][y];
-      s.UE_SEIRYOKU_MAE[x][y] = s.UE_SEIRYOKU[x][y];
-      s.UE_TORI_X_MAE[x][y] = s.UE_TORI_X[x][y];
-      s.UE_TORI_Y_MAE[x][y] = s.UE_TORI_Y[x][y];
-    }
+  探索前の記録(s);
 }
 
 // Puts the top piece on (x, y) on (x2, y2) as the search tries it and surveys
