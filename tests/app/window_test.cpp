@@ -329,6 +329,99 @@ class WindowTest : public QObject {
     QVERIFY(shows_picture(shot, velmora::app::render_picture(0, {42, 47}), v->to_logical(cell(7, 7))));
   }
 
+  void boxes_have_their_titles_buttons_and_icons() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    // Looks at the box that opens next, then presses the button captioned `press`.
+    struct Seen {
+      QString title, text;
+      QStringList buttons;
+      QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+    auto answer_with = [](Seen& seen, const QString& press) {
+      QTimer::singleShot(20, [&seen, press] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box) return;
+        seen = {box->windowTitle(), box->text(), {}, box->icon()};
+        for (QAbstractButton* b : box->buttons()) {
+          seen.buttons << b->text();
+          if (b->text() == press) b->click();
+        }
+      });
+    };
+    Seen seen;
+    answer_with(seen, "いいえ");
+    QCOMPARE(w.yes_no("進みますか？", "棋譜"), false);
+    QCOMPARE(seen.title, QStringLiteral("棋譜"));
+    QCOMPARE(seen.text, QStringLiteral("進みますか？"));
+    QCOMPARE(seen.buttons.size(), 2);
+    QVERIFY(seen.buttons.contains("はい") && seen.buttons.contains("いいえ"));
+    answer_with(seen, "はい");
+    QCOMPARE(w.yes_no("進みますか？", "棋譜"), true);
+
+    answer_with(seen, "OK");
+    w.warning("Direct Soundインターフェースが作成できません。", "Velmora.dll");
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.buttons, QStringList{"OK"});
+
+    // A bare carriage return breaks the line too.
+    answer_with(seen, "OK");
+    w.message("対局途中ではできません\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.text, QStringLiteral("対局途中ではできません\n\n局面→最初にして下さい"));
+  }
+
+  void the_about_box_shows_its_picture_and_two_buttons() {
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QString title;
+    QStringList buttons;
+    bool picture = false;
+    QTimer::singleShot(20, [&] {
+      QWidget* box = QApplication::activeModalWidget();
+      if (!box) return;
+      title = box->windowTitle();
+      for (QLabel* l : box->findChildren<QLabel*>()) picture = picture || !l->pixmap().isNull();
+      for (QPushButton* b : box->findChildren<QPushButton*>()) buttons << b->text();
+      for (QPushButton* b : box->findChildren<QPushButton*>())
+        if (b->text() == "O K") b->click();
+    });
+    w.about();
+    QCOMPARE(title, QStringLiteral("バージョン情報"));
+    QVERIFY(picture);
+    QCOMPARE(buttons, (QStringList{"ホームページ", "O K"}));
+    QVERIFY(!QApplication::activeModalWidget());
+  }
+
+  // Run again with QT_SCALE_FACTOR=2: the back buffer holds device pixels,
+  // and pictures are drawn at them, not enlarged.
+  void the_back_buffer_is_at_device_pixels_on_high_dpi_screens() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const qreal ratio = w.view()->devicePixelRatioF();
+    if (ratio == 1.0) QSKIP("needs a device pixel ratio above 1 (QT_SCALE_FACTOR=2)");
+    BoardView* v = w.view();
+    QCOMPARE(v->size(), QSize(727, 573));
+    QCOMPARE(v->back_buffer().size(), (QSizeF(v->size()) * ratio).toSize());
+    const QSize px(qRound(42 * ratio), qRound(47 * ratio));
+    const QPoint king(qRound(cell(5, 9).x() * ratio / 15), qRound(cell(5, 9).y() * ratio / 15));
+    QVERIFY(shows_picture(v->back_buffer(), velmora::app::render_picture(-950, px), king, qRound(3 * ratio)));
+    const QImage shot = v->grab().toImage();
+    QCOMPARE(shot.devicePixelRatio(), ratio);
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(-950, px), king, qRound(3 * ratio)));
+    // A press still lands in twips on the square under it.
+    QSignalSpy spy(v, &BoardView::pressed);
+    QTest::mouseClick(v, Qt::LeftButton, {}, v->to_logical(cell(5, 9) + QPointF(305, 345)));
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(std::abs(spy.at(0).at(1).toDouble() - (1350 + 610 * 5.5)) <= 15);
+    QVERIFY(std::abs(spy.at(0).at(2).toDouble() - (100 + 690 * 9.5)) <= 15);
+  }
+
  private:
   QTemporaryDir dir_;
 };
