@@ -47,22 +47,22 @@ std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t av
   });
   SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(*size));
   if (!rw) return std::nullopt;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wave_format{};
   WavData wav;
   Uint32 length = 0;
-  if (!SDL_LoadWAV_RW(rw, 1, &spec, &wav.bytes, &length)) return std::nullopt;
+  if (!SDL_LoadWAV_RW(rw, 1, &wave_format, &wav.bytes, &length)) return std::nullopt;
 
-  const int frame_bytes = SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels;
-  if (frame_bytes <= 0 || spec.freq <= 0) return std::nullopt;
-  const double seconds = static_cast<double>(length / frame_bytes) / spec.freq;
+  const int frame_bytes = SDL_AUDIO_BITSIZE(wave_format.format) / 8 * wave_format.channels;
+  if (frame_bytes <= 0 || wave_format.freq <= 0) return std::nullopt;
+  const double seconds = static_cast<double>(length / frame_bytes) / wave_format.freq;
   if (seconds * kOutputRate > static_cast<double>(kMaxFrames)) return std::nullopt;
 
   length -= length % static_cast<Uint32>(frame_bytes);
   DecodedWave out;
-  out.source_rate = spec.freq;
+  out.source_rate = wave_format.freq;
   if (length == 0) return out;
-  Stream stream{
-      SDL_NewAudioStream(spec.format, spec.channels, spec.freq, AUDIO_F32SYS, kOutputChannels, kOutputRate)};
+  Stream stream{SDL_NewAudioStream(wave_format.format, wave_format.channels, wave_format.freq, AUDIO_F32SYS,
+                                   kOutputChannels, kOutputRate)};
   if (!stream.s) return std::nullopt;
   // Fed in small pieces and drained after each: SDL's resampler drops part
   // of a large piece put at once.
