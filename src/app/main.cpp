@@ -7,6 +7,9 @@
 #include "app/measure.hpp"
 
 int main(int argc, char** argv) {
+  // The sound library's SDL would otherwise take SIGINT and SIGTERM for
+  // itself, and the window would no longer end when the session asks it to.
+  if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
