@@ -28,7 +28,7 @@ export SDL_AUDIODRIVER=dummy
 measure() {
   local start end peak
   start=$(date +%s%N)
-  (cd "$work" && VELMORA_MEASURE_FIRST_FRAME=1 /usr/bin/time -f "%M" -o "$work/time" \
+  (cd "$work" && VELMORA_MEASURE_FIRST_FRAME=1 timeout 30 /usr/bin/time -f "%M" -o "$work/time" \
      "$OLDPWD/$1" >"$work/out" 2>/dev/null </dev/null) || true
   end=$(awk '/^first-frame-ns/ {print $2}' "$work/out")
   peak=$(tail -1 "$work/time")
@@ -46,7 +46,7 @@ app_ms=$(awk '{print $1}' "$work/app" | median)
 min_ms=$(awk '{print $1}' "$work/min" | median)
 app_kib=$(awk '{print $2}' "$work/app" | median)
 min_kib=$(awk '{print $2}' "$work/min" | median)
-redraw=$(cd "$work" && VELMORA_MEASURE_REDRAW=500 "$OLDPWD/$app" 2>/dev/null | awk '/redraw-median-ms/ {print $2}')
+redraw=$(cd "$work" && VELMORA_MEASURE_REDRAW=500 timeout 60 "$OLDPWD/$app" 2>/dev/null | awk '/redraw-median-ms/ {print $2}')
 
 awk -v a="$app_ms" -v m="$min_ms" -v ak="$app_kib" -v mk="$min_kib" -v r="$redraw" -v n="$runs" 'BEGIN {
   printf "first painted frame (median of %d): velmora %.1f ms, minimal Qt window %.1f ms, ratio %.2f (target <= 1.5)\n", n, a, m, a / m
