@@ -85,7 +85,12 @@ MainWindow::MainWindow(QWidget* parent)
   view_->setFocus();
 }
 
-MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+MainWindow::~MainWindow() {
+  qApp->removeEventFilter(this);
+  // However the window goes, the sound library stops before its buffers do
+  // (a second shutdown after Form_Unload's does nothing).
+  velmora::終了処理(*form_);
+}
 
 void MainWindow::start() {
   run(velmora::Form_Load);
