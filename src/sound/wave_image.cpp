@@ -53,7 +53,10 @@ std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t av
   if (!SDL_LoadWAV_RW(rw, 1, &wave_format, &wav.bytes, &length)) return std::nullopt;
 
   const int frame_bytes = SDL_AUDIO_BITSIZE(wave_format.format) / 8 * wave_format.channels;
-  if (frame_bytes <= 0 || wave_format.freq <= 0) return std::nullopt;
+  // Rates and channel counts outside what any real wave uses are refused
+  // here: SDL's converter computes buffer sizes from them and misbehaves.
+  if (frame_bytes <= 0 || wave_format.freq < 100 || wave_format.freq > 384000) return std::nullopt;
+  if (wave_format.channels < 1 || wave_format.channels > 8) return std::nullopt;
   const double seconds = static_cast<double>(length / frame_bytes) / wave_format.freq;
   if (seconds * kOutputRate > static_cast<double>(kMaxFrames)) return std::nullopt;
 

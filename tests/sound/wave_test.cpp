@@ -129,6 +129,14 @@ TEST(Wave, ImagesThatAreNoWaveAreRefused) {
   EXPECT_FALSE(decode_wave(nullptr, 100).has_value());
 }
 
+TEST(Wave, RatesAndChannelCountsNoRealWaveUsesAreRefused) {
+  const std::string data(4000, '\0');
+  EXPECT_TRUE(decode(wave_image(1, 1, 8000, 16, data)).has_value());
+  EXPECT_FALSE(decode(wave_image(1, 1, 7, 16, data)).has_value());
+  EXPECT_FALSE(decode(wave_image(1, 1, 3000000, 16, data)).has_value());
+  EXPECT_FALSE(decode(wave_image(1, 12, 44100, 16, std::string(4800, '\0'))).has_value());
+}
+
 TEST(Wave, TruncatedImagesAreRefused) {
   const std::string good = read_file(std::filesystem::path(VELMORA_TEST_WAVES) / "pcm16_mono_22050.wav");
   ASSERT_TRUE(decode(good).has_value());
