@@ -113,6 +113,8 @@ void 描画_移動結果(Form1& f, int side, int x, int y, int piece, int colour
 
 void 消去_移動結果(Form1& f, int side) {
   if (side == f.COM_TEBAN) {
+    // The text starts at column -1.6, so column -2 holds its first character.
+    描画_絵(f, f.HAIKEI, -2, 8);
     描画_絵(f, f.HAIKEI, -1, 8);
     描画_絵(f, f.HAIKEI, 0, 8);
     描画_桝輪郭(f, IRO_WAKU, -1, 7);

@@ -139,8 +139,8 @@ TEST_F(LabelsTest, LastMoveTextsSitBesideTheirSide) {
 
   ops.clear();
   描画_移動結果(f, f.COM_TEBAN, 7, 4, HU, IRO_MOJI);
-  EXPECT_EQ(絵の列(ops, -1, 8), std::vector<int>{f.HAIKEI});
-  EXPECT_EQ(絵の列(ops, 0, 8), std::vector<int>{f.HAIKEI});
+  // All three columns the text covers are cleared, -2 included (its first character).
+  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(ops, c, 8), std::vector<int>{f.HAIKEI});
   t = 文字(ops);
   ASSERT_EQ(t.size(), 6u);
   EXPECT_TRUE(位置(t[1], -1.6, 8.4));
