@@ -25,6 +25,14 @@ void 盤_描画(Form1& f) {
   描画_盤(f);
 }
 
+// Both thinking totals as a snapshot stored them, shown at once.
+void 時間_復元(Form1& f, double com, double man) {
+  f.COM_JIKAN = com;
+  描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN);
+  f.MAN_JIKAN = man;
+  描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN);
+}
+
 }  // namespace
 
 void REPLAY_Click(Form1& f) {
@@ -43,10 +51,7 @@ void REPLAY_Click(Form1& f) {
 
   const int t = f.TESUU - 1;
   局面_復元(f, t);
-  f.COM_JIKAN = f.KIFU_COM_JIKAN[t];
-  描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN);
-  f.MAN_JIKAN = f.KIFU_MAN_JIKAN[t];
-  描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN);
+  時間_復元(f, f.KIFU_COM_JIKAN[t], f.KIFU_MAN_JIKAN[t]);
   盤_描画(f);
 
   // The text of the move taken back goes: the side is told by the piece that
@@ -94,10 +99,7 @@ void AFTER_Click(Form1& f) {
   const int t = f.TESUU;
   局面_復元(f, t);
   // The totals come from the "after" times of snapshot t, as they always have.
-  f.COM_JIKAN = f.KIFU_COM_JIKAN2[t];
-  描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN);
-  f.MAN_JIKAN = f.KIFU_MAN_JIKAN2[t];
-  描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN);
+  時間_復元(f, f.KIFU_COM_JIKAN2[t], f.KIFU_MAN_JIKAN2[t]);
   盤_描画(f);
 
   int x = 0, y = 0, p = 0;

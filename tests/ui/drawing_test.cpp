@@ -10,16 +10,7 @@ namespace {
 
 using namespace velmora::testing;
 
-class DrawingTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Form_Load(w.f());
-    w.canvas.ops.clear();
-  }
-  FakeWindow w;
-  Form1& f = w.f();
-  std::vector<PaintOp>& ops = w.canvas.ops;
-};
+using DrawingTest = PaintTest;
 
 TEST_F(DrawingTest, InitialBoardPaints40PiecesAnd41EmptySquaresEachWithAGreenOutline) {
   描画_盤(f);

@@ -9,16 +9,7 @@ namespace {
 
 using namespace velmora::testing;
 
-class LabelsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    Form_Load(w.f());
-    w.canvas.ops.clear();
-  }
-  FakeWindow w;
-  Form1& f = w.f();
-  std::vector<PaintOp>& ops = w.canvas.ops;
-};
+using LabelsTest = PaintTest;
 
 TEST_F(LabelsTest, MoveCounterIsRightAlignedByItsDigits) {
   struct Case {

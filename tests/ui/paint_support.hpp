@@ -1,6 +1,8 @@
 // Reading what the recording canvas was asked to paint, in square units.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 #include <vector>
@@ -49,5 +51,18 @@ inline std::vector<int> 絵の列(const std::vector<PaintOp>& ops, double x, dou
     if (op.kind == PaintOp::Picture && 位置(op, x, y)) ids.push_back(op.id_or_colour);
   return ids;
 }
+
+// A started window whose paint record is empty, for tests of what one
+// procedure paints.
+class PaintTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Form_Load(w.f());
+    w.canvas.ops.clear();
+  }
+  FakeWindow w;
+  Form1& f = w.f();
+  std::vector<PaintOp>& ops = w.canvas.ops;
+};
 
 }  // namespace velmora::testing
