@@ -27,11 +27,11 @@
 
 #include "com/evaluation.hpp"
 #include "com/search.hpp"
-#include "com/survey.hpp"
 #include "positions.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
 #include "rules/move.hpp"
+#include "rules/survey.hpp"
 #include "support/random_moves.hpp"
 
 // Counted by the replaced operator new (alloc_count.cpp).

@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "com/survey.hpp"
 #include "positions.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora::bench {
 namespace {

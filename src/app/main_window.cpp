@@ -26,6 +26,15 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
+#include "options/help.hpp"
+#include "options/settings.hpp"
+#include "record/navigation.hpp"
+#include "record/record.hpp"
+#include "ui/clock.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/handicap_menu.hpp"
+#include "ui/mouse_input.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora::app {
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/main_window.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora::app {
 

@@ -119,22 +119,6 @@ void 調査_移動不可駒(EngineState& s) {
   }
 }
 
-void 調査_移動結果(const EngineState& s, int t, int& x, int& y, int& piece) {
-  // Snapshot 0 has no snapshot before it to compare with.
-  if (t < 1 || t > KIFU_T_MAX) return;
-  for (int i = 1; i <= BAN_MAX; ++i) {
-    for (int j = 1; j <= BAN_MAX; ++j) {
-      const int c = s.KIFU_BAN[t][i][j];
-      if (c != KARA && c != s.KIFU_BAN[t - 1][i][j]) {
-        x = i;
-        y = j;
-        piece = c;
-        return;
-      }
-    }
-  }
-}
-
 int 調査_持駒数(const EngineState& s, int side) {
   int n = 0;
   if (side == s.MAN_TEBAN) {

@@ -1,5 +1,5 @@
-// Small read-only questions about the position asked by the evaluation and
-// the record navigation.
+// Small read-only questions about the position asked by the evaluation, and
+// the hand count the record navigation asks for.
 #pragma once
 
 #include "rules/position.hpp"
@@ -13,9 +13,6 @@ int 調査_香狙い(const EngineState& s, int x, int y);
 int 調査_自守駒MAN_直進駒(EngineState& s, int x, int y);
 void 調査_持角狙座標(EngineState& s);
 void 調査_移動不可駒(EngineState& s);
-// The destination of record move t (snapshots t - 1 and t compared); the
-// three results are left unchanged when no square differs.
-void 調査_移動結果(const EngineState& s, int t, int& x, int& y, int& piece);
 int 調査_持駒数(const EngineState& s, int side);
 
 }  // namespace velmora

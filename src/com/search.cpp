@@ -7,10 +7,10 @@
 #include <cstdlib>
 
 #include "com/probes.hpp"
-#include "com/survey.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
 #include "rules/move.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora {
 

@@ -1,7 +1,12 @@
 // The help page in the desktop's browser and the about box.
+#include "options/help.hpp"
+
 #include <filesystem>
 
 #include "options/data_files.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
 
 namespace velmora {

@@ -1,7 +1,7 @@
 // The settings file "Velmora.ini" in the working directory and the option
 // menus. The file is read once at start-up; afterwards the menu check marks
 // are the truth and every option change rewrites the whole file.
-#include "format/settings.hpp"
+#include "options/settings.hpp"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -14,7 +14,12 @@
 #include <string>
 #include <system_error>
 
+#include "format/settings.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 

@@ -1,6 +1,8 @@
 // The four sound buffers and their lifetime, through the sound helper
 // library's port. Buffer 0 stands for "no sound" and is passed on as it is:
 // the library does nothing with it.
+#include "options/sound.hpp"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstring>

@@ -1,7 +1,15 @@
 // Stepping through the stored snapshots ("戻", "進"), starting again ("最初")
 // and turning the board round ("反転").
+#include "record/navigation.hpp"
+
 #include "com/probes.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
+#include "ui/clock.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 

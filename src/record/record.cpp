@@ -1,6 +1,8 @@
 // The game record: a snapshot of the whole position before every move, and
 // the record files "*.棋譜" that keep those snapshots, written and read
 // through the record panel and the record browser.
+#include "record/record.hpp"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -16,7 +18,10 @@
 #include <vector>
 
 #include "format/kifu_line.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 
@@ -145,6 +150,22 @@ void 手順保存(Form1& f, int, int, int, int, int, int, double t1, double t2, 
   f.KIFU_COM_JIKAN[t] = t3;
   f.KIFU_COM_JIKAN2[t] = t4;
   f.TESUU_MAX = t;
+}
+
+void 調査_移動結果(const EngineState& s, int t, int& x, int& y, int& piece) {
+  // Snapshot 0 has no snapshot before it to compare with.
+  if (t < 1 || t > KIFU_T_MAX) return;
+  for (int i = 1; i <= BAN_MAX; ++i) {
+    for (int j = 1; j <= BAN_MAX; ++j) {
+      const int c = s.KIFU_BAN[t][i][j];
+      if (c != KARA && c != s.KIFU_BAN[t - 1][i][j]) {
+        x = i;
+        y = j;
+        piece = c;
+        return;
+      }
+    }
+  }
 }
 
 void 描画_棋譜_IO(Form1& f, int mode) {

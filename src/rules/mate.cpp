@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "com/survey.hpp"
 #include "rules/legality.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora {
 

@@ -11,7 +11,16 @@
 #include <unordered_map>
 #include <vector>
 
+#include "options/help.hpp"
+#include "options/settings.hpp"
+#include "record/navigation.hpp"
+#include "record/record.hpp"
 #include "script/fakes.hpp"
+#include "ui/clock.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/handicap_menu.hpp"
+#include "ui/mouse_input.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {

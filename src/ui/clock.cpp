@@ -1,9 +1,13 @@
 // The thinking-time clocks: each side's total in seconds, shown as
 // hh:mm:ss beside the board while the "経過時間" option is ticked. The move in
 // progress is measured from a start stamp, not by counting ticks.
+#include "ui/clock.hpp"
+
 #include <cmath>
 #include <string>
 
+#include "options/settings.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
 
 namespace velmora {

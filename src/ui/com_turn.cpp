@@ -1,9 +1,16 @@
 // The computer's turn on the window: the thinking label, the search, playing
 // the chosen move with its mirror move, and the notices that follow it.
+#include "ui/com_turn.hpp"
+
 #include "com/search.hpp"
-#include "com/survey.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
 #include "rules/mate.hpp"
+#include "rules/survey.hpp"
+#include "ui/clock.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
 
 namespace velmora {
 

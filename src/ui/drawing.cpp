@@ -1,6 +1,8 @@
 // The board, the background around it, the two piece stands and the four
 // painting primitives everything else on the window is built on. Positions
 // are cells in square units, real numbers allowed; the canvas works in twips.
+#include "ui/drawing.hpp"
+
 #include <charconv>
 #include <string>
 

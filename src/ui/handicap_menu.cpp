@@ -1,7 +1,13 @@
 // The two handicap buttons "△" and "▽": one step of the ladder each, only
 // before the first move of a game.
+#include "ui/handicap_menu.hpp"
+
 #include "com/handicap.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
 
 namespace velmora {
 

@@ -3,9 +3,14 @@
 // last move of each side, the move guidance, the mirror-square outline, the
 // blinking of the computer's piece and the handicap refusal box. Every text is
 // shadowed: black first, a tenth of a square right and down, then in colour.
+#include "ui/labels.hpp"
+
 #include <string>
 
+#include "record/record.hpp"
 #include "rules/legality.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
 
 namespace velmora {

@@ -2,10 +2,18 @@
 // stand), the second puts it. The right button puts with promotion. Also the
 // guards around it — no game, a finished game, a loaded record, the
 // computer's turn — and the Escape key.
-#include "com/survey.hpp"
+#include "ui/mouse_input.hpp"
+
+#include "options/sound.hpp"
+#include "record/record.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
+#include "rules/survey.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 

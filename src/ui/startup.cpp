@@ -1,8 +1,17 @@
 // Start-up, starting and resuming games, the full redraw and shutdown.
+#include "ui/startup.hpp"
+
 #include <filesystem>
 #include <system_error>
 
+#include "options/settings.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
+#include "ui/clock.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/drawing.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
 
 namespace velmora {
 

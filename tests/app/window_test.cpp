@@ -24,6 +24,7 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
+#include "ui/startup.hpp"
 
 using velmora::app::BoardView;
 using velmora::app::MainWindow;

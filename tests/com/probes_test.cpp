@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "com/survey.hpp"
+#include "rules/survey.hpp"
 #include "support/board.hpp"
 
 namespace velmora {
@@ -128,26 +128,6 @@ TEST(Probes, PinnedPiecesAgainstEitherKing) {
   調査_移動不可駒(*s);
   EXPECT_EQ(s->UE_UGOKENAI_ARI, YES);
   EXPECT_EQ(s->SITA_UGOKENAI[5][5], 1);  // itself pinned by the rook, as the gold was
-}
-
-TEST(Probes, MoveResultReportsTheFirstChangedSquareInScanOrder) {
-  auto s = std::make_unique<EngineState>();
-  s->KIFU_BAN[3][5][5] = -HU;
-  s->KIFU_BAN[4][5][4] = -HU;  // the move
-  s->KIFU_BAN[4][5][6] = HU;   // its mirror move, later in scan order
-  s->KIFU_BAN[4][1][1] = KARA;
-  s->KIFU_BAN[3][1][1] = KYOU;  // a square emptied is not reported
-  int x = 0, y = 0, piece = 0;
-  調査_移動結果(*s, 4, x, y, piece);
-  EXPECT_EQ(x, 5);
-  EXPECT_EQ(y, 4);
-  EXPECT_EQ(piece, -HU);
-  x = y = piece = 77;
-  調査_移動結果(*s, 2, x, y, piece);
-  EXPECT_EQ(x, 77);
-  EXPECT_EQ(piece, 77);
-  調査_移動結果(*s, 0, x, y, piece);  // no snapshot before the first
-  EXPECT_EQ(x, 77);
 }
 
 TEST(Probes, PiecesInHandBySide) {

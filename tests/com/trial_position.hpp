@@ -9,11 +9,11 @@
 #include "com/evaluation.hpp"
 #include "com/probes.hpp"
 #include "com/search.hpp"
-#include "com/survey.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
 #include "rules/move.hpp"
 #include "rules/position.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora::testing {
 

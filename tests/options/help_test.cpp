@@ -1,3 +1,5 @@
+#include "options/help.hpp"
+
 #include <gtest/gtest.h>
 
 #include <regex>

@@ -2,8 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "format/encoding.hpp"
+#include "options/help.hpp"
+#include "options/settings.hpp"
 #include "options/work_dir.hpp"
 #include "script/fakes.hpp"
+#include "ui/clock.hpp"
+#include "ui/drawing.hpp"
 #include "ui/paint_support.hpp"
 
 namespace velmora {

@@ -1,9 +1,12 @@
+#include "options/settings.hpp"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "format/encoding.hpp"
 #include "options/work_dir.hpp"
 #include "script/fakes.hpp"
+#include "ui/drawing.hpp"
 
 namespace velmora {
 namespace {

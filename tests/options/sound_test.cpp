@@ -1,3 +1,5 @@
+#include "options/sound.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -10,7 +10,9 @@
 #include <iterator>
 #include <string>
 
+#include "record/record.hpp"
 #include "script/fakes.hpp"
+#include "ui/drawing.hpp"
 
 namespace velmora::testing {
 

@@ -1,7 +1,12 @@
 // Stepping back and forth, starting again and reversing the board.
+#include "record/navigation.hpp"
+
 #include <gtest/gtest.h>
 
 #include "game_support.hpp"
+#include "record/record.hpp"
+#include "ui/handicap_menu.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {

@@ -1,12 +1,18 @@
 // Snapshots, the record panel, and saving and loading record files.
+#include "record/record.hpp"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "format/kifu_line.hpp"
 #include "game_support.hpp"
+#include "record/navigation.hpp"
+#include "ui/drawing.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {
@@ -443,6 +449,26 @@ TEST_F(RecordTest, ErasingTheRecordInformationPaintsTheBottomRowOfCells) {
   }
   EXPECT_EQ(tiles, 11);
   EXPECT_GE(outlines, 9);
+}
+
+TEST(RecordMoves, TheMoveResultIsTheFirstChangedSquareInScanOrder) {
+  auto s = std::make_unique<EngineState>();
+  s->KIFU_BAN[3][5][5] = -HU;
+  s->KIFU_BAN[4][5][4] = -HU;  // the move
+  s->KIFU_BAN[4][5][6] = HU;   // its mirror move, later in scan order
+  s->KIFU_BAN[4][1][1] = KARA;
+  s->KIFU_BAN[3][1][1] = KYOU;  // a square emptied is not reported
+  int x = 0, y = 0, piece = 0;
+  調査_移動結果(*s, 4, x, y, piece);
+  EXPECT_EQ(x, 5);
+  EXPECT_EQ(y, 4);
+  EXPECT_EQ(piece, -HU);
+  x = y = piece = 77;
+  調査_移動結果(*s, 2, x, y, piece);
+  EXPECT_EQ(x, 77);
+  EXPECT_EQ(piece, 77);
+  調査_移動結果(*s, 0, x, y, piece);  // no snapshot before the first
+  EXPECT_EQ(x, 77);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "com/survey.hpp"
+#include "rules/survey.hpp"
 #include "support/board.hpp"
 
 namespace velmora {

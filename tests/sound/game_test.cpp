@@ -13,6 +13,8 @@
 #include <thread>
 
 #include "library_port.hpp"
+#include "options/settings.hpp"
+#include "options/sound.hpp"
 #include "script/fakes.hpp"
 #include "wave_image.hpp"
 

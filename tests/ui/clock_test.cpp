@@ -1,8 +1,12 @@
 // The thinking-time clocks.
+#include "ui/clock.hpp"
+
 #include <gtest/gtest.h>
 
 #include "paint_support.hpp"
 #include "script/fakes.hpp"
+#include "ui/drawing.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {

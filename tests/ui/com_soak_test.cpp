@@ -12,10 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "com/survey.hpp"
 #include "rules/mate.hpp"
+#include "rules/survey.hpp"
 #include "script/fakes.hpp"
 #include "support/random_moves.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/mouse_input.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {

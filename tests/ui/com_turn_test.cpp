@@ -1,3 +1,5 @@
+#include "ui/com_turn.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstring>

@@ -1,5 +1,7 @@
 // The board, the stands, the background and the painting primitives, as the
 // recording canvas sees them.
+#include "ui/drawing.hpp"
+
 #include <gtest/gtest.h>
 
 #include "paint_support.hpp"

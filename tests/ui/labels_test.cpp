@@ -1,8 +1,11 @@
 // Labels, counters, move guidance and the other highlights.
+#include "ui/labels.hpp"
+
 #include <gtest/gtest.h>
 
 #include "paint_support.hpp"
 #include "script/fakes.hpp"
+#include "ui/drawing.hpp"
 
 namespace velmora {
 namespace {

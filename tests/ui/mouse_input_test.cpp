@@ -1,5 +1,7 @@
 // Two clicks make a move: the pick-and-put protocol, promotion by button, the
 // stands, the refusals, the turn notices and the end of a game.
+#include "ui/mouse_input.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,6 +13,8 @@
 #include "rules/legality.hpp"
 #include "script/fakes.hpp"
 #include "support/board.hpp"
+#include "ui/drawing.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "script/fakes.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora::testing {
 

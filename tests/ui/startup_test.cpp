@@ -1,8 +1,11 @@
 // Start-up, starting and resuming games, the full redraw and shutdown.
+#include "ui/startup.hpp"
+
 #include <gtest/gtest.h>
 
 #include "paint_support.hpp"
 #include "script/fakes.hpp"
+#include "ui/drawing.hpp"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "com/survey.hpp"
+#include "rules/survey.hpp"
 
 #include <gtest/gtest.h>
 

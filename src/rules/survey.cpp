@@ -1,9 +1,9 @@
 // The influence survey: a full recomputation of every influence map from the
 // board. Short movers are surveyed here; rays and gold-movers go through the
 // per-piece procedures.
-#include "com/survey.hpp"
+#include "rules/survey.hpp"
 
-#include "com/influence_steps.hpp"
+#include "rules/influence_steps.hpp"
 
 namespace velmora {
 

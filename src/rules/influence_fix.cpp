@@ -1,7 +1,7 @@
 // Influence of the long movers and the gold-movers, added square by square
 // to the maps the survey has just reset.
-#include "com/influence_steps.hpp"
-#include "com/survey.hpp"
+#include "rules/influence_steps.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora {
 
