@@ -12,6 +12,8 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-apps imagemagick
   xdg-utils
+  appstream desktop-file-utils shared-mime-info libfile-mimeinfo-perl man-db groff-base
+  dpkg-dev lintian fontconfig libfontconfig-dev fonts-dejavu-core
 )
 
 missing=()

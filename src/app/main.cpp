@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+  // The desktop matches the window to its entry and icon by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
   velmora::app::MainWindow window;
   velmora::app::measure_first_frame(window.view());
   velmora::app::start_e2e_log(window);

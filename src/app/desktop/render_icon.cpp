@@ -1,5 +1,6 @@
-// Renders the icon's SVG into the PNG sizes of the hicolor theme at build
-// time: render_icon SVG OUTDIR SIZE...  writes OUTDIR/SIZExSIZE/apps/velmora.png.
+// Renders an icon's SVG into the PNG sizes of the hicolor theme at build
+// time: render_icon SVG OUTDIR CONTEXT NAME SIZE...  writes
+// OUTDIR/SIZExSIZE/CONTEXT/NAME.png for each size.
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -8,8 +9,8 @@
 #include <cstdio>
 
 int main(int argc, char** argv) {
-  if (argc < 4) {
-    std::fprintf(stderr, "usage: render_icon SVG OUTDIR SIZE...\n");
+  if (argc < 6) {
+    std::fprintf(stderr, "usage: render_icon SVG OUTDIR CONTEXT NAME SIZE...\n");
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -19,7 +20,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "render_icon: cannot read %s\n", argv[1]);
     return 1;
   }
-  for (int i = 3; i < argc; ++i) {
+  const QString out = QString::fromLocal8Bit(argv[2]);
+  const QString context = QString::fromLocal8Bit(argv[3]);
+  const QString name = QString::fromLocal8Bit(argv[4]);
+  for (int i = 5; i < argc; ++i) {
     const int size = QByteArray(argv[i]).toInt();
     if (size <= 0) return 2;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
@@ -28,8 +32,8 @@ int main(int argc, char** argv) {
     p.setRenderHint(QPainter::Antialiasing);
     svg.render(&p);
     p.end();
-    const QString dir = QStringLiteral("%1/%2x%2/apps").arg(QString::fromLocal8Bit(argv[2])).arg(size);
-    if (!QDir().mkpath(dir) || !image.save(dir + QStringLiteral("/velmora.png"))) {
+    const QString dir = QStringLiteral("%1/%2x%2/%3").arg(out).arg(size).arg(context);
+    if (!QDir().mkpath(dir) || !image.save(QStringLiteral("%1/%2.png").arg(dir, name))) {
       std::fprintf(stderr, "render_icon: cannot write %s\n", qPrintable(dir));
       return 1;
     }
