@@ -1,25 +1,86 @@
 // Velmora: the shogi window.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #include "app/board_view.hpp"
+#include "app/command_line.hpp"
+#include "app/display.hpp"
 #include "app/e2e_log.hpp"
+#include "app/fonts.hpp"
 #include "app/main_window.hpp"
 #include "app/measure.hpp"
+#include "app/record_panel.hpp"
+
+namespace {
+
+QStringList arguments_of(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+// Why a record named on the command line cannot be read, for standard error;
+// empty when it can. The window still starts and says so in its own words.
+QString unreadable(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd >= 0) {
+    ::close(fd);
+    return {};
+  }
+  return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  using velmora::app::CommandLine;
+  const CommandLine command = velmora::app::parse_command_line(arguments_of(argc, argv));
+  switch (command.action) {
+    case CommandLine::Action::help: std::fputs(velmora::app::help_text().toLocal8Bit(), stdout); return 0;
+    case CommandLine::Action::version:
+      std::fputs(velmora::app::version_text().toLocal8Bit(), stdout);
+      return 0;
+    case CommandLine::Action::usage_error:
+      std::fprintf(stderr, "velmora: %s\nTry 'velmora --help' for more information.\n",
+                   command.error.toLocal8Bit().constData());
+      return 2;
+    case CommandLine::Action::run: break;
+  }
+
   // The sound library's SDL would otherwise take SIGINT and SIGTERM for
   // itself, and the window would no longer end when the session asks it to.
   if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
-  QApplication app(argc, argv);
+  const std::unique_ptr<QApplication> app = velmora::app::open_display(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   // The desktop matches the window to its entry and icon by this name.
   QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_APP_ID));
+  if (!velmora::app::window_faces().japanese)
+    std::fprintf(stderr, "velmora: %s\n",
+                 velmora::app::missing_japanese_font_notice().toLocal8Bit().constData());
+
   velmora::app::MainWindow window;
+  if (command.desktop) window.record_panel()->set_directory(QDir::homePath().toStdString());
   velmora::app::measure_first_frame(window.view());
   velmora::app::start_e2e_log(window);
   window.start();
   window.show();
   if (velmora::app::measure_redraw(window)) return 0;
-  return app.exec();
+  if (!command.record.isEmpty()) {
+    if (const QString why = unreadable(command.record); !why.isEmpty())
+      std::fprintf(stderr, "velmora: %s: %s\n", command.record.toLocal8Bit().constData(),
+                   why.toLocal8Bit().constData());
+    // Once the window is up, as a click in the record panel would come.
+    QTimer::singleShot(0, &window,
+                       [&window, path = command.record] { velmora::app::open_record_file(window, path); });
+  }
+  return app->exec();
 }

@@ -23,6 +23,7 @@
 #include <cmath>
 
 #include "app/board_view.hpp"
+#include "app/fonts.hpp"
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
@@ -273,6 +274,12 @@ void MainWindow::about() {
   auto* version = new QLabel(QStringLiteral("Velmora %1").arg(QStringLiteral(VELMORA_VERSION)), &box);
   version->setAlignment(Qt::AlignCenter);
   layout->addWidget(version);
+  if (!window_faces().japanese) {
+    auto* notice = new QLabel(missing_japanese_font_notice(), &box);
+    notice->setObjectName("font_notice");
+    notice->setWordWrap(true);
+    layout->addWidget(notice);
+  }
   auto* buttons = new QHBoxLayout;
   auto* home = new QPushButton(QStringLiteral("ホームページ"), &box);
   home->setObjectName("Command1");

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/fonts.hpp"
+
 namespace velmora::app {
 
 namespace {
@@ -22,19 +24,9 @@ const QColor kPieceWood(0xF6, 0xDC, 0xA0);
 const QColor kPieceShade(0xDD, 0xB8, 0x72);
 const QColor kPieceEdge(0x7A, 0x4E, 0x22);
 
-// The Mincho faces that stand in for the original window font, best first;
-// fontconfig falls back to any face with Japanese glyphs. Naming them is
-// cheaper than listing every installed family at start-up.
-const QStringList& families() {
-  static const QStringList list = {QStringLiteral("IPAPMincho"), QStringLiteral("IPAMincho"),
-                                   QStringLiteral("Noto Serif CJK JP"), QStringLiteral("IPAPGothic"),
-                                   QStringLiteral("Noto Sans CJK JP")};
-  return list;
-}
-
 QFont face() {
   QFont font;
-  font.setFamilies(families());
+  font.setFamilies(window_faces().families);
   return font;
 }
 

@@ -35,7 +35,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Maintainer)" =~ ^[^\<]+\ \<[^@\>]+@[^\>]+\>$ ]] || fail "Maintainer: $(field Maintainer)"
 [ -n "$(field Homepage)" ] || fail "no Homepage"
 depends=$(field Depends)
-for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libsdl2-2.0-0; do
+for lib in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6 libfontconfig1 libsdl2-2.0-0; do
   [[ ", $depends" == *", $lib (>= "* ]] || fail "Depends lacks a versioned $lib: $depends"
 done
 [[ "$(field Description | head -1)" = "shogi with the mirror piece rule" ]] || fail "Description's synopsis"
@@ -66,5 +66,6 @@ readelf -d "$x/usr/games/velmora" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./lib/games/
 grep -q '^License: MIT' "$x/usr/share/doc/velmora/copyright" || fail "the copyright names no MIT licence"
 zcat "$x/usr/share/doc/velmora/changelog.gz" | head -1 | grep -q "^velmora ($version) " ||
   fail "the changelog does not start with version $version"
+"$x/usr/games/velmora" --version | head -1 | grep -qx "velmora $version" || fail "velmora --version"
 
 exit "$failed"

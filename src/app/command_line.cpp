@@ -1,0 +1,122 @@
+#include "app/command_line.hpp"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include "app/main_window.hpp"
+#include "app/record_panel.hpp"
+
+namespace velmora::app {
+
+namespace {
+
+// The options QGuiApplication and QApplication take for themselves; those
+// listed with a value take one.
+constexpr const char* kQtOptionsWithValue[] = {"platform",
+                                               "platformpluginpath",
+                                               "platformtheme",
+                                               "plugin",
+                                               "qwindowgeometry",
+                                               "geometry",
+                                               "qwindowtitle",
+                                               "title",
+                                               "qwindowicon",
+                                               "icon",
+                                               "session",
+                                               "display",
+                                               "name",
+                                               "style",
+                                               "stylesheet",
+                                               "qmljsdebugger"};
+constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+}  // namespace
+
+CommandLine parse_command_line(const QStringList& arguments) {
+  QCommandLineParser parser;
+  // Qt's options come with one dash ("-platform offscreen").
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+  const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+  const QCommandLineOption desktop(QStringLiteral("desktop"));
+  parser.addOption(help);
+  parser.addOption(version);
+  parser.addOption(desktop);
+  for (const char* name : kQtOptionsWithValue)
+    parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
+  for (const char* name : kQtFlags) parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
+
+  CommandLine result;
+  const bool parsed = parser.parse(arguments);
+  // Asked for help, the program helps, whatever else the line holds.
+  if (parser.isSet(help)) {
+    result.action = CommandLine::Action::help;
+    return result;
+  }
+  if (!parsed) {
+    result.action = CommandLine::Action::usage_error;
+    result.error = parser.errorText();
+    // An unknown option is named as it was typed ("--colour", not "colour").
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty()) {
+      QString typed = unknown.first();
+      for (const QString& a : arguments.mid(1)) {
+        if (a.startsWith(QLatin1Char('-')) && a.section(QLatin1Char('='), 0, 0).endsWith(typed)) {
+          typed = a.section(QLatin1Char('='), 0, 0);
+          break;
+        }
+      }
+      result.error = QStringLiteral("unknown option '%1'").arg(typed);
+    }
+    return result;
+  }
+  if (parser.isSet(version)) {
+    result.action = CommandLine::Action::version;
+    return result;
+  }
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    result.action = CommandLine::Action::usage_error;
+    result.error = QStringLiteral("only one record can be opened at a time");
+    return result;
+  }
+  result.desktop = parser.isSet(desktop);
+  if (!files.isEmpty()) result.record = files.first();
+  return result;
+}
+
+QString help_text() {
+  return QStringLiteral(
+      "Usage: velmora [--desktop] [FILE]\n"
+      "Play shogi with the mirror piece rule; with FILE, start with that game record\n"
+      "loaded (as 棋譜 → 読込 would load it).\n"
+      "\n"
+      "      --desktop    keep the settings in $XDG_CONFIG_HOME/velmora (~/.config/velmora)\n"
+      "                   and open the record panel in the home folder, as the desktop\n"
+      "                   entry starts the game; otherwise the settings are kept in the\n"
+      "                   working directory\n"
+      "  -h, --help       print this help and exit\n"
+      "  -v, --version    print the version and exit\n"
+      "\n"
+      "Qt's own options, such as -platform NAME and -display DISPLAY, are accepted too.\n"
+      "See velmora(6) for the game, its files and its environment.\n");
+}
+
+QString version_text() {
+  return QStringLiteral(
+             "velmora %1\n"
+             "Copyright (C) 2026 The Velmora developers.\n"
+             "License MIT: this is free software; you are free to change and redistribute it.\n"
+             "There is NO WARRANTY, to the extent permitted by law.\n")
+      .arg(QStringLiteral(VELMORA_VERSION));
+}
+
+void open_record_file(MainWindow& window, const QString& path) {
+  const QFileInfo file(path);
+  RecordPanelWidgets* panel = window.record_panel();
+  panel->set_directory(file.absolutePath().toStdString());
+  emit panel->fileClicked(file.fileName());
+}
+
+}  // namespace velmora::app

@@ -1,0 +1,35 @@
+// The command line of velmora:
+//   velmora [--desktop] [FILE]     the window, with the record FILE loaded
+//   velmora --help | --version     print and exit, without a window or sound
+// Qt's own options (-platform NAME, -display DISPLAY, ...) are accepted and
+// left for QApplication.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace velmora::app {
+
+class MainWindow;
+
+struct CommandLine {
+  enum class Action { run, help, version, usage_error };
+  Action action = Action::run;
+  bool desktop = false;  // started from the desktop entry
+  QString record;        // the record to load at start-up; empty for none
+  QString error;         // what was wrong, for usage_error
+};
+
+// Parses the arguments (the program's name first) without any Qt
+// application, so that it can run before a display is opened.
+CommandLine parse_command_line(const QStringList& arguments);
+
+QString help_text();
+QString version_text();
+
+// Loads the record at `path` as a click on it in the record panel's file
+// list does: the panel moves to the file's directory and the file is read
+// there, with the same messages and refusals.
+void open_record_file(MainWindow& window, const QString& path);
+
+}  // namespace velmora::app

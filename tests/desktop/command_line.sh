@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# The command line of the real program: --help and --version print and exit
+# without a display, a wrong command line is an error with status 2, no
+# display is an error with status 1 instead of Qt's abort, and a machine
+# without a Japanese font hears about it once.
+#
+#   command_line.sh VELMORA VERSION NO_CJK_FONTCONFIG_FILE
+set -uo pipefail
+app=$(realpath "$1") version=$2 no_cjk=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failed=0
+fail() {
+  echo "command_line: FAIL: $*" >&2
+  failed=1
+}
+
+# Runs velmora with no display at all; sets status, out and err.
+run() {
+  (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb SDL_AUDIODRIVER=dummy \
+    "$app" "$@" >"$work/out" 2>"$work/err" </dev/null)
+  status=$?
+  out=$(cat "$work/out")
+  err=$(cat "$work/err")
+}
+
+for help in --help -h; do
+  run "$help"
+  [ "$status" = 0 ] || fail "$help: status $status"
+  [[ "$out" == "Usage: velmora [--desktop] [FILE]"* ]] || fail "$help printed: $out"
+  [ -z "$err" ] || fail "$help: $err"
+done
+for v in --version -v; do
+  run "$v"
+  [ "$status" = 0 ] || fail "$v: status $status"
+  [ "$(head -1 <<<"$out")" = "velmora $version" ] || fail "$v printed: $out"
+  grep -q MIT <<<"$out" || fail "$v names no licence"
+  [ -z "$err" ] || fail "$v: $err"
+done
+# Asked for help, it helps, whatever else the line holds.
+run --help --no-such-option
+[ "$status" = 0 ] || fail "--help --no-such-option: status $status"
+
+run --colour=red
+[ "$status" = 2 ] || fail "an unknown option: status $status"
+[ "$(head -1 <<<"$err")" = "velmora: unknown option '--colour'" ] || fail "an unknown option said: $err"
+grep -q "velmora --help" <<<"$err" || fail "an unknown option does not point to --help"
+[ -z "$out" ] || fail "an unknown option printed: $out"
+run a.棋譜 b.棋譜
+[ "$status" = 2 ] || fail "two records: status $status"
+run -platform
+[ "$status" = 2 ] || fail "-platform without a value: status $status"
+
+run
+[ "$status" = 1 ] || fail "no display: status $status"
+[ "$err" = "velmora: cannot open the display: neither DISPLAY nor WAYLAND_DISPLAY is set" ] ||
+  fail "no display said: $err"
+(cd "$work" && DISPLAY=:4095 QT_QPA_PLATFORM=xcb "$app" >"$work/out" 2>"$work/err" </dev/null)
+status=$?
+[ "$status" = 1 ] || fail "a display that does not answer: status $status"
+[ "$(cat "$work/err")" = 'velmora: cannot open the display ":4095"' ] ||
+  fail "a display that does not answer said: $(cat "$work/err")"
+[ -f "$work/Velmora.ini" ] && fail "the settings were touched without a window"
+
+# No face with Japanese characters: said once on standard error; the window
+# still starts (it quits at its first frame here).
+(cd "$work" && FONTCONFIG_FILE=$no_cjk QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+  VELMORA_MEASURE_FIRST_FRAME=1 timeout 60 "$app" >"$work/out" 2>"$work/err" </dev/null)
+status=$?
+[ "$status" = 0 ] || fail "without a Japanese font: status $status"
+grep -q '^first-frame-ns ' "$work/out" || fail "without a Japanese font the window did not paint"
+[ "$(grep -c 'No font with Japanese characters is installed' "$work/err")" = 1 ] ||
+  fail "without a Japanese font standard error said: $(cat "$work/err")"
+
+exit "$failed"

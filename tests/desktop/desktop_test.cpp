@@ -1,0 +1,190 @@
+// The window's side of the desktop: the command line as parsed, a record
+// named on it loaded exactly as the record panel loads it, and the faces the
+// window prints with, under three sets of installed fonts (VELMORA_TEST_FONTS
+// tells which set fontconfig was given).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <utility>
+
+#include "app/board_view.hpp"
+#include "app/command_line.hpp"
+#include "app/fonts.hpp"
+#include "app/main_window.hpp"
+#include "app/pictures.hpp"
+#include "app/record_panel.hpp"
+
+using velmora::app::CommandLine;
+using velmora::app::MainWindow;
+
+namespace {
+
+// Answers every message box that opens and keeps "title|text" of each.
+class BoxAnswerer {
+ public:
+  QStringList seen;
+  BoxAnswerer() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        seen << box->windowTitle() + "|" + box->text();
+        box->buttons().value(0)->click();
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  QTimer timer_;
+};
+
+QString fonts_given() { return qEnvironmentVariable("VELMORA_TEST_FONTS", "installed"); }
+
+// The about box's labels, read while it is open.
+QStringList about_box_labels(MainWindow& w) {
+  QStringList texts;
+  QTimer::singleShot(20, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    if (!box) return;
+    for (QLabel* l : box->findChildren<QLabel*>()) texts << l->objectName() + "=" + l->text();
+    for (QPushButton* b : box->findChildren<QPushButton*>())
+      if (b->text() == "O K") b->click();
+  });
+  w.about();
+  return texts;
+}
+
+}  // namespace
+
+class DesktopTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(dir_.isValid());
+    QDir::setCurrent(dir_.path());
+  }
+
+  void the_command_line_is_parsed_before_any_window() {
+    using A = CommandLine::Action;
+    struct Case {
+      QStringList args;
+      A action;
+      bool desktop;
+      QString record;
+    };
+    const Case cases[] = {
+        {{}, A::run, false, {}},
+        {{"一局目.棋譜"}, A::run, false, "一局目.棋譜"},
+        {{"--desktop", "/home/a/b.棋譜"}, A::run, true, "/home/a/b.棋譜"},
+        {{"-platform", "offscreen", "--desktop"}, A::run, true, {}},
+        {{"-platform=xcb", "-display", ":1", "-reverse", "x.棋譜"}, A::run, false, "x.棋譜"},
+        {{"--", "--odd-name.棋譜"}, A::run, false, "--odd-name.棋譜"},
+        {{"-h"}, A::help, false, {}},
+        {{"x.棋譜", "--help"}, A::help, false, {}},
+        {{"--bogus", "--help"}, A::help, false, {}},
+        {{"--version"}, A::version, false, {}},
+        {{"-v", "x.棋譜"}, A::version, false, {}},
+        {{"--bogus"}, A::usage_error, false, {}},
+        {{"-platform"}, A::usage_error, false, {}},
+        {{"--desktop=yes"}, A::usage_error, false, {}},
+        {{"a.棋譜", "b.棋譜"}, A::usage_error, false, {}},
+    };
+    for (const Case& c : cases) {
+      const CommandLine parsed = velmora::app::parse_command_line(QStringList{"velmora"} + c.args);
+      const QString what = c.args.join(' ');
+      QVERIFY2(parsed.action == c.action, qPrintable(what));
+      if (c.action == A::usage_error) {
+        QVERIFY2(!parsed.error.isEmpty(), qPrintable(what));
+        continue;
+      }
+      QVERIFY2(parsed.desktop == c.desktop, qPrintable(what));
+      QCOMPARE(parsed.record, c.record);
+    }
+    QCOMPARE(velmora::app::parse_command_line({"velmora", "--colour=red"}).error,
+             QStringLiteral("unknown option '--colour'"));
+  }
+
+  void a_record_on_the_command_line_loads_as_from_the_record_panel() {
+    const QString good = QStringLiteral(VELMORA_TEST_DATA "/record/data/twenty_moves.棋譜");
+    const QString bad = QStringLiteral(VELMORA_TEST_DATA "/scripts/record_bad_files.files/short.棋譜");
+    for (const QString& path : {good, bad}) {
+      BoxAnswerer boxes;
+      MainWindow a;
+      a.start();
+      boxes.seen.clear();
+      velmora::app::open_record_file(a, path);
+      const QStringList from_line = std::exchange(boxes.seen, {});
+
+      MainWindow b;
+      b.start();
+      boxes.seen.clear();  // only what reading says
+      b.action("KIFU_READ")->trigger();
+      velmora::app::RecordPanelWidgets* panel = b.record_panel();
+      // Down the folder list as a player would go, then a click on the file.
+      panel->set_directory(QFileInfo(path).absolutePath().toStdString());
+      const auto items = panel->file1()->findItems(QFileInfo(path).fileName(), Qt::MatchExactly);
+      QCOMPARE(items.size(), 1);
+      emit panel->file1()->itemClicked(items.first());
+
+      QVERIFY(!from_line.isEmpty());
+      QCOMPARE(from_line, boxes.seen);
+      QCOMPARE(a.view()->back_buffer(), b.view()->back_buffer());
+      QCOMPARE(a.form().TESUU_MAX, b.form().TESUU_MAX);
+      QCOMPARE(a.form().KIFU_MODE, b.form().KIFU_MODE);
+      QCOMPARE(a.record_panel()->directory(), panel->directory());
+    }
+  }
+
+  void a_missing_record_is_refused_and_the_window_goes_on() {
+    BoxAnswerer boxes;
+    MainWindow w;
+    w.start();
+    const QImage before = w.view()->back_buffer();
+    velmora::app::open_record_file(w, dir_.filePath("nowhere.棋譜"));
+    QCOMPARE(boxes.seen, QStringList{"棋譜|棋譜ﾌｧｲﾙを開けません\nnowhere.棋譜"});
+    QCOMPARE(w.view()->back_buffer(), before);
+    QCOMPARE(w.form().KIFU_MODE, 0);
+  }
+
+  void the_window_prints_with_a_face_that_has_japanese() {
+    const velmora::app::WindowFaces& faces = velmora::app::window_faces();
+    MainWindow w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QStringList about = about_box_labels(w);
+    const bool noticed = about.contains("font_notice=" + velmora::app::missing_japanese_font_notice());
+    if (fonts_given() == "installed") {
+      // The Mincho faces, named; fontconfig was not asked for another.
+      QCOMPARE(faces.families.first(), QStringLiteral("IPAPMincho"));
+      QCOMPARE(faces.families.size(), 5);
+      QVERIFY(faces.japanese);
+      QVERIFY(!noticed);
+    } else if (fonts_given() == "gothic-only") {
+      // None of the named faces; the Japanese face fontconfig has comes last.
+      QCOMPARE(faces.families.last(), QStringLiteral("IPAGothic"));
+      QVERIFY(faces.japanese);
+      QVERIFY(!noticed);
+      QCOMPARE(QFontInfo(velmora::app::window_font(20)).family(), QStringLiteral("IPAGothic"));
+    } else {
+      QCOMPARE(fonts_given(), QStringLiteral("none"));
+      QVERIFY(!faces.japanese);
+      QVERIFY(noticed);
+    }
+  }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+QTEST_MAIN(DesktopTest)
+#include "desktop_test.moc"
