@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: a normal configuration (engine, game,
-# script corpus, window and sound tests) and an AddressSanitizer +
-# UndefinedBehaviorSanitizer configuration of the engine and game tests.
+# script corpus, window and sound tests), an AddressSanitizer +
+# UndefinedBehaviorSanitizer configuration of the engine and game tests, and a
+# ThreadSanitizer configuration of the sound library alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -18,6 +19,11 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZ
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs" || status=1
+
+cmake -S . -B build/threads -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_SANITIZE_THREAD=ON \
+  -DVELMORA_GUI=OFF -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build build/threads -j "$jobs" --target sound_library_tests
+ctest --test-dir build/threads --output-on-failure -R '^sound_library_tests$' || status=1
 
 if [ "$status" -ne 0 ]; then
   echo "velmora: some tests failed" >&2

@@ -5,6 +5,11 @@
 // registry of outputs and buffers behind a mutex. The audio thread never
 // takes that mutex: it sees only its own output's voices, which are changed
 // with the output locked (SDL_LockAudioDevice).
+//
+// SDL starts and stops its audio subsystem, and opens and closes devices,
+// without any lock of its own; the library does all of that under a second
+// mutex and counts who needs the subsystem: every open output, and every
+// wave being decoded (shutting audio down frees SDL's resampler tables).
 #include "velmora_sound.h"
 
 #include <SDL.h>
@@ -15,6 +20,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "wave_image.hpp"
@@ -60,6 +66,47 @@ Registry& registry() {
   static Registry r;
   return r;
 }
+
+struct Audio {
+  std::mutex mutex;
+  int users = 0;  // open outputs and decodings in progress
+};
+
+Audio& audio() {
+  static Audio a;
+  return a;
+}
+
+// Both with audio().mutex held.
+bool use_audio(Audio& a) {
+  velmora::sound::make_wave_reading_strict();  // while no audio thread of ours runs
+  if (a.users == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  ++a.users;
+  return true;
+}
+void release_audio(Audio& a) {
+  if (--a.users == 0) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+// Keeps SDL's audio subsystem up for as long as it lives.
+class AudioInUse {
+ public:
+  AudioInUse() {
+    std::lock_guard lock(audio().mutex);
+    held_ = use_audio(audio());
+  }
+  ~AudioInUse() {
+    if (!held_) return;
+    std::lock_guard lock(audio().mutex);
+    release_audio(audio());
+  }
+  AudioInUse(const AudioInUse&) = delete;
+  AudioInUse& operator=(const AudioInUse&) = delete;
+  explicit operator bool() const { return held_; }
+
+ private:
+  bool held_ = false;
+};
 
 // Adds one voice into the output, frame by frame; false once a one-shot
 // voice has played to its end.
@@ -153,7 +200,8 @@ intptr_t create(intptr_t handle, const std::uint8_t* image, std::size_t availabl
     if (!r.outputs.contains(handle)) return 0;
   }
   // Decoding may take a while; it needs nothing of the registry.
-  auto wave = velmora::sound::decode_wave(image, available);
+  std::optional<DecodedWave> wave;
+  if (const AudioInUse in_use; in_use) wave = velmora::sound::decode_wave(image, available);
   if (!wave) return 0;
   std::lock_guard lock(r.mutex);
   if (!r.outputs.contains(handle)) return 0;
@@ -171,7 +219,6 @@ intptr_t create(intptr_t handle, const std::uint8_t* image, std::size_t availabl
 extern "C" {
 
 intptr_t dsInitialize(intptr_t) {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   auto output = std::make_unique<Output>();
   SDL_AudioSpec want{};
   want.freq = kOutputRate;
@@ -180,13 +227,18 @@ intptr_t dsInitialize(intptr_t) {
   want.samples = 1024;
   want.callback = mix;
   want.userdata = output.get();
-  // No changes allowed: SDL converts to whatever the device really takes.
-  output->device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-  if (output->device == 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return 0;
+  {
+    auto& a = audio();
+    std::lock_guard lock(a.mutex);
+    if (!use_audio(a)) return 0;
+    // No changes allowed: SDL converts to whatever the device really takes.
+    output->device = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    if (output->device == 0) {
+      release_audio(a);
+      return 0;
+    }
+    SDL_PauseAudioDevice(output->device, 0);
   }
-  SDL_PauseAudioDevice(output->device, 0);
   auto& r = registry();
   std::lock_guard lock(r.mutex);
   const intptr_t id = r.next_id++;
@@ -206,8 +258,10 @@ int dsTerminate(intptr_t handle) {
     std::erase_if(r.buffers, [&](const auto& entry) { return entry.second.output == handle; });
   }
   // Closing waits for the audio thread, which may still be mixing this output.
+  auto& a = audio();
+  std::lock_guard lock(a.mutex);
   SDL_CloseAudioDevice(output->device);
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  release_audio(a);
   return 1;
 }
 

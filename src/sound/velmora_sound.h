@@ -31,7 +31,8 @@ extern "C" {
  * opened. */
 VELMORA_SOUND_API intptr_t dsInitialize(intptr_t window);
 
-/* Stops and frees every buffer of the handle and closes its output. */
+/* Stops and frees every buffer of the handle and closes its output. Outputs
+ * open and close one at a time; SDL's audio runs while any of them is open. */
 VELMORA_SOUND_API int dsTerminate(intptr_t handle);
 
 /* Makes a buffer from a whole wave file image in memory (any format SDL

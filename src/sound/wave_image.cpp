@@ -33,18 +33,22 @@ std::optional<std::size_t> riff_image_size(const std::uint8_t* first12) {
   return std::size_t{le32(first12 + 4)} + 8;
 }
 
-std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t available) {
-  if (image == nullptr || available < 12) return std::nullopt;
-  const auto size = riff_image_size(image);
-  if (!size || *size > available || *size > std::size_t{INT_MAX}) return std::nullopt;
-
+void make_wave_reading_strict() {
   // The RIFF size bounds every chunk, and a chunk cut short is an error
-  // rather than a sound that stops early. Set once: hints are process-wide.
+  // rather than a sound that stops early.
   static std::once_flag hints;
   std::call_once(hints, [] {
     SDL_SetHintWithPriority(SDL_HINT_WAVE_RIFF_CHUNK_SIZE, "force", SDL_HINT_OVERRIDE);
     SDL_SetHintWithPriority(SDL_HINT_WAVE_TRUNCATION, "verystrict", SDL_HINT_OVERRIDE);
   });
+}
+
+std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t available) {
+  if (image == nullptr || available < 12) return std::nullopt;
+  const auto size = riff_image_size(image);
+  if (!size || *size > available || *size > std::size_t{INT_MAX}) return std::nullopt;
+
+  make_wave_reading_strict();
   SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(*size));
   if (!rw) return std::nullopt;
   SDL_AudioSpec wave_format{};

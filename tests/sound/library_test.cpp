@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
+#include <barrier>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -295,6 +297,33 @@ TEST(Output, WithoutAUsableDriverInitialisingFails) {
   const intptr_t h = dsInitialize(0);
   EXPECT_NE(h, 0);
   dsTerminate(h);
+}
+
+// Four threads at once, each opening an output, playing on it and closing it,
+// round after round: the library alone keeps SDL's start and shutdown in order.
+TEST(Output, FourThreadsOpenPlayAndCloseAtOnce) {
+  const char* tmp = std::getenv("VELMORA_TEST_TMP");
+  const auto dir = std::filesystem::path(tmp ? tmp : "/tmp") / ("threads-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  ::setenv("SDL_AUDIODRIVER", "disk", 1);
+  ::setenv("SDL_DISKAUDIOFILE", (dir / "out.raw").c_str(), 1);
+  const std::string image = float_stereo_wave(pattern(441));
+  std::barrier together(4);
+  std::atomic<int> failed{0};
+  {
+    std::vector<std::jthread> threads;
+    for (int t = 0; t < 4; ++t)
+      threads.emplace_back([&] {
+        for (int round = 0; round < 10; ++round) {
+          together.arrive_and_wait();
+          const intptr_t h = dsInitialize(0);
+          const intptr_t b = dsCreateDSB(h, reinterpret_cast<intptr_t>(image.data()), 3);
+          if (h == 0 || b == 0 || dsPlay(b) != 1 || dsTerminate(h) != 1) ++failed;
+        }
+      });
+  }
+  EXPECT_EQ(failed, 0);
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
