@@ -5,10 +5,10 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <vector>
 
+#include "format/wave_header.hpp"
 #include "options/data_files.hpp"
 #include "ui/form.hpp"
 
@@ -24,20 +24,6 @@ std::intptr_t バッファ(const Form1& f, Sound which) {
     case Sound::BGM: return f.SND_BGM;
   }
   return 0;
-}
-
-std::uint32_t 読込_LE32(const std::uint8_t* p) {
-  return p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-}
-
-// The library is handed only the image's address and trusts the RIFF size
-// in its header; an image whose header claims more than was read is refused
-// here, before the library could read past the end.
-bool RIFFが収まる(const std::vector<std::uint8_t>& image) {
-  if (image.size() < 12) return false;
-  if (std::memcmp(image.data(), "RIFF", 4) != 0 || std::memcmp(image.data() + 8, "WAVE", 4) != 0)
-    return false;
-  return std::uint64_t{読込_LE32(image.data() + 4)} + 8 <= image.size();
 }
 
 bool 読込_ファイル全体(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
@@ -68,7 +54,10 @@ std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags) {
     表示_警告(f, "ファイルを読み込めません。(" + std::string(name) + ")");
     return 0;
   }
-  if (!RIFFが収まる(image)) return 0;
+  // The library is handed only the image's address and trusts the RIFF size
+  // in its header: an image whose header claims more than was read is refused
+  // here, before the library could read past the end.
+  if (!RIFFの長さ(image.data(), image.size())) return 0;
   return f.p.sound->create(f.SND_HANDLE, image.data(), image.size(), flags);
 }
 

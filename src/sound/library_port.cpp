@@ -1,7 +1,6 @@
 #include "library_port.hpp"
 
-#include <cstring>
-
+#include "format/wave_header.hpp"
 #include "velmora_sound.h"
 
 namespace velmora {
@@ -12,10 +11,7 @@ void LibrarySoundPort::terminate(std::intptr_t handle) { dsTerminate(handle); }
 
 std::intptr_t LibrarySoundPort::create(std::intptr_t handle, const std::uint8_t* image, std::size_t size,
                                        int flags) {
-  if (image == nullptr || size < 12 || std::memcmp(image, "RIFF", 4) != 0) return 0;
-  const std::uint64_t claimed = std::uint64_t{image[4]} | (std::uint64_t{image[5]} << 8) |
-                                (std::uint64_t{image[6]} << 16) | (std::uint64_t{image[7]} << 24);
-  if (claimed + 8 > size) return 0;
+  if (!RIFFの長さ(image, size)) return 0;
   return dsCreateDSB(handle, reinterpret_cast<std::intptr_t>(image), flags);
 }
 

@@ -23,6 +23,7 @@
 #include <optional>
 #include <vector>
 
+#include "format/wave_header.hpp"
 #include "wave_image.hpp"
 
 namespace {
@@ -266,12 +267,8 @@ int dsTerminate(intptr_t handle) {
 }
 
 intptr_t dsCreateDSB(intptr_t handle, intptr_t image, int) {
-  const auto* bytes = reinterpret_cast<const std::uint8_t*>(image);
-  if (bytes == nullptr) return 0;
   // Only the header tells how long the image is; the caller vouches for it.
-  const auto size = velmora::sound::riff_image_size(bytes);
-  if (!size) return 0;
-  return create(handle, bytes, *size);
+  return create(handle, reinterpret_cast<const std::uint8_t*>(image), velmora::長さ不明);
 }
 
 intptr_t dsCreateResDSB(intptr_t handle, intptr_t, const char* name, int) {

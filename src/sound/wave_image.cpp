@@ -5,16 +5,13 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <cstring>
 #include <mutex>
+
+#include "format/wave_header.hpp"
 
 namespace velmora::sound {
 
 namespace {
-
-std::uint32_t le32(const std::uint8_t* p) {
-  return p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
-}
 
 struct WavData {
   Uint8* bytes = nullptr;
@@ -28,11 +25,6 @@ struct Stream {
 
 }  // namespace
 
-std::optional<std::size_t> riff_image_size(const std::uint8_t* first12) {
-  if (std::memcmp(first12, "RIFF", 4) != 0 || std::memcmp(first12 + 8, "WAVE", 4) != 0) return std::nullopt;
-  return std::size_t{le32(first12 + 4)} + 8;
-}
-
 void make_wave_reading_strict() {
   // The RIFF size bounds every chunk, and a chunk cut short is an error
   // rather than a sound that stops early.
@@ -44,9 +36,8 @@ void make_wave_reading_strict() {
 }
 
 std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t available) {
-  if (image == nullptr || available < 12) return std::nullopt;
-  const auto size = riff_image_size(image);
-  if (!size || *size > available || *size > std::size_t{INT_MAX}) return std::nullopt;
+  const auto size = RIFFの長さ(image, available);
+  if (!size || *size > std::size_t{INT_MAX}) return std::nullopt;
 
   make_wave_reading_strict();
   SDL_RWops* rw = SDL_RWFromConstMem(image, static_cast<int>(*size));

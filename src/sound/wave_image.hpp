@@ -22,19 +22,16 @@ struct DecodedWave {
   std::size_t frames() const { return samples.size() / kOutputChannels; }
 };
 
-// Bytes the image's header claims (the RIFF size field + 8), read from its
-// first 12 bytes; nullopt when they are not "RIFF", size, "WAVE".
-std::optional<std::size_t> riff_image_size(const std::uint8_t* first12);
-
 // Sets SDL's wave reader to the strictness decode_wave relies on, once.
 // SDL's hints are process-wide and its own threads read them unlocked, so
 // the library calls this before it starts SDL's audio; decode_wave calls it
 // too, for use without the library.
 void make_wave_reading_strict();
 
-// Decodes the image, reading at most `available` bytes and never past its
-// RIFF size. nullopt for anything SDL cannot read, a header that claims more
-// than is available, a truncated chunk, or a sound longer than kMaxFrames.
+// Decodes the image, reading at most `available` bytes (長さ不明: as many as
+// its header claims) and never past its RIFF size. nullopt for anything SDL
+// cannot read, a header that claims more than is available, a truncated
+// chunk, or a sound longer than kMaxFrames.
 std::optional<DecodedWave> decode_wave(const std::uint8_t* image, std::size_t available);
 
 }  // namespace velmora::sound

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "format/wave_header.hpp"
 #include "wave_image.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // dsCreateDSB reads exactly what the header claims, once its caller has
   // made sure that many bytes are there.
   if (size >= 12) {
-    const auto claimed = riff_image_size(image.data());
+    const auto claimed = velmora::RIFFの長さ(image.data(), velmora::長さ不明);
     if (claimed && *claimed <= size) {
       const std::vector<std::uint8_t> exact(image.begin(),
                                             image.begin() + static_cast<std::ptrdiff_t>(*claimed));

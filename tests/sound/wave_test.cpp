@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "format/wave_header.hpp"
 #include "library_port.hpp"
 #include "velmora_sound.h"
 #include "wave_builder.hpp"
@@ -168,7 +169,7 @@ TEST(Wave, OnlyTheBytesTheRiffHeaderCountsAreRead) {
   std::memcpy(lying.data() + 4, &huge, 4);
   EXPECT_FALSE(decode(lying).has_value());
   EXPECT_FALSE(LibrarySoundPort{}.create(1, bytes(lying), lying.size(), 3));
-  EXPECT_EQ(riff_image_size(bytes(lying)), std::size_t{0xFFFFFFF0u} + 8);
+  EXPECT_EQ(RIFFの長さ(bytes(lying), 長さ不明), std::size_t{0xFFFFFFF0u} + 8);
 }
 
 TEST(Wave, SoundsLongerThanTenMinutesAreRefused) {
