@@ -6,23 +6,28 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <optional>
 
 namespace velmora {
 
-inline constexpr std::size_t RIFFヘッダ長 = 12;
-
 // The `available` of an image whose length only its header tells.
 inline constexpr std::size_t 長さ不明 = std::numeric_limits<std::size_t>::max();
 
 // The bytes the image's header claims for the whole file (its size field + 8).
-// nullopt for a null image, one shorter than the header, one that does not
-// start "RIFF" … "WAVE", and one whose claim exceeds the `available` bytes.
+// nullopt for a null image, one that does not start "RIFF" … "WAVE", one
+// shorter than the header, and one whose claim exceeds the `available` bytes.
+// The header is read in order, the eight letters before the size, and no
+// further than the first byte that is wrong: an image that is no wave is
+// refused before anything past that byte is read, whatever its length.
 inline std::optional<std::size_t> RIFFの長さ(const std::uint8_t* image, std::size_t available) {
-  if (image == nullptr || available < RIFFヘッダ長) return std::nullopt;
-  if (std::memcmp(image, "RIFF", 4) != 0 || std::memcmp(image + 8, "WAVE", 4) != 0) return std::nullopt;
+  if (image == nullptr) return std::nullopt;
+  const auto letters_at = [&](std::size_t at, const char(&letters)[5]) {
+    for (std::size_t i = 0; i < 4; ++i)
+      if (at + i >= available || image[at + i] != static_cast<std::uint8_t>(letters[i])) return false;
+    return true;
+  };
+  if (!letters_at(0, "RIFF") || !letters_at(8, "WAVE")) return std::nullopt;
   const std::uint64_t claimed = (std::uint64_t{image[4]} | std::uint64_t{image[5]} << 8 |
                                  std::uint64_t{image[6]} << 16 | std::uint64_t{image[7]} << 24) +
                                 8;
