@@ -58,7 +58,12 @@ int main(int argc, char** argv) {
   // The sound library's SDL would otherwise take SIGINT and SIGTERM for
   // itself, and the window would no longer end when the session asks it to.
   if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+  // The sound library starts beside the display and the window.
+  std::unique_ptr<velmora::app::WindowSound> sound = velmora::app::make_sound_port();
   const std::unique_ptr<QApplication> app = velmora::app::open_display(argc, argv);
+  // The menus stay in the window, where the game lays them out; asking the
+  // desktop for a global menu bar also costs the first frame a bus round trip.
+  QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
   // The desktop matches the window to its entry and icon by this name.
@@ -67,7 +72,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "velmora: %s\n",
                  velmora::app::missing_japanese_font_notice().toLocal8Bit().constData());
 
-  velmora::app::MainWindow window;
+  velmora::app::MainWindow window(std::move(sound));
   if (command.desktop) window.record_panel()->set_directory(QDir::homePath().toStdString());
   velmora::app::measure_first_frame(window.view());
   velmora::app::start_e2e_log(window);

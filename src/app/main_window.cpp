@@ -55,8 +55,10 @@ constexpr int kTimerPeriodMs = 200;
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), form_(std::make_unique<velmora::Form1>()), sound_(make_sound_port()) {
+MainWindow::MainWindow(QWidget* parent) : MainWindow(make_sound_port(), parent) {}
+
+MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
+    : QMainWindow(parent), form_(std::make_unique<velmora::Form1>()), sound_(std::move(sound)) {
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(window_font(12));
   view_ = new BoardView(this);

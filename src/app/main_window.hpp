@@ -28,6 +28,8 @@ class MainWindow final : public QMainWindow,
 
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  // With a sound port made (and so started) beforehand.
+  explicit MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Runs the start-up sequence (Form_Load); call once, before show().

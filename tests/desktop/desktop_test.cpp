@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "app/board_view.hpp"
@@ -154,6 +157,38 @@ class DesktopTest : public QObject {
     QCOMPARE(boxes.seen, QStringList{"棋譜|棋譜ﾌｧｲﾙを開けません\nnowhere.棋譜"});
     QCOMPARE(w.view()->back_buffer(), before);
     QCOMPARE(w.form().KIFU_MODE, 0);
+  }
+
+  // The library starts on its own thread beside the window; the game still
+  // warns at once without a device, and with one the music plays.
+  void the_sound_starts_beside_the_window() {
+    {
+      qputenv("SDL_AUDIODRIVER", "velmora-no-such-driver");
+      BoxAnswerer boxes;
+      MainWindow w(velmora::app::make_sound_port());
+      w.start();
+      QCOMPARE(boxes.seen, QStringList{"Velmora.dll|Direct Soundインターフェースが作成できません。"});
+    }
+    const QString out = dir_.filePath("out.raw");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
+    {
+      BoxAnswerer boxes;
+      MainWindow w(velmora::app::make_sound_port());
+      w.start();  // no settings file: the defaults, music on
+      QVERIFY(boxes.seen.isEmpty());
+      QVERIFY(w.form().menu.BGM);
+      // Until the output holds more than its first silent buffers.
+      QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 64 * 1024, 20000);
+    }  // the library stops with the window
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QFile raw(out);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    const auto* samples = reinterpret_cast<const float*>(bytes.constData());
+    const auto loud = std::count_if(samples, samples + bytes.size() / sizeof(float),
+                                    [](float x) { return std::abs(x) > 0.01f; });
+    QVERIFY(loud > 1000);
   }
 
   void the_window_prints_with_a_face_that_has_japanese() {
