@@ -8,6 +8,7 @@
 #include <atomic>
 #include <barrier>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -211,6 +212,38 @@ TEST_F(DiskOutput, PanVolumeAndFrequencyShapeThePlayback) {
   for (std::size_t i = 0; i < sound.size(); i += 4) doubled.insert(doubled.end(), {sound[i], sound[i + 1]});
   EXPECT_EQ(find_all(out, head(doubled, 2000)).size(), 1u);
   EXPECT_EQ(find_all(out, head(sound, 64)).size(), 0u);  // never at its own rate and full volume
+}
+
+// Times `sound` appears in the stream with its left side scaled by `left` and
+// its right by `right`, to float precision.
+std::size_t count_scaled(const std::vector<float>& out, const std::vector<float>& sound, double left,
+                         double right) {
+  const auto near = [](float got, double want) {
+    return std::abs(got - want) <= 1e-6 + 1e-5 * std::abs(want);
+  };
+  std::size_t n = 0;
+  for (std::size_t i = 0; i + sound.size() <= out.size(); i += 2) {
+    std::size_t k = 0;
+    while (k < sound.size() && near(out[i + k], sound[k] * (k % 2 ? right : left))) ++k;
+    n += k == sound.size();
+  }
+  return n;
+}
+
+// In hundredths of a decibel: a volume of -600 is -6 dB, 10^(-6/20) = 0.501 of
+// the amplitude; a pan of 1200 leaves the far side at 10^(-12/20) = 0.251. A
+// new pan reaches a looping buffer at once.
+TEST_F(DiskOutput, VolumeAndPanBetweenTheExtremesAndAPanChangedWhileLooping) {
+  const auto sound = pattern(2205);
+  const intptr_t b = create(sound);
+  ASSERT_EQ(dsPlayLoopingEx(b, -600, -1200, 0), 1);
+  wait_frames(3 * 2205);
+  ASSERT_EQ(dsSetPan(b, 1200), 1);
+  wait_frames(3 * 2205);
+  const auto out = stream();
+  const double volume = std::pow(10.0, -6.0 / 20), pan = std::pow(10.0, -12.0 / 20);
+  EXPECT_GE(count_scaled(out, sound, volume, volume * pan), 2u);
+  EXPECT_GE(count_scaled(out, sound, volume * pan, volume), 2u);
 }
 
 TEST_F(DiskOutput, FreedBuffersAreGoneAndFallSilent) {
