@@ -80,7 +80,9 @@ const char* sound_name(Sound s) {
 }  // namespace
 
 std::intptr_t RecordingSound::initialize(std::intptr_t) { return 1; }
-void RecordingSound::terminate(std::intptr_t) {}
+void RecordingSound::terminate(std::intptr_t handle) {
+  releases.push_back("terminate " + std::to_string(handle));
+}
 std::intptr_t RecordingSound::create(std::intptr_t, const std::uint8_t*, std::size_t, int) {
   return next_buffer++;
 }
@@ -100,7 +102,7 @@ void RecordingSound::stop(std::intptr_t, Sound which) {
   if (out) *out << "sound " << calls.back() << '\n';
 }
 
-void RecordingSound::free(std::intptr_t) {}
+void RecordingSound::free(std::intptr_t buffer) { releases.push_back("free " + std::to_string(buffer)); }
 
 void SimulatedClock::wait(double s) {
   waited += s;

@@ -56,7 +56,8 @@ std::string box_line(const Box& b);
 
 class RecordingSound final : public SoundPort {
  public:
-  std::vector<std::string> calls;  // "SONOTA", "KINSHI", "KOMAUCHI", "BGM loop", "BGM stop", ...
+  std::vector<std::string> calls;     // "SONOTA", "KINSHI", "KOMAUCHI", "BGM loop", "BGM stop", ...
+  std::vector<std::string> releases;  // "free N", "terminate N" (never printed)
   std::ostream* out = nullptr;
   std::intptr_t next_buffer = 1;
   std::intptr_t initialize(std::intptr_t window) override;

@@ -6,6 +6,8 @@
 
 #include "options/work_dir.hpp"
 #include "script/fakes.hpp"
+#include "ui/mouse_input.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {
@@ -96,6 +98,25 @@ TEST_F(SoundStartUp, TheFourFilesLoadFromTheWorkingDirectoryFirst) {
   sound.log.clear();
   サウンド_解放(f);
   EXPECT_EQ(sound.log, (std::vector<std::string>{"free 0", "free 0", "free 0", "free 0"}));
+}
+
+// However the player quits ("終わり", Escape, the close box), the four buffers
+// are freed and then the library is terminated, once: the window's own end
+// shuts the sound down again and must release nothing twice.
+TEST(SoundShutdown, EveryWayOfQuittingReleasesTheLibraryOnce) {
+  const auto escape = [](Form1& f) { Form_KeyPress(f, 27); };
+  for (void (*quit)(Form1&) : {&OWARI_Click, +escape, &Form_Unload}) {
+    WorkDir dir;
+    for (const char* name : {"その他.wav", "禁止.wav", "駒打音.wav", "BGM.wav"}) write_file(name, wave(name));
+    FakeWindow w;
+    Form_Load(w.f());
+    quit(w.f());
+    終了処理(w.f());
+    EXPECT_TRUE(w.desktop.quit_requested);
+    EXPECT_EQ(w.sound.releases,
+              (std::vector<std::string>{"free 1", "free 2", "free 3", "free 4", "terminate 1", "free 0",
+                                        "free 0", "free 0", "free 0"}));
+  }
 }
 
 TEST_F(SoundStartUp, AFileFoundNowhereStaysSilentWithoutAMessage) {

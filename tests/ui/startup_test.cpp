@@ -263,15 +263,5 @@ TEST_F(StartupTest, MenusOpenedHideTheRecordBrowser) {
   EXPECT_EQ(w.canvas.ops.size(), before);
 }
 
-TEST_F(StartupTest, OwariAndTheCloseBoxQuit) {
-  Form_Load(f);
-  OWARI_Click(f);
-  EXPECT_TRUE(w.desktop.quit_requested);
-  FakeWindow other;
-  Form_Load(other.f());
-  Form_Unload(other.f());
-  EXPECT_TRUE(other.desktop.quit_requested);
-}
-
 }  // namespace
 }  // namespace velmora
