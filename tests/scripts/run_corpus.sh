@@ -1,25 +1,38 @@
 #!/usr/bin/env bash
 # Runs every NAME.txt of the corpus through velmora-script in a fresh working
-# directory and compares standard output with NAME.out, byte for byte.
+# directory. Standard output must be exactly NAME.out; standard error exactly
+# NAME.err, or empty when there is none (a sanitizer's report, a refused line
+# nobody expected); the exit status 0.
+#
+#   run_corpus.sh VELMORA_SCRIPT CORPUS_DIR WORK_DIR [ADDRESS_SPACE_KIB]
 set -u
 script_bin=$1
 corpus=$2
 work=$3
+memory=${4:-unlimited}
 failed=0
 count=0
 for input in "$corpus"/*.txt; do
   [ -e "$input" ] || continue
   name=$(basename "$input" .txt)
-  expected="$corpus/$name.out"
   dir="$work/$name"
   rm -rf "$dir" && mkdir -p "$dir"
   # A scenario may bring files of its own (NAME.files/) into its working directory.
   if [ -d "$corpus/$name.files" ]; then cp -r "$corpus/$name.files/." "$dir/"; fi
-  (cd "$dir" && "$script_bin" "$input" >"$dir/actual.out" 2>"$dir/stderr.txt")
+  (ulimit -v "$memory" && cd "$dir" && exec "$script_bin" "$input" >"$dir/actual.out" 2>"$dir/actual.err")
+  status=$?
   count=$((count + 1))
-  if ! cmp -s "$expected" "$dir/actual.out"; then
-    echo "FAIL $name"
-    diff -u "$expected" "$dir/actual.out" | head -n 40
+  expected_err=/dev/null
+  [ -e "$corpus/$name.err" ] && expected_err=$corpus/$name.err
+  problems=()
+  [ "$status" -eq 0 ] || problems+=("exit status $status")
+  cmp -s "$corpus/$name.out" "$dir/actual.out" || problems+=("standard output")
+  cmp -s "$expected_err" "$dir/actual.err" || problems+=("standard error")
+  if [ ${#problems[@]} -gt 0 ]; then
+    printf -v what '%s, ' "${problems[@]}"
+    echo "FAIL $name: ${what%, }"
+    diff -u "$corpus/$name.out" "$dir/actual.out" | head -n 40
+    diff -u "$expected_err" "$dir/actual.err" | head -n 40
     failed=$((failed + 1))
   fi
 done
