@@ -1,7 +1,6 @@
 // velmora-script: runs the window's logic without a window. Reads events, one
 // a line, from FILE or standard input, and prints what a person would have
 // seen (message boxes, sounds) and, on request, the game state.
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -16,6 +15,7 @@
 #include "record/navigation.hpp"
 #include "record/record.hpp"
 #include "script/fakes.hpp"
+#include "script/lines.hpp"
 #include "ui/clock.hpp"
 #include "ui/com_turn.hpp"
 #include "ui/handicap_menu.hpp"
@@ -60,35 +60,6 @@ const std::unordered_map<std::string_view, Handler>& menu_handlers() {
       {"MATCH_MAN", MATCH_MAN_Click},
   };
   return table;
-}
-
-std::vector<std::string_view> split_fields(std::string_view line, std::size_t max_fields) {
-  std::vector<std::string_view> fields;
-  std::size_t i = 0;
-  while (i < line.size()) {
-    while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-    if (i >= line.size()) break;
-    if (fields.size() + 1 == max_fields) {
-      std::size_t end = line.size();
-      while (end > i && (line[end - 1] == ' ' || line[end - 1] == '\t' || line[end - 1] == '\r')) --end;
-      fields.push_back(line.substr(i, end - i));
-      break;
-    }
-    std::size_t j = i;
-    while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
-    fields.push_back(line.substr(i, j - i));
-    i = j;
-  }
-  return fields;
-}
-
-template <typename T>
-bool parse_number(std::string_view s, T& out) {
-  const char* first = s.data();
-  const char* last = s.data() + s.size();
-  if (first != last && *first == '+') ++first;
-  auto [p, ec] = std::from_chars(first, last, out);
-  return ec == std::errc() && p == last;
 }
 
 std::string dump_line(const Form1& f) {
@@ -222,9 +193,8 @@ int main(int argc, char** argv) {
   velmora::Runner runner;
   std::string line;
   int number = 0;
-  while (std::getline(*in, line)) {
+  while (velmora::read_script_line(*in, line)) {
     ++number;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!runner.event(line, number)) break;
   }
   std::cout.flush();

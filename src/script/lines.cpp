@@ -1,0 +1,73 @@
+#include "script/lines.hpp"
+
+#include <charconv>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+template <typename T>
+bool parse_whole(std::string_view s, T& out) {
+  const char* first = s.data();
+  const char* last = s.data() + s.size();
+  if (first != last && *first == '+') ++first;
+  T value{};
+  const auto [p, ec] = std::from_chars(first, last, value);
+  if (ec != std::errc() || p != last) return false;
+  out = value;
+  return true;
+}
+
+}  // namespace
+
+bool read_script_line(std::istream& in, std::string& line) {
+  line.clear();
+  std::streambuf* buf = in.rdbuf();
+  using traits = std::streambuf::traits_type;
+  for (int c = buf->sbumpc();; c = buf->sbumpc()) {
+    if (c == traits::eof()) {
+      in.setstate(std::ios::eofbit);
+      return !line.empty();
+    }
+    if (c == '\n') return true;
+    if (c == '\r') {
+      if (buf->sgetc() == '\n') buf->sbumpc();
+      return true;
+    }
+    line.push_back(traits::to_char_type(c));
+  }
+}
+
+std::vector<std::string_view> split_fields(std::string_view line, std::size_t max_fields) {
+  std::vector<std::string_view> fields;
+  std::size_t i = 0;
+  while (true) {
+    while (i < line.size() && is_blank(line[i])) ++i;
+    if (i == line.size()) break;
+    std::size_t end = i;
+    if (fields.size() + 1 == max_fields) {
+      end = line.size();
+      while (is_blank(line[end - 1])) --end;
+    } else {
+      while (end < line.size() && !is_blank(line[end])) ++end;
+    }
+    fields.push_back(line.substr(i, end - i));
+    i = end;
+    if (fields.size() == max_fields) break;
+  }
+  return fields;
+}
+
+bool parse_number(std::string_view s, int& out) { return parse_whole(s, out); }
+
+bool parse_number(std::string_view s, double& out) {
+  double value = 0;
+  if (!parse_whole(s, value) || !std::isfinite(value)) return false;
+  out = value;
+  return true;
+}
+
+}  // namespace velmora
