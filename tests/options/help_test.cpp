@@ -115,8 +115,7 @@ TEST(HelpPage, TagBalanceCheckFindsFaults) {
 }
 
 TEST(HelpPage, IsWellFormedJapaneseHtmlCoveringTheGame) {
-  const std::string html =
-      read_file(std::filesystem::path(__FILE__).parent_path() / "../../assets/Velmora.htm");
+  const std::string html = read_file(std::filesystem::path(VELMORA_SOURCE_DIR) / "assets/Velmora.htm");
   ASSERT_FALSE(html.empty());
   EXPECT_EQ(tag_balance_error(html), "");
   EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);

@@ -20,7 +20,7 @@ namespace {
 using namespace velmora::testing;
 namespace fs = std::filesystem;
 
-const fs::path 資料 = fs::path(__FILE__).parent_path() / "data";
+const fs::path 資料 = fs::path(VELMORA_SOURCE_DIR) / "tests/record/data";
 
 class RecordTest : public ::testing::Test {
  protected:
