@@ -302,9 +302,13 @@ class BadFileTest : public RecordTest {
     指す(w, 二十手[1]);
     w.dialogs.boxes.clear();
   }
-  void 読む(std::string_view bytes) {
+  // Loads `bytes` as a record file; returns how long the click took (writing
+  // the file is not timed).
+  std::chrono::steady_clock::duration 読む(std::string_view bytes) {
     ファイル作成(dir / "x.棋譜", bytes);
+    const auto start = std::chrono::steady_clock::now();
     File1_Click(f, "x.棋譜");
+    return std::chrono::steady_clock::now() - start;
   }
   void ゲームはそのまま() {
     EXPECT_EQ(f.KIFU_MODE, NO);
@@ -380,10 +384,7 @@ TEST_F(BadFileTest, AHundredMegabyteFileLoadsItsFirstFiveHundredSnapshotsQuickly
   std::string bytes = 見出し;
   bytes.reserve(100u << 20);
   while (bytes.size() < (100u << 20)) bytes += line;
-  const auto start = std::chrono::steady_clock::now();
-  読む(bytes);
-  const auto took = std::chrono::steady_clock::now() - start;
-  EXPECT_LT(took, std::chrono::seconds(2));
+  EXPECT_LT(読む(bytes), std::chrono::seconds(2));
   EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
   EXPECT_EQ(箱(),
             (std::vector<std::string>{"棋譜| 読み込みました",
@@ -395,9 +396,7 @@ TEST_F(BadFileTest, AHundredMegabyteFileLoadsItsFirstFiveHundredSnapshotsQuickly
 TEST_F(BadFileTest, AHundredMegabyteLineIsRefusedAtOnce) {
   std::string bytes = 見出し;
   bytes.append(100u << 20, '7');
-  const auto start = std::chrono::steady_clock::now();
-  読む(bytes);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+  EXPECT_LT(読む(bytes), std::chrono::seconds(2));
   EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行が長すぎます"});
   ゲームはそのまま();
 }
