@@ -26,12 +26,11 @@ TEST_F(DrawingTest, InitialBoardPaints40PiecesAnd41EmptySquaresEachWithAGreenOut
       ASSERT_EQ(pic.kind, PaintOp::Picture);
       EXPECT_TRUE(位置(pic, x, y));
       EXPECT_EQ(pic.id_or_colour, f.BAN[x][y]);
-      EXPECT_TRUE(輪郭(frame, IRO_WAKU, x, y)) << x << "," << y;
+      EXPECT_TRUE(輪郭(frame, 2, x, y)) << x << "," << y;  // green
       (pic.id_or_colour == KARA ? empty : pieces) += 1;
     }
   EXPECT_EQ(pieces, 40);
   EXPECT_EQ(empty, 41);
-  EXPECT_EQ(IRO_WAKU, 2);  // green
 }
 
 TEST_F(DrawingTest, CellsMapToTwips) {
