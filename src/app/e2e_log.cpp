@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFile>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,14 +29,24 @@ class E2eLog final : public QObject {
   E2eLog(MainWindow& w, const QString& path) : QObject(&w), window_(w), file_(path) {
     file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
     qApp->installEventFilter(this);
-    connect(&w, &MainWindow::handled, this, [this] { line(QStringLiteral("idle %1").arg(++handled_)); });
+    connect(&w, &MainWindow::handled, this, [this] {
+      on_screen();
+      line(QStringLiteral("idle %1").arg(++handled_));
+    });
+    // Once the new layout is painted.
     connect(w.view(), &BoardView::layoutChanged, this, [this] {
-      if (window_.isVisible()) describe_view();
+      QTimer::singleShot(0, this, [this] {
+        if (window_.isVisible()) describe_view();
+      });
     });
   }
 
   bool eventFilter(QObject* watched, QEvent* e) override {
-    if (e->type() == QEvent::Show && watched->isWidgetType()) {
+    if (e->type() == QEvent::FocusIn && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == &window_) {
+      const QString name = watched->objectName();
+      line(QStringLiteral("focus %1").arg(name.isEmpty() ? QStringLiteral("-") : name));
+    } else if (e->type() == QEvent::Show && watched->isWidgetType()) {
       auto* w = static_cast<QWidget*>(watched);
       // Once shown and laid out.
       QTimer::singleShot(50, this, [this, w = QPointer<QWidget>(w)] {
@@ -49,6 +60,13 @@ class E2eLog final : public QObject {
   void line(const QString& s) {
     QTextStream(&file_) << s << '\n';
     file_.flush();
+  }
+
+  // Paints what is pending and waits until the X server holds it, so that a
+  // screenshot taken after the next line shows it.
+  void on_screen() {
+    window_.repaint();
+    QGuiApplication::sync();
   }
 
   static QString centre(QWidget* w, const QRect& r) {
@@ -91,8 +109,9 @@ class E2eLog final : public QObject {
   }
 
   // The screen point of twip (0, 0) of the picture, the client area's size
-  // and the scale.
+  // and the scale, once painted.
   void describe_view() {
+    on_screen();
     BoardView* v = window_.view();
     const QPoint o = v->mapToGlobal(v->to_logical(QPointF(0, 0)));
     line(QStringLiteral("view %1 %2 %3 %4 %5")
