@@ -24,13 +24,8 @@ for input in "$corpus"/*.txt; do
   count=$((count + 1))
   expected_err=/dev/null
   [ -e "$corpus/$name.err" ] && expected_err=$corpus/$name.err
-  problems=()
-  [ "$status" -eq 0 ] || problems+=("exit status $status")
-  cmp -s "$corpus/$name.out" "$dir/actual.out" || problems+=("standard output")
-  cmp -s "$expected_err" "$dir/actual.err" || problems+=("standard error")
-  if [ ${#problems[@]} -gt 0 ]; then
-    printf -v what '%s, ' "${problems[@]}"
-    echo "FAIL $name: ${what%, }"
+  if [ "$status" -ne 0 ] || ! cmp -s "$corpus/$name.out" "$dir/actual.out" || ! cmp -s "$expected_err" "$dir/actual.err"; then
+    echo "FAIL $name (exit status $status)"
     diff -u "$corpus/$name.out" "$dir/actual.out" | head -n 40
     diff -u "$expected_err" "$dir/actual.err" | head -n 40
     failed=$((failed + 1))
