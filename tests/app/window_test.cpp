@@ -1,6 +1,6 @@
 // The Qt window on the offscreen platform: the ports as the game meets them,
-// the menu tree, the picture in twips at any scale, and a pawn moved with
-// two clicks.
+// the menu tree, the picture in twips at any scale, the boxes. Moves on the
+// real window are the end to end test's (e2e.sh).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -138,9 +138,11 @@ class WindowTest : public QObject {
     QCOMPARE(w.view()->scale(), 1.0);
     const QImage shot = w.view()->grab().toImage();
     // The initial position: the bottom king on (5, 9), the top king on
-    // (5, 1), an empty square on (5, 5).
+    // (5, 1), a bottom pawn on (7, 7), an empty square on (5, 5). (The end to
+    // end test moves pieces and compares them with these pictures.)
     auto at = [&](double x, double y) { return w.view()->to_logical(cell(x, y)); };
     QVERIFY(shows_picture(shot, velmora::app::render_picture(-950, {42, 47}), at(5, 9)));
+    QVERIFY(shows_picture(shot, velmora::app::render_picture(-10, {42, 47}), at(7, 7)));
     QVERIFY(shows_picture(shot, velmora::app::render_picture(950, {42, 47}), at(5, 1)));
     QVERIFY(shows_picture(shot, velmora::app::render_picture(0, {42, 47}), at(5, 5)));
     // The title picture right of the board, top row.
@@ -321,26 +323,7 @@ class WindowTest : public QObject {
     QVERIFY(panel->file1()->isHidden());
   }
 
-  void a_pawn_moves_with_two_clicks() {
-    BoxAnswerer answers;
-    MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.action("START")->trigger();
-    QVERIFY(answers.seen.contains(QStringLiteral(" |先手の番です")));
-    BoardView* v = w.view();
-    const QPointF from = cell(7, 7) + QPointF(305, 345), to = cell(7, 6) + QPointF(305, 345);
-    QTest::mouseClick(v, Qt::LeftButton, {}, v->to_logical(from));
-    QTest::mouseClick(v, Qt::LeftButton, {}, v->to_logical(to));
-    QCOMPARE(w.form().BAN[7][6], -10);
-    QCOMPARE(w.form().BAN[7][7], 0);
-    const QImage shot = v->grab().toImage();
-    QVERIFY(shows_picture(shot, velmora::app::render_picture(-10, {42, 47}), v->to_logical(cell(7, 6))));
-    QVERIFY(shows_picture(shot, velmora::app::render_picture(0, {42, 47}), v->to_logical(cell(7, 7))));
-  }
-
-  void boxes_have_their_titles_buttons_and_icons() {
+  void boxes_and_the_about_box_have_their_titles_buttons_and_icons() {
     BoxAnswerer answers;
     MainWindow w;
     w.show();
@@ -383,27 +366,21 @@ class WindowTest : public QObject {
     w.message("対局途中ではできません\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QCOMPARE(seen.text, QStringLiteral("対局途中ではできません\n\n局面→最初にして下さい"));
-  }
 
-  void the_about_box_shows_its_picture_and_two_buttons() {
-    BoxAnswerer answers;
-    MainWindow w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    QString title;
-    QStringList buttons;
+    // The about box: its picture and two buttons.
     bool picture = false;
+    seen = {};
     answers.next([&](QWidget* box) {
-      title = box->windowTitle();
+      seen.title = box->windowTitle();
       for (QLabel* l : box->findChildren<QLabel*>()) picture = picture || !l->pixmap().isNull();
-      for (QPushButton* b : box->findChildren<QPushButton*>()) buttons << b->text();
+      for (QPushButton* b : box->findChildren<QPushButton*>()) seen.buttons << b->text();
       for (QPushButton* b : box->findChildren<QPushButton*>())
         if (b->text() == "O K") b->click();
     });
     w.about();
-    QCOMPARE(title, QStringLiteral("バージョン情報"));
+    QCOMPARE(seen.title, QStringLiteral("バージョン情報"));
     QVERIFY(picture);
-    QCOMPARE(buttons, (QStringList{"ホームページ", "O K"}));
+    QCOMPARE(seen.buttons, (QStringList{"ホームページ", "O K"}));
     QVERIFY(!QApplication::activeModalWidget());
   }
 
