@@ -35,13 +35,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() {
-  echo "e2e: FAIL: $*" >&2
-  shot "failure" || true
+keep_artifacts() {
   mkdir -p "$artifacts"
   cp -r "$shots"/. "$artifacts"/
   [ -f "$log" ] && cp "$log" "$artifacts"/window.log
   [ -f "$events" ] && cp "$events" "$artifacts"/events.txt
+}
+fail() {
+  echo "e2e: FAIL: $*" >&2
+  shot "failure" || true
+  keep_artifacts
   echo "e2e: screenshots kept in $artifacts" >&2
   exit 1
 }
@@ -132,11 +135,7 @@ settle() {
   return 1
 }
 
-saw_box() {
-  local b
-  for b in "${boxes[@]}"; do [ "$b" = "$1" ] && return 0; done
-  return 1
-}
+saw_box() { printf '%s\n' "${boxes[@]}" | grep -qxF -- "$1"; }
 
 # Opens the menu bar caption NAME, then the items given, one level each.
 menu() {
@@ -193,10 +192,7 @@ click_cell() {
   if [ "${3:-1}" = 3 ]; then also "click $1 $2 right"; else also "click $1 $2"; fi
   settle || fail "the click on ($1, $2) did not end"
 }
-move() {
-  click_cell "$1" "$2"
-  click_cell "$3" "$4"
-}
+move() { click_cell "$1" "$2" && click_cell "$3" "$4"; }
 
 shot_n=0
 shot() {
@@ -235,34 +231,20 @@ learn_pictures() {
   while read -r code signature; do picture["$scale $code"]=$signature; done <<<"$pairs"
 }
 
-# Whether cells show given codes: expect_cells SHOT WHAT "X Y CODE" ….
+# Whether cells show given codes: expect_cells SHOT WHAT X,Y:CODE ….
 expect_cells() {
-  local shot=$1 what=$2 cells=() codes=() e x y c signatures i
+  local shot=$1 what=$2 signatures i
   shift 2
-  for e in "$@"; do
-    read -r x y c <<<"$e"
-    cells+=("$x,$y")
-    codes+=("$c")
-  done
-  mapfile -t signatures < <(cell_signatures "$shot" "${cells[@]}")
+  local cells=("$@")
+  mapfile -t signatures < <(cell_signatures "$shot" "${cells[@]%%:*}")
   for i in "${!cells[@]}"; do
-    [ -n "${picture["$scale ${codes[i]}"]:-}" ] || fail "$what: how code ${codes[i]} looks at scale $scale is not known"
-    [ "${signatures[i]}" = "${picture["$scale ${codes[i]}"]}" ] || fail "$what: (${cells[i]}) does not show code ${codes[i]}"
+    [ "${signatures[i]}" = "${picture["$scale ${cells[i]#*:}"]:-unknown}" ] ||
+      fail "$what: (${cells[i]%%:*}) does not show code '${cells[i]#*:}' as it looks at scale $scale"
   done
 }
 
 # Whether all 81 cells show the board velmora-script has after the same events.
-expect_board() {
-  local codes e=() i cell
-  mapfile -t codes < <(game ban)
-  [ ${#codes[@]} = 81 ] || fail "velmora-script gave no board"
-  i=0
-  for cell in $board_cells; do
-    e+=("${cell/,/ } ${codes[i]}")
-    i=$((i + 1))
-  done
-  expect_cells "$1" "$2" "${e[@]}"
-}
+expect_board() { expect_cells "$1" "$2" $(paste -d : <(echo "$board_cells") <(game ban)); }
 
 # Whether the area of cells (x1..x2, y1..y2) of a shot holds colour #RRGGBB.
 has_colour() {
@@ -312,7 +294,7 @@ saw_box " |先手の番です" || fail "no 先手の番です box (saw: ${boxes[
 step "a pawn and its mirror move"
 move 3 7 3 6
 shot pawn
-expect_cells "$last_shot" "the pawn and its mirror move" "3 6 -10" "3 7 0" "7 4 10" "7 3 0"
+expect_cells "$last_shot" "the pawn and its mirror move" 3,6:-10 3,7:0 7,4:10 7,3:0
 expect_board "$last_shot" "after the first move"
 has_colour "$last_shot" 12 2 14 3 FFFFFF || fail "the move text and counter are not shown"
 
@@ -330,7 +312,7 @@ learn_pictures "$last_shot"
 has_colour "$last_shot" 1 0 9 0 FFFF00 || fail "the column numbers are not shown at the large scale"
 move 5 3 5 4
 shot large-move
-expect_cells "$last_shot" "the top pawn and its mirror move at the large scale" "5 4 10" "5 3 0" "5 6 -10" "5 7 0"
+expect_cells "$last_shot" "the top pawn and its mirror move at the large scale" 5,4:10 5,3:0 5,6:-10 5,7:0
 expect_board "$last_shot" "after the second move at the large scale"
 
 step "Escape"
@@ -395,11 +377,11 @@ settle || fail "loading did not end"
 saw_box "棋譜| 読み込みました" || fail "no 読み込みました box (saw: ${boxes[*]})"
 saw_box "棋譜|棋譜を '進 'で進めて下さい" || fail "no 進 box (saw: ${boxes[*]})"
 shot loaded
-expect_cells "$last_shot" "the loaded record's first position" "3 7 -10" "3 6 0" "7 3 10" "7 4 0"
+expect_cells "$last_shot" "the loaded record's first position" 3,7:-10 3,6:0 7,3:10 7,4:0
 expect_board "$last_shot" "the loaded record's first position"
 menu AFTER
 shot after
-expect_cells "$last_shot" "進 to the record's first move" "3 6 -10" "3 7 0" "7 4 10" "7 3 0"
+expect_cells "$last_shot" "進 to the record's first move" 3,6:-10 3,7:0 7,4:10 7,3:0
 expect_board "$last_shot" "進 to the record's first move"
 
 step "background from ｵﾌﾟｼｮﾝ"
@@ -413,9 +395,5 @@ iconv -f CP932 -t UTF-8 "$work/game/Velmora.ini" | grep -q "^背景画=煉瓦" |
 step "Escape"
 quit_with_escape
 
-if [ -n "${VELMORA_E2E_KEEP:-}" ]; then
-  mkdir -p "$artifacts"
-  cp -r "$shots"/. "$artifacts"/
-  cp "$log" "$artifacts"/window.log
-fi
+[ -z "${VELMORA_E2E_KEEP:-}" ] || keep_artifacts
 echo "e2e: all steps passed"
