@@ -27,6 +27,7 @@
 
 #include "com/evaluation.hpp"
 #include "com/search.hpp"
+#include "com/search_table.hpp"
 #include "positions.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
@@ -53,18 +54,27 @@ double スレッド時間() {
   clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
   return ts.tv_sec + ts.tv_nsec * 1e-9;
 }
-double 数えて評価(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2) {
+double 数えて評価(const 探索の場& s, const 指し手& m, int cap) {
   ++g_candidates;
-  return 盤評価(s, cap, piece, x1, y1, x2, y2);
+  return 盤評価(s, m, cap);
 }
 
-struct 局面 {
+// The parts of the state the computer works on.
+struct 思考 {
+  局面 pos;
+  勢力図 maps;
+  探索表 search;
+  int level = 3;
+  探索の場 場() { return {pos, maps, search, level}; }
+};
+
+struct 保存局面 {
   std::string stage;
   int ban[10][10];
   int sita[8], ue[8];
 };
 
-void 置く(EngineState& s, const 局面& p) {
+void 置く(局面& s, 勢力図& maps, const 保存局面& p) {
   std::memcpy(s.BAN, p.ban, sizeof s.BAN);
   s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
   for (int k = 0; k < 8; ++k) {
@@ -72,12 +82,11 @@ void 置く(EngineState& s, const 局面& p) {
     s.UE_MOTI[k] = p.ue[k];
     if (k) s.SITA_MOTI_SU += p.sita[k], s.UE_MOTI_SU += p.ue[k];
   }
-  s.SYOUSYA = TEBAN_NASI;
-  勢力調査(s);  // the king squares and the maps a real turn starts from
+  勢力調査(s, maps);  // the king squares and the maps a real turn starts from
 }
 
-局面 写す(const EngineState& s, const std::string& stage) {
-  局面 p{stage, {}, {}, {}};
+保存局面 写す(const 局面& s, const std::string& stage) {
+  保存局面 p{stage, {}, {}, {}};
   std::memcpy(p.ban, s.BAN, sizeof p.ban);
   std::memcpy(p.sita, s.SITA_MOTI, sizeof p.sita);
   std::memcpy(p.ue, s.UE_MOTI, sizeof p.ue);
@@ -85,92 +94,93 @@ void 置く(EngineState& s, const 局面& p) {
 }
 
 // The board turned round: the side to move becomes the top side.
-void 反転(EngineState& s) {
+void 反転(局面& s) {
   int b[10][10];
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) b[x][y] = -s.BAN[10 - x][10 - y];
+    for (int y = 1; y <= 9; ++y) b[x][y] = -s.BAN[相対位置(x)][相対位置(y)];
   std::memcpy(s.BAN, b, sizeof b);
-  for (int k = 1; k <= 7; ++k) std::swap(s.SITA_MOTI[k], s.UE_MOTI[k]);
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) std::swap(s.SITA_MOTI[k], s.UE_MOTI[k]);
   std::swap(s.SITA_MOTI_SU, s.UE_MOTI_SU);
 }
 
-void 合計を直す(EngineState& s) {
+void 合計を直す(局面& s) {
   s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
-  for (int k = 1; k <= 7; ++k) s.SITA_MOTI_SU += s.SITA_MOTI[k], s.UE_MOTI_SU += s.UE_MOTI[k];
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) s.SITA_MOTI_SU += s.SITA_MOTI[k], s.UE_MOTI_SU += s.UE_MOTI[k];
 }
 
-int 持駒の種類(const EngineState& s) {
+int 持駒の種類(const 局面& s) {
   int n = 0;
-  for (int k = 1; k <= 7; ++k) n += (s.SITA_MOTI[k] > 0) + (s.UE_MOTI[k] > 0);
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) n += (s.SITA_MOTI[k] > 0) + (s.UE_MOTI[k] > 0);
   return n;
 }
 
 // Games of the computer against itself, each side searching as the top side
 // of the board turned its way; the first moves are random for variety.
-std::vector<局面> 対局から集める() {
-  std::vector<局面> opening, middle, end;
-  auto s = std::make_unique<EngineState>();
-  auto scratch = std::make_unique<EngineState>();
+std::vector<保存局面> 対局から集める() {
+  std::vector<保存局面> opening, middle, end;
+  auto t = std::make_unique<思考>();
+  auto scratch = std::make_unique<思考>();
+  局面& s = t->pos;
   静かな時計 clock;
   for (int game = 0; game < 24 && (opening.size() < 20 || middle.size() < 20 || end.size() < 20); ++game) {
     std::mt19937 rng(7919u * game + 1);
-    局面_初期化(*s);
-    s->COM_LEVEL = 3;
+    局面_初期配置(s);
+    t->level = 3;
     for (int ply = 0; ply < 240; ++ply) {
       // The side to move is top here.
-      const std::string stage = ply < 16                           ? "opening"
-                                : 持駒の種類(*s) >= 3 && ply >= 40 ? "endgame"
-                                                                   : "middlegame";
+      const std::string stage = ply < 16                          ? "opening"
+                                : 持駒の種類(s) >= 3 && ply >= 40 ? "endgame"
+                                                                  : "middlegame";
       auto& bucket = stage == "opening" ? opening : stage == "endgame" ? end : middle;
-      if (ply % 3 == 0 && bucket.size() < 20) bucket.push_back(写す(*s, stage));
+      if (ply % 3 == 0 && bucket.size() < 20) bucket.push_back(写す(s, stage));
 
-      int x = 0, y = 0, x2 = 0, y2 = 0, koma = 0;
+      指し手 chosen;
       // Now and then a random move that does not leave the king to be taken,
       // so that pieces are exchanged and hands fill up.
       if (ply < 4 || std::uniform_real_distribution<double>(0, 1)(rng) < 0.35) {
-        auto moves = testing::合法手(*s, true);
-        std::vector<testing::手> safe;
+        auto moves = testing::合法手(s, true);
+        std::vector<指し手> safe;
         for (const auto& m : moves) {
-          std::memcpy(scratch->BAN, s->BAN, sizeof scratch->BAN);
-          std::memcpy(scratch->UE_MOTI, s->UE_MOTI, sizeof scratch->UE_MOTI);
-          駒移動_仮(*scratch, m.x1, m.y1, m.x2, m.y2, m.koma);
-          駒移動_相対駒_仮(*scratch, m.x1, m.y1, m.x2, m.y2, m.koma);
-          反転(*scratch);
-          勢力調査(*scratch);
-          if (詰めかMAN_COM移動(*scratch) == NO) safe.push_back(m);
+          局面& c = scratch->pos;
+          std::memcpy(c.BAN, s.BAN, sizeof c.BAN);
+          std::memcpy(c.UE_MOTI, s.UE_MOTI, sizeof c.UE_MOTI);
+          駒移動_仮(c, m);
+          駒移動_相対駒_仮(c, m);
+          反転(c);
+          勢力調査(c, scratch->maps);
+          if (詰めかMAN_COM移動(c) == NO) safe.push_back(m);
         }
         if (safe.empty()) break;
-        const auto m = safe[std::uniform_int_distribution<std::size_t>(0, safe.size() - 1)(rng)];
-        x = m.x1, y = m.y1, x2 = m.x2, y2 = m.y2, koma = m.koma;
+        chosen = safe[std::uniform_int_distribution<std::size_t>(0, safe.size() - 1)(rng)];
       } else {
-        勢力調査(*s);
-        const auto m = 探索(*s, clock);
-        if (!m.found) break;
-        x = m.x, y = m.y, x2 = m.x2, y2 = m.y2, koma = m.placed;
+        勢力調査(s, t->maps);
+        const auto m = 探索(t->場(), clock);
+        if (!m) break;
+        chosen = *m;
       }
-      駒移動_仮(*s, x, y, x2, y2, koma);
-      駒移動_相対駒_仮(*s, x, y, x2, y2, koma);
-      合計を直す(*s);
-      if (s->SYOUSYA != TEBAN_NASI) {
+      const int taken = 駒移動_仮(s, chosen);
+      駒移動_相対駒_仮(s, chosen);
+      合計を直す(s);
+      if (taken == OU || taken == -OU) {
         if (std::getenv("VELMORA_BENCH_VERBOSE"))
           std::cerr << "game " << game << ": king taken at ply " << ply << "\n";
         break;
       }
-      勢力調査(*s);
-      if (詰めかMAN(*s) == YES) {
+      勢力調査(s, t->maps);
+      if (詰めかMAN(s, t->maps) == YES) {
         if (std::getenv("VELMORA_BENCH_VERBOSE"))
           std::cerr << "game " << game << ": mate at ply " << ply << "\n";
         break;
       }
-      反転(*s);
+      反転(s);
     }
   }
-  std::vector<局面> all;
+  std::vector<保存局面> all;
   for (auto* v : {&opening, &middle, &end}) all.insert(all.end(), v->begin(), v->end());
   return all;
 }
 
-void 書き出す(const std::vector<局面>& corpus, std::ostream& out) {
+void 書き出す(const std::vector<保存局面>& corpus, std::ostream& out) {
   out << "# Positions from games of the computer against itself with random moves mixed in, the side to move "
          "on top.\n";
   for (const auto& p : corpus) {
@@ -184,13 +194,13 @@ void 書き出す(const std::vector<局面>& corpus, std::ostream& out) {
   }
 }
 
-std::vector<局面> 読み込む(const char* path) {
+std::vector<保存局面> 読み込む(const char* path) {
   std::ifstream in(path);
-  std::vector<局面> corpus;
+  std::vector<保存局面> corpus;
   std::string line;
   while (std::getline(in, line)) {
     if (line.empty() || line[0] == '#') continue;
-    局面 p{line, {}, {}, {}};
+    保存局面 p{line, {}, {}, {}};
     for (int y = 1; y <= 9; ++y) {
       std::getline(in, line);
       std::istringstream row(line);
@@ -211,21 +221,21 @@ std::vector<局面> 読み込む(const char* path) {
   return corpus;
 }
 
-std::vector<局面>& 全局面() {
-  static std::vector<局面> corpus = 読み込む(VELMORA_SEARCH_CORPUS);
+std::vector<保存局面>& 全局面() {
+  static std::vector<保存局面> corpus = 読み込む(VELMORA_SEARCH_CORPUS);
   return corpus;
 }
 
 void 探索_計測(benchmark::State& state, const char* stage, int level) {
-  std::vector<const 局面*> mine;
+  std::vector<const 保存局面*> mine;
   for (const auto& p : 全局面())
     if (p.stage == stage) mine.push_back(&p);
   if (mine.empty()) {
     state.SkipWithError("no positions of this stage in the corpus");
     return;
   }
-  auto s = std::make_unique<EngineState>();
-  s->COM_LEVEL = level;
+  auto s = std::make_unique<思考>();
+  s->level = level;
   静かな時計 clock;
   std::vector<double> cpu_times, wall_times;
   cpu_times.reserve(1 << 16);
@@ -235,12 +245,12 @@ void 探索_計測(benchmark::State& state, const char* stage, int level) {
   for (auto _ : state) {
     double iteration = 0;
     for (const auto* p : mine) {
-      置く(*s, *p);
+      置く(s->pos, s->maps, *p);
       g_candidates = 0;
       const long allocs_before = g_velmora_allocations.load();
       const double c0 = スレッド時間();
       const auto t0 = std::chrono::steady_clock::now();
-      const auto m = 探索(*s, clock, &数えて評価);
+      const auto m = 探索(s->場(), clock, &数えて評価);
       const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
       const double cpu = スレッド時間() - c0;
       benchmark::DoNotOptimize(m);

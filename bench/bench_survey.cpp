@@ -11,11 +11,15 @@ namespace velmora::bench {
 namespace {
 
 void 勢力調査_計測(benchmark::State& state, const char* rows, const int (&sita)[8], const int (&ue)[8]) {
-  auto s = std::make_unique<EngineState>();
-  局面を置く(*s, rows, sita, ue);
+  struct 盤と勢力 {
+    局面 pos;
+    勢力図 maps;
+  };
+  auto s = std::make_unique<盤と勢力>();
+  局面を置く(s->pos, rows, sita, ue);
   for (auto _ : state) {
-    勢力調査(*s);
-    benchmark::DoNotOptimize(s->SITA_SEIRYOKU[5][5]);
+    勢力調査(s->pos, s->maps);
+    benchmark::DoNotOptimize(s->maps.SITA_SEIRYOKU[5][5]);
     benchmark::ClobberMemory();
   }
 }

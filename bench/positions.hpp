@@ -51,7 +51,7 @@ inline std::string 駒の記号(int code) {
 }
 
 // rows: nine rows of nine tokens; hands: counts of slots 1..7, bottom then top.
-inline void 局面を置く(EngineState& s, const char* rows, const int (&sita)[8], const int (&ue)[8]) {
+inline void 局面を置く(局面& s, const char* rows, const int (&sita)[8], const int (&ue)[8]) {
   std::istringstream in(rows);
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) {
@@ -64,7 +64,7 @@ inline void 局面を置く(EngineState& s, const char* rows, const int (&sita)[
     }
   }
   s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
-  for (int k = 1; k <= 7; ++k) {
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
     s.SITA_MOTI[k] = sita[k];
     s.UE_MOTI[k] = ue[k];
     s.SITA_MOTI_SU += sita[k];

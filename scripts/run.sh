@@ -8,5 +8,5 @@ cmake --build build/release -j "$(nproc)"
 if [ -x build/release/src/app/velmora ]; then
   exec build/release/src/app/velmora "$@"
 fi
-# Until the window exists: the initial position as the headless runner sees it.
+# Built without the window (VELMORA_GUI=OFF): the initial position as the headless runner sees it.
 echo dump | build/release/src/script/velmora-script

@@ -28,12 +28,9 @@
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
 #include "options/help.hpp"
-#include "options/settings.hpp"
-#include "record/navigation.hpp"
 #include "record/record.hpp"
 #include "ui/clock.hpp"
-#include "ui/com_turn.hpp"
-#include "ui/handicap_menu.hpp"
+#include "ui/menu.hpp"
 #include "ui/mouse_input.hpp"
 #include "ui/startup.hpp"
 
@@ -153,89 +150,45 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::tick() {
   // The timer only redraws the running clock; a handler in progress (the
   // computer thinking, a message box) is not interrupted by it.
-  if (depth_ == 0 && form_->Timer1_Enabled) {
+  if (depth_ == 0 && form_->clock.Timer1_Enabled) {
     ticking_ = true;
     run(velmora::Timer1_Timer);
     ticking_ = false;
   }
 }
 
-QMenu* MainWindow::submenu(QMenu* parent, const char* name, const char* caption) {
-  QMenu* m =
-      parent ? parent->addMenu(QString::fromUtf8(caption)) : menuBar()->addMenu(QString::fromUtf8(caption));
-  m->setObjectName(QString::fromLatin1(name));
-  m->menuAction()->setObjectName(QString::fromLatin1(name));
-  actions_.insert(QString::fromLatin1(name), m->menuAction());
-  return m;
-}
-
-QAction* MainWindow::item(QMenu* menu, const char* name, const char* caption,
-                          void (*handler)(velmora::Form1&), bool checkable) {
-  QAction* a =
-      menu ? menu->addAction(QString::fromUtf8(caption)) : menuBar()->addAction(QString::fromUtf8(caption));
-  a->setObjectName(QString::fromLatin1(name));
-  a->setCheckable(checkable);
-  connect(a, &QAction::triggered, this, [this, handler] { run(handler); });
-  actions_.insert(QString::fromLatin1(name), a);
-  return a;
-}
-
 void MainWindow::build_menus() {
-  using namespace velmora;
-  QMenu* taikyoku = submenu(nullptr, "TAIKYOKU", "対局");
-  connect(taikyoku, &QMenu::aboutToShow, this, [this] { run(TAIKYOKU_Click); });
-  QMenu* match_man = submenu(taikyoku, "MATCH_MAN", "対局(人間)");
-  connect(match_man, &QMenu::aboutToShow, this, [this] { run(MATCH_MAN_Click); });
-  item(match_man, "START", "スタート", START_Click);
-  QMenu* start2 = submenu(taikyoku, "START2", "対局(COM)");
-  item(start2, "SENTE", "先手", SENTE_Click);
-  item(start2, "GOTE", "後手", GOTE_Click);
-  QMenu* level = submenu(taikyoku, "LEVEL", "COM対局ﾚﾍﾞﾙ");
-  item(level, "LEVEL1", "LEVEL1", LEVEL1_Click, true);
-  item(level, "LEVEL2", "LEVEL2", LEVEL2_Click, true);
-  item(level, "LEVEL3", "LEVEL3", LEVEL3_Click, true);
-  item(taikyoku, "OWARI", "終わり", OWARI_Click);
-
-  QMenu* stop = submenu(nullptr, "STOP", "局面");
-  connect(stop, &QMenu::aboutToShow, this, [this] { run(STOP_Click); });
-  item(stop, "CANCEL", "最初", CANCEL_Click);
-  item(stop, "REVERSE", "反転", REVERSE_Click);
-
-  // These four act at once, straight from the menu bar.
-  item(nullptr, "REPLAY", "戻", REPLAY_Click);
-  item(nullptr, "AFTER", "進", AFTER_Click);
-  item(nullptr, "LBEL_UP", "△", LBEL_UP_Click);
-  item(nullptr, "LEBEL_DOWN", "▽", LEBEL_DOWN_Click);
-
-  QMenu* kifu = submenu(nullptr, "KIFU", "棋譜");
-  item(kifu, "KIFU_READ", "読込", KIFU_READ_Click);
-  item(kifu, "KIFU_WRITE", "書込", KIFU_WRITE_Click);
-
-  QMenu* option = submenu(nullptr, "OPTION", "ｵﾌﾟｼｮﾝ");
-  connect(option, &QMenu::aboutToShow, this, [this] { run(OPTION_Click); });
-  QMenu* haikei = submenu(option, "HAIKEI_GA", "背景画");
-  item(haikei, "MIDORI", "Velmora", MIDORI_Click, true);
-  item(haikei, "TATAMI", "畳", TATAMI_Click, true);
-  item(haikei, "TAKE", "竹", TAKE_Click, true);
-  item(haikei, "UCHU", "宇宙", UCHU_Click, true);
-  item(haikei, "RENGA", "煉瓦", RENGA_Click, true);
-  item(option, "SIDOU", "移動指導", SIDOU_Click, true);
-  item(option, "KEIKA", "経過時間", KEIKA_Click, true);
-  item(option, "BGM", "BGM", BGM_Click, true);
-
-  QMenu* sonota = submenu(nullptr, "SONOTA", "その他");
-  item(sonota, "KAISETU", "解説", KAISETU_Click);
-  item(sonota, "VER", "バージョン情報", VER_Click);
+  // Every menu and item from the game's one table, each menu before its items.
+  QHash<QString, QMenu*> menus;
+  for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
+    const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+    const QString caption = QString::fromUtf8(entry.caption.data(), qsizetype(entry.caption.size()));
+    QMenu* parent = entry.parent.empty()
+                        ? nullptr
+                        : menus.value(QString::fromUtf8(entry.parent.data(), qsizetype(entry.parent.size())));
+    void (*handler)(velmora::Form1&) = entry.handler;
+    QAction* a;
+    if (entry.menu) {
+      QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+      m->setObjectName(name);
+      menus.insert(name, m);
+      a = m->menuAction();
+      if (handler) connect(m, &QMenu::aboutToShow, this, [this, handler] { run(handler); });
+    } else {
+      a = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+      a->setCheckable(entry.checked != nullptr);
+      connect(a, &QAction::triggered, this, [this, handler] { run(handler); });
+    }
+    a->setObjectName(name);
+    actions_.insert(name, a);
+  }
 }
 
 void MainWindow::sync_checks() {
-  const velmora::MenuChecks& m = form_->menu;
-  const std::pair<const char*, bool> checks[] = {
-      {"LEVEL1", m.LEVEL1}, {"LEVEL2", m.LEVEL2}, {"LEVEL3", m.LEVEL3}, {"MIDORI", m.MIDORI},
-      {"TATAMI", m.TATAMI}, {"TAKE", m.TAKE},     {"UCHU", m.UCHU},     {"RENGA", m.RENGA},
-      {"SIDOU", m.SIDOU},   {"KEIKA", m.KEIKA},   {"BGM", m.BGM}};
-  for (const auto& [name, on] : checks) {
-    if (QAction* a = actions_.value(QString::fromLatin1(name))) a->setChecked(on);
+  for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
+    if (!entry.checked) continue;
+    const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+    if (QAction* a = actions_.value(name)) a->setChecked(entry.checked(*form_));
   }
 }
 

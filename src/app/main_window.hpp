@@ -73,9 +73,6 @@ class MainWindow final : public QMainWindow,
   // happens.
   void run(const std::function<void(velmora::Form1&)>& handler);
   void build_menus();
-  QAction* item(QMenu* menu, const char* name, const char* caption, void (*handler)(velmora::Form1&),
-                bool checkable = false);
-  QMenu* submenu(QMenu* parent, const char* name, const char* caption);
   void sync_checks();
   void tick();
 

@@ -2,15 +2,18 @@
 // top side), and its two terms that look beyond the moved piece.
 #pragma once
 
-#include "rules/position.hpp"
+#include "com/search_table.hpp"
+#include "rules/move.hpp"
 
 namespace velmora {
 
-// cap: the code that stood on the destination (KARA for a drop); piece: the
-// code now standing there; (x1, y1): the source, (-1, kind) for a drop.
-double 盤評価(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2);
+// The trial position of candidate m stands on the live board and the maps
+// are surveyed for it. m.placed is the code now standing on the destination;
+// a drop comes from (UE_DAI, slot). cap is the code that stood on the
+// destination (KARA for a drop).
+double 盤評価(const 探索の場& s, const 指し手& m, int cap);
 
-double 盤評価_COM危険座標(EngineState& s, int piece, int x2, int y2);
-int 盤評価_自角注意_COM(EngineState& s, int x, int y, int piece);
+double 盤評価_COM危険座標(const 探索の場& s, int piece, int x2, int y2);
+int 盤評価_自角注意_COM(const 局面& p, const 探索表& t, int x, int y, int piece);
 
 }  // namespace velmora

@@ -20,20 +20,20 @@ constexpr ハンデ駒 上の段[ハンデ_上限 + 1] = {
   if (n < 1 || n > ハンデ_上限) return {};
   const ハンデ駒& top = 上の段[n];
   if (level > 0) return top;
-  return {10 - top.x, 10 - top.y, -top.code};
+  return {相対位置(top.x), 相対位置(top.y), -top.code};
 }
 
-std::optional<ハンデ変更> ハンデ_一段(EngineState& s, int step) {
-  const int from = s.HANDE_LEVEL;
+std::optional<ハンデ変更> ハンデ_一段(局面& p, int& HANDE_LEVEL, int step) {
+  const int from = HANDE_LEVEL;
   const int to = from + (step > 0 ? 1 : -1);
   if (to > ハンデ_上限 || to < -ハンデ_上限) return std::nullopt;
-  s.HANDE_LEVEL = to;
+  HANDE_LEVEL = to;
   // Away from 0 the new level's piece leaves; towards 0 the old level's returns.
   const bool away = std::abs(to) > std::abs(from);
-  const ハンデ駒 p = ハンデ_段の駒(away ? to : from);
-  const int code = away ? KARA : p.code;
-  s.BAN[p.x][p.y] = code;
-  return ハンデ変更{to, p.x, p.y, code};
+  const ハンデ駒 piece = ハンデ_段の駒(away ? to : from);
+  const int code = away ? KARA : piece.code;
+  p.BAN[piece.x][piece.y] = code;
+  return ハンデ変更{to, piece.x, piece.y, code};
 }
 
 }  // namespace velmora

@@ -26,9 +26,9 @@ struct ハンデ変更 {
   int code = 0;  // what the square now holds (KARA when a piece left)
 };
 
-// One step of the ladder (step +1 or -1) applied to the board: the square
-// that changed and its new code, or nullopt at either end (nothing changes).
-// Hands, hand totals and kings are left alone.
-std::optional<ハンデ変更> ハンデ_一段(EngineState& s, int step);
+// One step of the ladder (step +1 or -1) applied to HANDE_LEVEL and the
+// board: the new level, the square that changed and its new code, or nullopt
+// at either end (nothing changes). Hands, hand totals and kings are left alone.
+std::optional<ハンデ変更> ハンデ_一段(局面& p, int& HANDE_LEVEL, int step);
 
 }  // namespace velmora

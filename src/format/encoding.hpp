@@ -1,5 +1,5 @@
-// Text encodings of the files Velmora shares with the Windows original:
-// Shift-JIS (CP932) on disk, UTF-8 in memory.
+// Text encodings of Velmora's files: Shift-JIS (CP932) on disk, UTF-8 in
+// memory.
 #pragma once
 
 #include <optional>

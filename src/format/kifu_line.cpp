@@ -65,21 +65,21 @@ long 時間値(double seconds) {
 
 }  // namespace
 
-std::string 書込_棋譜行(const EngineState& s, int t) {
+std::string 書込_棋譜行(const 棋譜局面& k) {
   std::string line;
   line.reserve(棋譜行_長さ);
   char buf[16];
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       // A board code never needs more than four characters (-950 is the widest).
-      std::snprintf(buf, sizeof buf, "%4d", std::clamp(s.KIFU_BAN[t][x][y], -999, 9999));
+      std::snprintf(buf, sizeof buf, "%4d", std::clamp(k.BAN[x][y], -999, 9999));
       line += buf;
     }
-  for (int k = 1; k <= 7; ++k) {
-    line += 持駒文字(s.KIFU_SITA_MOTI[t][k]);
-    line += 持駒文字(s.KIFU_UE_MOTI[t][k]);
+  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
+    line += 持駒文字(k.SITA_MOTI[slot]);
+    line += 持駒文字(k.UE_MOTI[slot]);
   }
-  for (double v : {s.KIFU_MAN_JIKAN[t], s.KIFU_MAN_JIKAN2[t], s.KIFU_COM_JIKAN[t], s.KIFU_COM_JIKAN2[t]}) {
+  for (double v : {k.MAN_JIKAN, k.MAN_JIKAN2, k.COM_JIKAN, k.COM_JIKAN2}) {
     std::snprintf(buf, sizeof buf, "%5ld", 時間値(v));
     line += buf;
   }
@@ -105,7 +105,7 @@ std::string 書込_棋譜行(const EngineState& s, int t) {
         if (++総数[slot] > 駒の総数[slot]) return {棋譜行の誤り::駒の数, at + 1};
       }
     }
-  for (int k2 = 1; k2 <= 7; ++k2) {
+  for (int k2 = MOTI_HU; k2 <= MOTI_SYA; ++k2) {
     for (int side = 0; side < 2; ++side) {
       const int at = 持駒_先頭 + (k2 - 1) * 2 + side;
       int n = 0;
@@ -116,27 +116,16 @@ std::string 書込_棋譜行(const EngineState& s, int t) {
       if (総数[k2] > 駒の総数[k2]) return {棋譜行の誤り::駒の数, at + 1};
     }
   }
-  long* times[4] = {&k.MAN_JIKAN, &k.MAN_JIKAN2, &k.COM_JIKAN, &k.COM_JIKAN2};
+  double* times[4] = {&k.MAN_JIKAN, &k.MAN_JIKAN2, &k.COM_JIKAN, &k.COM_JIKAN2};
   for (int i = 0; i < 4; ++i) {
     const int at = 時間_先頭 + i * 5;
-    if (!数値欄(line.substr(at, 5), *times[i])) return {棋譜行の誤り::数値, at + 1};
-    if (*times[i] < 0) return {棋譜行の誤り::時間, at + 1};
+    long v = 0;
+    if (!数値欄(line.substr(at, 5), v)) return {棋譜行の誤り::数値, at + 1};
+    if (v < 0) return {棋譜行の誤り::時間, at + 1};
+    *times[i] = static_cast<double>(v);
   }
   out = k;
   return {};
-}
-
-void 棋譜局面_格納(EngineState& s, int t, const 棋譜局面& k) {
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) s.KIFU_BAN[t][x][y] = k.BAN[x][y];
-  for (int i = 1; i <= 7; ++i) {
-    s.KIFU_SITA_MOTI[t][i] = k.SITA_MOTI[i];
-    s.KIFU_UE_MOTI[t][i] = k.UE_MOTI[i];
-  }
-  s.KIFU_MAN_JIKAN[t] = static_cast<double>(k.MAN_JIKAN);
-  s.KIFU_MAN_JIKAN2[t] = static_cast<double>(k.MAN_JIKAN2);
-  s.KIFU_COM_JIKAN[t] = static_cast<double>(k.COM_JIKAN);
-  s.KIFU_COM_JIKAN2[t] = static_cast<double>(k.COM_JIKAN2);
 }
 
 std::string_view 棋譜行の誤り_説明(棋譜行の誤り e) {

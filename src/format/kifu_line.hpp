@@ -21,12 +21,15 @@ inline constexpr int 棋譜行_長さ = 358;
 inline constexpr long 棋譜_時間上限 = 99999;  // five characters of seconds
 inline constexpr int 棋譜_持駒上限 = 18;      // one character: '0' + n
 
-// One stored position as a record line carries it.
+// One snapshot of the record: the board and both hands before a move, and
+// the thinking totals of both sides before and after it. In memory the times
+// keep their fractions (stepping through the record restores them); a line
+// carries whole seconds.
 struct 棋譜局面 {
-  int BAN[10][10]{};
+  盤面 BAN{};
   int SITA_MOTI[8]{};
   int UE_MOTI[8]{};
-  long MAN_JIKAN = 0, MAN_JIKAN2 = 0, COM_JIKAN = 0, COM_JIKAN2 = 0;
+  double MAN_JIKAN = 0, MAN_JIKAN2 = 0, COM_JIKAN = 0, COM_JIKAN2 = 0;
 };
 
 // Why a snapshot line was not taken.
@@ -46,17 +49,14 @@ struct 棋譜行の結果 {
   bool ok() const { return 誤り == 棋譜行の誤り::なし; }
 };
 
-// Snapshot t of the record as a line of exactly 358 characters (no line end).
-// Hand counts of 10..18 are written as the character '0' + n, times are cut
-// to 0..99999.
-std::string 書込_棋譜行(const EngineState& s, int t);
+// A snapshot as a line of exactly 358 characters (no line end). Hand counts
+// of 10..18 are written as the character '0' + n; times are cut to whole
+// seconds, 0..99999.
+std::string 書込_棋譜行(const 棋譜局面& k);
 
 // Parses one line (without its line end). Never throws; on an error `out` is
 // left untouched.
 棋譜行の結果 読込_棋譜行(std::string_view line, 棋譜局面& out);
-
-// Copies a parsed line into snapshot t of the record.
-void 棋譜局面_格納(EngineState& s, int t, const 棋譜局面& k);
 
 // Short Japanese text naming an error, for the message box.
 std::string_view 棋譜行の誤り_説明(棋譜行の誤り e);

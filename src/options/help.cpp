@@ -17,7 +17,7 @@ namespace {
 // the one shipped in the data directory. Nothing found, no browser: nothing
 // happens and nothing is said.
 void 表示_ヘルプページ(Form1& f) {
-  const auto page = 検索_データファイル("Velmora.htm", std::filesystem::path(f.START_DIR));
+  const auto page = 検索_データファイル("Velmora.htm", std::filesystem::path(f.options.START_DIR));
   if (!page || !f.p.desktop) return;
   std::error_code ec;
   const auto absolute = std::filesystem::absolute(*page, ec);

@@ -3,17 +3,10 @@
 // are the truth and every option change rewrites the whole file.
 #include "options/settings.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <string>
-#include <system_error>
+#include <string_view>
 
+#include "format/files.hpp"
 #include "format/settings.hpp"
 #include "options/sound.hpp"
 #include "record/record.hpp"
@@ -27,63 +20,34 @@ namespace {
 
 constexpr const char* 設定ファイル = "Velmora.ini";
 
-std::optional<std::string> 読込_ファイル全体(const char* path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
-
-// Writes a temporary file beside `path`, flushes it to disk and renames it
-// over `path`: a crash leaves either the old file or the new one, never half.
-bool 置換_ファイル(const char* path, std::string_view bytes) {
-  std::string temp = std::string(path) + ".XXXXXX";
-  const int fd = ::mkstemp(temp.data());
-  if (fd < 0) return false;
-  struct stat old {};
-  const mode_t mode = ::stat(path, &old) == 0 ? (old.st_mode & 07777) : 0644;
-  bool ok = ::fchmod(fd, mode) == 0;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), path) == 0;
-  if (!ok) ::unlink(temp.c_str());
-  return ok;
-}
+// Writes the whole file; false when it could not be replaced.
+bool 置換_ファイル(std::string_view bytes) { return ファイル_置換(設定ファイル, bytes).empty(); }
 
 void 適用_背景(Form1& f, int id) {
   チェック設定(f, id);
   描画_背景(f, id);
-  f.HAIKEI = id;
+  f.view.HAIKEI = id;
 }
 
 // The default file, written and applied when the file cannot be read.
 // Where not even that can be written (a read-only directory), the defaults
 // still apply and the game goes on without a settings file.
 void 作成_既定設定ファイル(Form1& f) {
-  置換_ファイル(設定ファイル, 書式_設定ファイル(設定値{}));
+  置換_ファイル(書式_設定ファイル(設定値{}));
   適用_背景(f, HAIKEI_MIDORI);
-  f.menu.SIDOU = false;
-  f.menu.KEIKA = true;
-  f.menu.BGM = true;
+  f.options.SIDOU_FLAG = NO;
+  f.options.KEIKA = true;
+  f.options.BGM = true;
   BGM_開始(f);
 }
 
 bool 選択中(const Form1& f, int id) {
   switch (id) {
-    case HAIKEI_MIDORI: return f.menu.MIDORI;
-    case HAIKEI_TATAMI: return f.menu.TATAMI;
-    case HAIKEI_TAKE: return f.menu.TAKE;
-    case HAIKEI_UCHU: return f.menu.UCHU;
-    case HAIKEI_RENGA: return f.menu.RENGA;
+    case HAIKEI_MIDORI: return f.options.MIDORI;
+    case HAIKEI_TATAMI: return f.options.TATAMI;
+    case HAIKEI_TAKE: return f.options.TAKE;
+    case HAIKEI_UCHU: return f.options.UCHU;
+    case HAIKEI_RENGA: return f.options.RENGA;
   }
   return false;
 }
@@ -91,7 +55,7 @@ bool 選択中(const Form1& f, int id) {
 void 背景_Click(Form1& f, int id) {
   if (!選択中(f, id)) {
     チェック設定(f, id);
-    f.HAIKEI = id;
+    f.view.HAIKEI = id;
   }
   書込_環境設定ファイル(f);
   画面_再描画(f);
@@ -109,15 +73,12 @@ void 読込_環境設定ファイル(Form1& f) {
     if (key == "背景画") {
       if (const int id = 背景識別子(value)) 適用_背景(f, id);
     } else if (key == "移動指導") {
-      const bool on = value == "ON";
-      f.SIDOU_IRO = on ? 15 : 2;
-      f.menu.SIDOU = on;
-      f.SIDOU_FLAG = on ? YES : NO;
+      f.options.SIDOU_FLAG = value == "ON" ? YES : NO;
     } else if (key == "経過時間") {
-      f.menu.KEIKA = value == "ON";
+      f.options.KEIKA = value == "ON";
     } else if (key == "BGM") {
-      f.menu.BGM = value == "ON";
-      if (f.menu.BGM) BGM_開始(f);
+      f.options.BGM = value == "ON";
+      if (f.options.BGM) BGM_開始(f);
     }
   }
 }
@@ -125,36 +86,34 @@ void 読込_環境設定ファイル(Form1& f) {
 void 書込_環境設定ファイル(Form1& f) {
   設定値 v;
   // The first checked item, in the order the file has always tested them.
-  v.背景画 = f.menu.MIDORI   ? 背景名(HAIKEI_MIDORI)
-             : f.menu.TAKE   ? 背景名(HAIKEI_TAKE)
-             : f.menu.TATAMI ? 背景名(HAIKEI_TATAMI)
-             : f.menu.UCHU   ? 背景名(HAIKEI_UCHU)
-             : f.menu.RENGA  ? 背景名(HAIKEI_RENGA)
-                             : "";
-  v.移動指導 = f.menu.SIDOU;
-  v.経過時間 = f.menu.KEIKA;
-  v.BGM = f.menu.BGM;
+  v.背景画 = f.options.MIDORI   ? 背景名(HAIKEI_MIDORI)
+             : f.options.TAKE   ? 背景名(HAIKEI_TAKE)
+             : f.options.TATAMI ? 背景名(HAIKEI_TATAMI)
+             : f.options.UCHU   ? 背景名(HAIKEI_UCHU)
+             : f.options.RENGA  ? 背景名(HAIKEI_RENGA)
+                                : "";
+  v.移動指導 = f.options.SIDOU_FLAG == YES;
+  v.経過時間 = f.options.KEIKA;
+  v.BGM = f.options.BGM;
   const std::string bytes = 書式_設定ファイル(v);
-  if (!bytes.empty() && 置換_ファイル(設定ファイル, bytes)) return;
+  if (!bytes.empty() && 置換_ファイル(bytes)) return;
 
   // Recovery: the default file, and the menus set to match it. When not even
   // that can be written the menus keep what the player chose.
-  if (!置換_ファイル(設定ファイル, 書式_設定ファイル(設定値{}))) return;
+  if (!置換_ファイル(書式_設定ファイル(設定値{}))) return;
   チェック設定(f, HAIKEI_MIDORI);
-  f.menu.SIDOU = false;
-  f.SIDOU_FLAG = NO;
-  f.SIDOU_IRO = 2;
-  f.menu.KEIKA = true;
-  f.menu.BGM = true;
+  f.options.SIDOU_FLAG = NO;
+  f.options.KEIKA = true;
+  f.options.BGM = true;
   BGM_開始(f);
 }
 
 void チェック設定(Form1& f, int id) {
-  f.menu.MIDORI = id == HAIKEI_MIDORI;
-  f.menu.TATAMI = id == HAIKEI_TATAMI;
-  f.menu.TAKE = id == HAIKEI_TAKE;
-  f.menu.UCHU = id == HAIKEI_UCHU;
-  f.menu.RENGA = id == HAIKEI_RENGA;
+  f.options.MIDORI = id == HAIKEI_MIDORI;
+  f.options.TATAMI = id == HAIKEI_TATAMI;
+  f.options.TAKE = id == HAIKEI_TAKE;
+  f.options.UCHU = id == HAIKEI_UCHU;
+  f.options.RENGA = id == HAIKEI_RENGA;
 }
 
 void MIDORI_Click(Form1& f) { 背景_Click(f, HAIKEI_MIDORI); }
@@ -164,7 +123,7 @@ void UCHU_Click(Form1& f) { 背景_Click(f, HAIKEI_UCHU); }
 void RENGA_Click(Form1& f) { 背景_Click(f, HAIKEI_RENGA); }
 
 void SIDOU_Click(Form1& f) {
-  if (f.menu.SIDOU) {
+  if (f.options.SIDOU_FLAG == YES) {
     // Guidance goes off: every outline it may have coloured turns ordinary.
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) 描画_桝輪郭(f, 2, x, y);
@@ -172,23 +131,19 @@ void SIDOU_Click(Form1& f) {
       描画_桝輪郭(f, 2, -1, k);
       描画_桝輪郭(f, 2, 11, k + 2);
     }
-    f.menu.SIDOU = false;
-    f.SIDOU_FLAG = NO;
-    f.SIDOU_IRO = 2;
+    f.options.SIDOU_FLAG = NO;
   } else {
-    f.menu.SIDOU = true;
-    f.SIDOU_FLAG = YES;
-    f.SIDOU_IRO = 15;
+    f.options.SIDOU_FLAG = YES;
   }
   書込_環境設定ファイル(f);
 }
 
 void BGM_Click(Form1& f) {
-  if (f.menu.BGM) {
-    f.menu.BGM = false;
+  if (f.options.BGM) {
+    f.options.BGM = false;
     BGM_停止(f);
   } else {
-    f.menu.BGM = true;
+    f.options.BGM = true;
     BGM_開始(f);
   }
   書込_環境設定ファイル(f);

@@ -2,9 +2,29 @@
 // menus.
 #pragma once
 
+#include <string>
+
+#include "rules/position.hpp"
+
 namespace velmora {
 
 struct Form1;
+
+// The options as the settings file keeps them. The background items' marks
+// and the marks of 経過時間 and BGM are the options themselves; move guidance
+// is SIDOU_FLAG, and its menu mark and outline colour follow from it.
+struct 設定 {
+  bool MIDORI = false, TATAMI = false, TAKE = false, UCHU = false, RENGA = false;
+  int SIDOU_FLAG = NO;
+  bool KEIKA = false;
+  bool BGM = false;
+  // The directory that was current at start-up, where the help page is looked for first.
+  std::string START_DIR;
+};
+
+// The colour move guidance outlines with: white when it is on, the outline
+// colour (so nothing shows) when it is off.
+inline constexpr int 移動指導の色(const 設定& o) { return o.SIDOU_FLAG == YES ? 15 : 2; }
 
 void 読込_環境設定ファイル(Form1& f);
 void 書込_環境設定ファイル(Form1& f);

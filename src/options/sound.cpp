@@ -4,10 +4,9 @@
 #include "options/sound.hpp"
 
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <vector>
+#include <string>
 
+#include "format/files.hpp"
 #include "format/wave_header.hpp"
 #include "options/data_files.hpp"
 #include "ui/form.hpp"
@@ -18,78 +17,68 @@ namespace {
 
 std::intptr_t バッファ(const Form1& f, Sound which) {
   switch (which) {
-    case Sound::SONOTA: return f.SND_SONOTA;
-    case Sound::KINSHI: return f.SND_KINSHI;
-    case Sound::KOMAUCHI: return f.SND_KOMAUCHI;
-    case Sound::BGM: return f.SND_BGM;
+    case Sound::SONOTA: return f.sound.SND_SONOTA;
+    case Sound::KINSHI: return f.sound.SND_KINSHI;
+    case Sound::KOMAUCHI: return f.sound.SND_KOMAUCHI;
+    case Sound::BGM: return f.sound.SND_BGM;
   }
   return 0;
-}
-
-bool 読込_ファイル全体(const std::filesystem::path& path, std::vector<std::uint8_t>& out) {
-  std::FILE* fp = std::fopen(path.c_str(), "rb");
-  if (!fp) return false;
-  std::uint8_t chunk[65536];
-  std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, fp)) > 0) out.insert(out.end(), chunk, chunk + n);
-  const bool ok = !std::ferror(fp);
-  std::fclose(fp);
-  return ok;
 }
 
 }  // namespace
 
 void 初期化_サウンド(Form1& f, std::intptr_t window) {
-  f.SND_HANDLE = f.p.sound->initialize(window);
-  if (f.SND_HANDLE == 0) 表示_警告(f, "Direct Soundインターフェースが作成できません。");
+  f.sound.SND_HANDLE = f.p.sound->initialize(window);
+  if (f.sound.SND_HANDLE == 0) 表示_警告(f, "Direct Soundインターフェースが作成できません。");
 }
 
 std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags) {
-  if (f.SND_HANDLE == 0) return 0;
+  if (f.sound.SND_HANDLE == 0) return 0;
   // Bare names come from the working directory first, then the data directory.
   const auto path = 検索_データファイル(name, {});
   if (!path) return 0;
-  std::vector<std::uint8_t> image;
-  if (!読込_ファイル全体(*path, image)) {
+  const auto image = 読込_ファイル全体(*path);
+  if (!image) {
     表示_警告(f, "ファイルを読み込めません。(" + std::string(name) + ")");
     return 0;
   }
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(image->data());
   // The library is handed only the image's address and trusts the RIFF size
   // in its header: an image whose header claims more than was read is refused
   // here, before the library could read past the end.
-  if (!RIFFの長さ(image.data(), image.size())) return 0;
-  return f.p.sound->create(f.SND_HANDLE, image.data(), image.size(), flags);
+  if (!RIFFの長さ(bytes, image->size())) return 0;
+  return f.p.sound->create(f.sound.SND_HANDLE, bytes, image->size(), flags);
 }
 
 void 終了_サウンド(Form1& f) {
-  if (f.SND_HANDLE != 0) f.p.sound->terminate(f.SND_HANDLE);
+  if (f.sound.SND_HANDLE != 0) f.p.sound->terminate(f.sound.SND_HANDLE);
 }
 
 void 表示_警告(Form1& f, std::string_view text) { f.p.dialogs->warning(text, "Velmora.dll"); }
 
 void サウンド_起動(Form1& f) {
   初期化_サウンド(f, f.p.desktop ? f.p.desktop->window_handle() : 0);
-  f.SND_SONOTA = 読込_サウンド(f, "その他.wav", 3);
-  f.SND_KINSHI = 読込_サウンド(f, "禁止.wav", 3);
-  f.SND_KOMAUCHI = 読込_サウンド(f, "駒打音.wav", 3);
-  f.SND_BGM = 読込_サウンド(f, "BGM.wav", 1);
+  f.sound.SND_SONOTA = 読込_サウンド(f, "その他.wav", 3);
+  f.sound.SND_KINSHI = 読込_サウンド(f, "禁止.wav", 3);
+  f.sound.SND_KOMAUCHI = 読込_サウンド(f, "駒打音.wav", 3);
+  f.sound.SND_BGM = 読込_サウンド(f, "BGM.wav", 1);
 }
 
 void サウンド_解放(Form1& f) {
-  f.p.sound->free(f.SND_SONOTA);
-  f.p.sound->free(f.SND_KINSHI);
-  f.p.sound->free(f.SND_KOMAUCHI);
-  f.p.sound->free(f.SND_BGM);
+  f.p.sound->free(f.sound.SND_SONOTA);
+  f.p.sound->free(f.sound.SND_KINSHI);
+  f.p.sound->free(f.sound.SND_KOMAUCHI);
+  f.p.sound->free(f.sound.SND_BGM);
   // A second shutdown must not free the same buffers again.
-  f.SND_SONOTA = f.SND_KINSHI = f.SND_KOMAUCHI = f.SND_BGM = 0;
+  f.sound.SND_SONOTA = f.sound.SND_KINSHI = f.sound.SND_KOMAUCHI = f.sound.SND_BGM = 0;
   終了_サウンド(f);
-  f.SND_HANDLE = 0;
+  f.sound.SND_HANDLE = 0;
 }
 
 void 効果音(Form1& f, Sound which) { f.p.sound->play(バッファ(f, which), which); }
 
-void BGM_開始(Form1& f) { f.p.sound->play_looping(f.SND_BGM, Sound::BGM); }
+void BGM_開始(Form1& f) { f.p.sound->play_looping(f.sound.SND_BGM, Sound::BGM); }
 
-void BGM_停止(Form1& f) { f.p.sound->stop(f.SND_BGM, Sound::BGM); }
+void BGM_停止(Form1& f) { f.p.sound->stop(f.sound.SND_BGM, Sound::BGM); }
 
 }  // namespace velmora

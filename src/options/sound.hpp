@@ -10,6 +10,13 @@ namespace velmora {
 
 struct Form1;
 
+// The sound library's handle and the four buffers (0: none, which every call
+// takes and ignores).
+struct 音 {
+  std::intptr_t SND_HANDLE = 0;
+  std::intptr_t SND_SONOTA = 0, SND_KINSHI = 0, SND_KOMAUCHI = 0, SND_BGM = 0;
+};
+
 void 初期化_サウンド(Form1& f, std::intptr_t window);
 std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags);
 void 終了_サウンド(Form1& f);

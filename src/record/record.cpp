@@ -3,20 +3,13 @@
 // through the record panel and the record browser.
 #include "record/record.hpp"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "format/files.hpp"
 #include "format/kifu_line.hpp"
 #include "ui/drawing.hpp"
 #include "ui/form.hpp"
@@ -78,8 +71,8 @@ struct 書込内容 {
 書込内容 棋譜ファイルの内容(Form1& f) {
   書込内容 out;
   // Line 2 names the top side's player, line 3 the bottom side's.
-  const int top = f.MAN_TEBAN == 1 ? 4 : 3;
-  const int bottom = f.MAN_TEBAN == 1 ? 3 : 4;
+  const int top = f.game.MAN_TEBAN == 1 ? 4 : 3;
+  const int bottom = f.game.MAN_TEBAN == 1 ? 3 : 4;
   for (int n : {2, top, bottom}) {
     auto header = 書込_見出し行(f.p.record->text(n));
     if (!header) {
@@ -89,41 +82,11 @@ struct 書込内容 {
     out.bytes += *header;
     out.bytes += "\r\n";
   }
-  for (int t = 1; t <= f.TESUU_MAX && t <= KIFU_T_MAX; ++t) {
-    out.bytes += 書込_棋譜行(f, t);
+  for (int t = 1; t <= f.game.TESUU_MAX && t <= KIFU_T_MAX; ++t) {
+    out.bytes += 書込_棋譜行(f.record[t]);
     out.bytes += "\r\n";
   }
   return out;
-}
-
-// Replaces `target` with `bytes`: a temporary file in the same directory,
-// flushed to disk, then renamed over the target. On any failure the
-// temporary file is removed and an existing target stays as it was.
-std::string ファイル_置換(const fs::path& target, std::string_view bytes) {
-  std::string tmpl = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return std::strerror(errno);
-  std::string error;
-  std::size_t done = 0;
-  while (done < bytes.size() && error.empty()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno != EINTR) error = std::strerror(errno);
-    } else {
-      done += static_cast<std::size_t>(n);
-    }
-  }
-  if (error.empty() && ::fsync(fd) != 0) error = std::strerror(errno);
-  // mkstemp makes the file private; a record file gets the usual mode.
-  if (error.empty()) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    (void)::fchmod(fd, 0666 & ~mask);
-  }
-  if (::close(fd) != 0 && error.empty()) error = std::strerror(errno);
-  if (error.empty() && std::rename(tmpl.c_str(), target.c_str()) != 0) error = std::strerror(errno);
-  if (!error.empty()) ::unlink(tmpl.c_str());
-  return error;
 }
 
 void 保存失敗(Form1& f, std::string_view file, std::string_view reason) {
@@ -135,30 +98,32 @@ void 読込失敗(Form1& f, std::string_view text) { f.p.dialogs->message(text, 
 
 }  // namespace
 
-void 手順保存(Form1& f, int, int, int, int, int, int, double t1, double t2, double t3, double t4) {
+void 手順保存(棋譜& record, 対局& g, const 局面& p, double MAN_JIKAN, double MAN_JIKAN2, double COM_JIKAN,
+              double COM_JIKAN2) {
   // The record ends at move index 500; a move past it is never stored.
-  const int t = f.TESUU;
+  const int t = g.TESUU;
   if (t < 0 || t > KIFU_T_MAX) return;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) f.KIFU_BAN[t][x][y] = f.BAN[x][y];
-  for (int k = 1; k <= 7; ++k) {
-    f.KIFU_SITA_MOTI[t][k] = f.SITA_MOTI[k];
-    f.KIFU_UE_MOTI[t][k] = f.UE_MOTI[k];
+  棋譜局面& k = record[t];
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) k.BAN[x][y] = p.BAN[x][y];
+  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
+    k.SITA_MOTI[slot] = p.SITA_MOTI[slot];
+    k.UE_MOTI[slot] = p.UE_MOTI[slot];
   }
-  f.KIFU_MAN_JIKAN[t] = t1;
-  f.KIFU_MAN_JIKAN2[t] = t2;
-  f.KIFU_COM_JIKAN[t] = t3;
-  f.KIFU_COM_JIKAN2[t] = t4;
-  f.TESUU_MAX = t;
+  k.MAN_JIKAN = MAN_JIKAN;
+  k.MAN_JIKAN2 = MAN_JIKAN2;
+  k.COM_JIKAN = COM_JIKAN;
+  k.COM_JIKAN2 = COM_JIKAN2;
+  g.TESUU_MAX = t;
 }
 
-void 調査_移動結果(const EngineState& s, int t, int& x, int& y, int& piece) {
+void 調査_移動結果(const 棋譜& record, int t, int& x, int& y, int& piece) {
   // Snapshot 0 has no snapshot before it to compare with.
   if (t < 1 || t > KIFU_T_MAX) return;
   for (int i = 1; i <= BAN_MAX; ++i) {
     for (int j = 1; j <= BAN_MAX; ++j) {
-      const int c = s.KIFU_BAN[t][i][j];
-      if (c != KARA && c != s.KIFU_BAN[t - 1][i][j]) {
+      const int c = record[t].BAN[i][j];
+      if (c != KARA && c != record[t - 1].BAN[i][j]) {
         x = i;
         y = j;
         piece = c;
@@ -179,7 +144,7 @@ void 描画_棋譜_IO(Form1& f, int mode) {
 
 void 描画_棋譜読込み部分消去(Form1& f) {
   描画_桝_数値(f);
-  for (int x = -1; x <= 9; ++x) 描画_絵(f, f.HAIKEI, x, 10);
+  for (int x = -1; x <= 9; ++x) 描画_絵(f, f.view.HAIKEI, x, 10);
   for (int x = 1; x <= 9; ++x) 描画_桝輪郭(f, IRO_WAKU, x, 9);
 }
 
@@ -218,11 +183,11 @@ void KIFU_READ_Click(Form1& f) {
 }
 
 void KIFU_WRITE_Click(Form1& f) {
-  if (f.HANTEN == YES) {
+  if (f.game.HANTEN == YES) {
     f.p.dialogs->message("反転後は書き込みできません", "棋譜書込");
     return;
   }
-  if (f.HANDE_SETTEI == YES) {
+  if (f.game.HANDE_SETTEI == YES) {
     f.p.dialogs->message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
     return;
   }
@@ -236,7 +201,7 @@ void Command1_Click(Form1& f) {
     f.p.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
     return;
   }
-  if (f.TESUU_MAX < 1) {
+  if (f.game.TESUU_MAX < 1) {
     f.p.dialogs->message("保存するデータがありません", "棋譜保存");
     return;
   }
@@ -317,15 +282,15 @@ void File1_Click(Form1& f, std::string_view name) {
   }
 
   初期設定(f);
-  f.KIFU_MODE = YES;
-  f.p.canvas->text(取得_棋譜のX座標(headers[0]) - 3000, 6350, headers[0], IRO_SENTAKU, 12, f.FontBold);
-  f.p.canvas->text(取得_棋譜のX座標(headers[1]), 100, headers[1], IRO_MOJI, 12, f.FontBold);
-  f.p.canvas->text(取得_棋譜のX座標(headers[2]), 6350, headers[2], IRO_MOJI, 12, f.FontBold);
+  f.game.KIFU_MODE = YES;
+  f.p.canvas->text(取得_棋譜のX座標(headers[0]) - 3000, 6350, headers[0], IRO_SENTAKU, 12, f.view.FontBold);
+  f.p.canvas->text(取得_棋譜のX座標(headers[1]), 100, headers[1], IRO_MOJI, 12, f.view.FontBold);
+  f.p.canvas->text(取得_棋譜のX座標(headers[2]), 6350, headers[2], IRO_MOJI, 12, f.view.FontBold);
   const int n = static_cast<int>(snapshots.size());
-  for (int t = 1; t <= n; ++t) 棋譜局面_格納(f, t, snapshots[t - 1]);
-  f.TESUU = 0;
-  f.TESUU_HYOJI = 0;
-  f.TESUU_MAX = n;
+  for (int t = 1; t <= n; ++t) f.record[t] = snapshots[t - 1];
+  f.game.TESUU = 0;
+  f.game.TESUU_HYOJI = 0;
+  f.game.TESUU_MAX = n;
 
   if (n == 0) {
     f.p.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
@@ -337,7 +302,7 @@ void File1_Click(Form1& f, std::string_view name) {
                              std::to_string(KIFU_T_MAX) + "手だけを読み込みました",
                          "棋譜");
   f.p.dialogs->message("棋譜を '進 'で進めて下さい", "棋譜");
-  f.TEBAN = TEBAN_SENTE;
+  f.game.TEBAN = TEBAN_SENTE;
 }
 
 void Dir1_Change(Form1& f, std::string_view path) {

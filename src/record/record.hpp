@@ -3,16 +3,28 @@
 // through the record panel and the record browser.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
+#include "format/kifu_line.hpp"
+#include "rules/game.hpp"
+#include "rules/position.hpp"
+
 namespace velmora {
 
-struct EngineState;
 struct Form1;
 
-void 手順保存(Form1& f, int x1, int y1, int x2, int y2, int moving, int placed, double t1, double t2,
-              double t3, double t4);
+// The record: snapshot t is the position before move t + 1 with the thinking
+// totals before and after that move. Snapshots 1..TESUU_MAX are written to a
+// record file; snapshot 0 holds the position a game started from.
+using 棋譜 = std::array<棋譜局面, KIFU_T_MAX + 1>;
+
+// Stores the position before the move about to be made as snapshot TESUU,
+// with both sides' totals before the move and after it, and makes it the
+// record's end (TESUU_MAX). A move index past the record stores nothing.
+void 手順保存(棋譜& record, 対局& g, const 局面& p, double MAN_JIKAN, double MAN_JIKAN2, double COM_JIKAN,
+              double COM_JIKAN2);
 void 描画_棋譜_IO(Form1& f, int mode);
 void 描画_棋譜読込み部分消去(Form1& f);
 double 取得_棋譜のX座標(std::string_view text);
@@ -27,6 +39,6 @@ void Drive1_Change(Form1& f, std::string_view drive);
 // The destination of record move t (snapshots t - 1 and t compared): the
 // first square in scan order that holds a piece it did not hold before. The
 // three results are left unchanged when no square differs and for t = 0.
-void 調査_移動結果(const EngineState& s, int t, int& x, int& y, int& piece);
+void 調査_移動結果(const 棋譜& record, int t, int& x, int& y, int& piece);
 
 }  // namespace velmora

@@ -3,23 +3,23 @@
 // the caller has already bounds-checked; d is the code recorded in the maps.
 #pragma once
 
-#include "rules/position.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora::influence {
 
 // Bottom side: reach, the most valuable own defender, the cheapest attacker
 // with its place. Returns true when the target holds the top king, so that
 // the caller can set the check mark its kind uses.
-inline bool 下の一歩(EngineState& s, int d, int x, int y, int tx, int ty) {
-  ++s.SITA_SEIRYOKU[tx][ty];
-  const int b = s.BAN[tx][ty];
+inline bool 下の一歩(const 局面& p, 勢力図& m, int d, int x, int y, int tx, int ty) {
+  ++m.SITA_SEIRYOKU[tx][ty];
+  const int b = p.BAN[tx][ty];
   if (b < 0) {
-    if (s.SITA_MAMORI[tx][ty] > d) s.SITA_MAMORI[tx][ty] = d;
+    if (m.SITA_MAMORI[tx][ty] > d) m.SITA_MAMORI[tx][ty] = d;
   } else if (b > 0) {
-    if (s.SITA_TORI[tx][ty] < d) {
-      s.SITA_TORI[tx][ty] = d;
-      s.SITA_TORI_X[tx][ty] = x;
-      s.SITA_TORI_Y[tx][ty] = y;
+    if (m.SITA_TORI[tx][ty] < d) {
+      m.SITA_TORI[tx][ty] = d;
+      m.SITA_TORI_X[tx][ty] = x;
+      m.SITA_TORI_Y[tx][ty] = y;
     }
     return b == OU;
   }
@@ -28,8 +28,8 @@ inline bool 下の一歩(EngineState& s, int d, int x, int y, int tx, int ty) {
 
 // The bottom step of the short movers: a piece reaching the top king marks
 // its own square.
-inline void 下の一歩_王手(EngineState& s, int d, int x, int y, int tx, int ty) {
-  if (下の一歩(s, d, x, y, tx, ty)) s.SITA_OUTE[x][y] = 9;
+inline void 下の一歩_王手(const 局面& p, 勢力図& m, int d, int x, int y, int tx, int ty) {
+  if (下の一歩(p, m, d, x, y, tx, ty)) m.SITA_OUTE[x][y] = 9;
 }
 
 // Which parts of the top step a kind uses.
@@ -42,32 +42,32 @@ enum 上の部分 : unsigned {
 };
 
 template <unsigned parts>
-inline void 上の一歩(EngineState& s, int d, int x, int y, int tx, int ty) {
-  ++s.UE_SEIRYOKU[tx][ty];
-  const int b = s.BAN[tx][ty];
+inline void 上の一歩(const 局面& p, 勢力図& m, int d, int x, int y, int tx, int ty) {
+  ++m.UE_SEIRYOKU[tx][ty];
+  const int b = p.BAN[tx][ty];
   if constexpr ((parts & 守) != 0) {
-    if (b >= HU) {
-      if (s.UE_MAMORI[tx][ty] > d) {
-        s.UE_MAMORI[tx][ty] = d;
+    if (上の駒(b)) {
+      if (m.UE_MAMORI[tx][ty] > d) {
+        m.UE_MAMORI[tx][ty] = d;
         if constexpr ((parts & 守場所) != 0) {
-          s.UE_MAMORI_X[tx][ty] = x;
-          s.UE_MAMORI_Y[tx][ty] = y;
+          m.UE_MAMORI_X[tx][ty] = x;
+          m.UE_MAMORI_Y[tx][ty] = y;
         }
       }
       return;
     }
   }
   if constexpr ((parts & 取) != 0) {
-    if (b <= -HU && s.UE_TORI[tx][ty] > d) {
-      s.UE_TORI[tx][ty] = d;
+    if (下の駒(b) && m.UE_TORI[tx][ty] > d) {
+      m.UE_TORI[tx][ty] = d;
       if constexpr ((parts & 取場所) != 0) {
-        s.UE_TORI_X[tx][ty] = x;
-        s.UE_TORI_Y[tx][ty] = y;
+        m.UE_TORI_X[tx][ty] = x;
+        m.UE_TORI_Y[tx][ty] = y;
       }
     }
   }
   if constexpr ((parts & 王手) != 0) {
-    if (b == -OU) s.UE_OUTE[x][y] = 9;
+    if (b == -OU) m.UE_OUTE[x][y] = 9;
   }
 }
 

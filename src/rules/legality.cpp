@@ -6,8 +6,6 @@ namespace velmora {
 
 namespace {
 
-bool 盤内(int v) { return v >= 1 && v <= BAN_MAX; }
-
 // The six gold steps of the side whose forward is `forward` (+1 top, -1 bottom).
 bool 金の動き(int dx, int dy, int forward) {
   if (std::abs(dx) <= 1 && (dy == 0 || dy == forward)) return true;
@@ -16,22 +14,22 @@ bool 金の動き(int dx, int dy, int forward) {
 
 }  // namespace
 
-int 移動チェック飛車(const EngineState& s, int from_x, int from_y, int to_x, int to_y) {
+int 移動チェック飛車(const 局面& p, int from_x, int from_y, int to_x, int to_y) {
   if (from_x != to_x && from_y != to_y) return NO;
   if (from_y != to_y) {
     const int step = to_y > from_y ? 1 : -1;
     for (int y = from_y + step; y != to_y; y += step)
-      if (s.BAN[to_x][y] != KARA) return NO;
+      if (p.BAN[to_x][y] != KARA) return NO;
   }
   if (from_x != to_x) {
     const int step = to_x > from_x ? 1 : -1;
     for (int x = from_x + step; x != to_x; x += step)
-      if (s.BAN[x][to_y] != KARA) return NO;
+      if (p.BAN[x][to_y] != KARA) return NO;
   }
   return YES;
 }
 
-int 移動チェック角(const EngineState& s, int from_x, int from_y, int to_x, int to_y) {
+int 移動チェック角(const 局面& p, int from_x, int from_y, int to_x, int to_y) {
   if (from_x - from_y != to_x - to_y && to_x - from_x != from_y - to_y) return NO;
   const int sx = to_x > from_x ? 1 : -1;
   const int sy = to_y > from_y ? 1 : -1;
@@ -39,20 +37,20 @@ int 移動チェック角(const EngineState& s, int from_x, int from_y, int to_x
     const int x = from_x + sx * k;
     if (sx > 0 ? x >= to_x : x <= to_x) break;
     const int y = from_y + sy * k;
-    if (s.BAN[x][y] != KARA) return NO;
+    if (p.BAN[x][y] != KARA) return NO;
   }
   return YES;
 }
 
-int 移動チェック(const EngineState& s, int from_x, int from_y, int to_x, int to_y, int koma) {
-  if (!盤内(to_x) || !盤内(to_y)) return NO;
+int 移動チェック(const 局面& p, int from_x, int from_y, int to_x, int to_y, int koma) {
+  if (!盤内(to_x, to_y)) return NO;
   if (from_x == to_x && from_y == to_y) return NO;
-  const int target = s.BAN[to_x][to_y];
+  const int target = p.BAN[to_x][to_y];
   // A koma below 10 (an empty code included) is judged as a bottom piece.
-  if (koma >= 10 && target >= 10) return NO;
-  if (koma < 10 && target <= -10) return NO;
+  if (上の駒(koma) && 上の駒(target)) return NO;
+  if (!上の駒(koma) && 下の駒(target)) return NO;
 
-  if (from_x == 11 || from_x == -1) {
+  if (from_x == SITA_DAI || from_x == UE_DAI) {
     if (target != KARA) return NO;
     switch (koma) {
       case HU:
@@ -77,7 +75,7 @@ int 移動チェック(const EngineState& s, int from_x, int from_y, int to_x, i
       const int forward = koma > 0 ? 1 : -1;
       if (dx != 0 || dy * forward <= 0) return NO;
       for (int y = from_y + forward; y != to_y; y += forward)
-        if (s.BAN[from_x][y] != KARA) return NO;
+        if (p.BAN[from_x][y] != KARA) return NO;
       return YES;
     }
     case KEI: return dy == 2 && adx == 1 ? YES : NO;
@@ -95,17 +93,17 @@ int 移動チェック(const EngineState& s, int from_x, int from_y, int to_x, i
     case -KEI_NARI:
     case -GIN_NARI: return 金の動き(dx, dy, -1) ? YES : NO;
     case KAKU:
-    case -KAKU: return 移動チェック角(s, from_x, from_y, to_x, to_y);
+    case -KAKU: return 移動チェック角(p, from_x, from_y, to_x, to_y);
     case KAKU_NARI:
     case -KAKU_NARI:
       if (adx <= 1 && ady <= 1) return YES;
-      return 移動チェック角(s, from_x, from_y, to_x, to_y);
+      return 移動チェック角(p, from_x, from_y, to_x, to_y);
     case SYA:
-    case -SYA: return 移動チェック飛車(s, from_x, from_y, to_x, to_y);
+    case -SYA: return 移動チェック飛車(p, from_x, from_y, to_x, to_y);
     case SYA_NARI:
     case -SYA_NARI:
       if (adx <= 1 && ady <= 1) return YES;
-      return 移動チェック飛車(s, from_x, from_y, to_x, to_y);
+      return 移動チェック飛車(p, from_x, from_y, to_x, to_y);
     case OU:
     case -OU: return adx <= 1 && ady <= 1 ? YES : NO;
     default: return YES;
@@ -124,8 +122,8 @@ int 移動後チェック(int to_y, int koma) {
   }
 }
 
-int 調査_駒成(EngineState& s, int from_x, int from_y, int /*to_x*/, int to_y, int koma) {
-  if (from_x == 11 || from_x == -1) return NO;
+int 調査_駒成(int from_x, int from_y, int /*to_x*/, int to_y, int koma, int& NARI_KOMA) {
+  if (from_x == SITA_DAI || from_x == UE_DAI) return NO;
   bool promotable = false;
   switch (koma) {
     case -HU:
@@ -143,7 +141,7 @@ int 調査_駒成(EngineState& s, int from_x, int from_y, int /*to_x*/, int to_y
     default: return NO;
   }
   if (!promotable) return NO;
-  s.NARI_KOMA = koma < 0 ? koma - 1 : koma + 1;
+  NARI_KOMA = koma < 0 ? koma - 1 : koma + 1;
   return YES;
 }
 

@@ -3,17 +3,18 @@
 #pragma once
 
 #include "rules/position.hpp"
+#include "rules/survey.hpp"
 
 namespace velmora {
 
 // Could some top piece move onto the bottom king's square?
-int 詰めかMAN_COM移動(const EngineState& s);
-// Is the bottom king mated?
-int 詰めかMAN(EngineState& s);
-// Is the top king mated? Reruns the survey on tentative positions and leaves
-// the maps of the last one it tried.
-int 詰めかCOM(EngineState& s);
+int 詰めかMAN_COM移動(const 局面& p);
+// Is the bottom king mated? Tries pieces on the board and puts them back.
+int 詰めかMAN(局面& p, const 勢力図& m);
+// Is the top king mated? Reruns the survey on trial positions and leaves
+// the maps of the last one it tried: the computer's next search reads them.
+int 詰めかCOM(局面& p, 勢力図& m);
 // Empty, unattacked squares next to the bottom king; marks them in OU_NIGEMITI.
-int 調査_自王逃道(EngineState& s);
+int 調査_自王逃道(const 局面& p, 勢力図& m);
 
 }  // namespace velmora

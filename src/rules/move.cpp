@@ -6,15 +6,15 @@ namespace {
 
 // One body for the real and the tentative move: `painter` is null for a
 // tentative move, which also leaves the hand totals alone.
-void 移動(EngineState& s, 駒移動描画* painter, int x1, int y1, int x2, int y2, int koma) {
-  const int target = s.BAN[x2][y2];
-  if (target <= -HU) {
-    if (painter) ++s.UE_MOTI_SU;
-    駒取得(s, target);
+int 移動(局面& p, 駒移動描画* painter, int x1, int y1, int x2, int y2, int koma) {
+  const int target = p.BAN[x2][y2];
+  if (下の駒(target)) {
+    if (painter) ++p.UE_MOTI_SU;
+    駒取得(p, target);
     if (painter) painter->敵持盤();
-  } else if (target >= HU) {
-    if (painter) ++s.SITA_MOTI_SU;
-    駒取得(s, target);
+  } else if (上の駒(target)) {
+    if (painter) ++p.SITA_MOTI_SU;
+    駒取得(p, target);
     if (painter) painter->自持盤();
   }
 
@@ -23,22 +23,22 @@ void 移動(EngineState& s, 駒移動描画* painter, int x1, int y1, int x2, in
     painter->枠(x1, y1);
   }
 
-  s.BAN[x2][y2] = koma;
+  p.BAN[x2][y2] = koma;
   if (koma == -OU) {
-    s.SITA_OU_X = x2;
-    s.SITA_OU_Y = y2;
+    p.SITA_OU_X = x2;
+    p.SITA_OU_Y = y2;
   }
 
-  if (x1 == -1) {
-    if (painter) --s.UE_MOTI_SU;
-    --s.UE_MOTI[y1];
+  if (x1 == UE_DAI) {
+    if (painter) --p.UE_MOTI_SU;
+    --p.UE_MOTI[y1];
     if (painter) painter->敵持盤();
-  } else if (x1 == 11) {
-    if (painter) --s.SITA_MOTI_SU;
-    --s.SITA_MOTI[y1 - 2];
+  } else if (x1 == SITA_DAI) {
+    if (painter) --p.SITA_MOTI_SU;
+    --p.SITA_MOTI[y1 - 2];
     if (painter) painter->自持盤();
   } else {
-    s.BAN[x1][y1] = KARA;
+    p.BAN[x1][y1] = KARA;
   }
 
   if (painter) {
@@ -46,54 +46,37 @@ void 移動(EngineState& s, 駒移動描画* painter, int x1, int y1, int x2, in
     painter->枠(x2, y2);
     painter->枠(x2, y2);
   }
+  return target;
 }
 
-// The mirror move: the opponent's piece on the point-symmetric square of the
-// source jumps to the point-symmetric square of the destination, keeping its
-// code, only when that square is empty. It never captures and never chains.
-void 相対駒(EngineState& s, 駒移動描画* painter, int x1, int y1, int x2, int y2, int koma) {
-  if (x1 < 1 || x1 > BAN_MAX) return;  // drops have no mirror move
-  const int mx1 = 10 - x1, my1 = 10 - y1, mx2 = 10 - x2, my2 = 10 - y2;
-  const int m = s.BAN[mx1][my1];
-  if (m == KARA || s.BAN[mx2][my2] != KARA) return;
-  const bool opponent = (koma >= HU && m <= -HU) || (koma <= -HU && m >= HU);
-  if (!opponent) return;
-  移動(s, painter, mx1, my1, mx2, my2, m);
+void 相対駒(局面& p, 駒移動描画* painter, const 指し手& m) {
+  if (!盤内(m.x1)) return;  // drops have no mirror move
+  const int mx1 = 相対位置(m.x1), my1 = 相対位置(m.y1), mx2 = 相対位置(m.x2), my2 = 相対位置(m.y2);
+  const int c = p.BAN[mx1][my1];
+  if (c == KARA || p.BAN[mx2][my2] != KARA) return;
+  if (!敵同士(m.placed, c)) return;
+  移動(p, painter, mx1, my1, mx2, my2, c);
 }
 
 }  // namespace
 
-void 駒取得(EngineState& s, int captured) {
-  if (captured == OU) {
-    s.SYOUSYA = s.MAN_TEBAN;
-    return;
-  }
-  if (captured == -OU) {
-    s.SYOUSYA = s.COM_TEBAN;
-    return;
-  }
+void 駒取得(局面& p, int captured) {
   const int slot = 持駒番号(captured);
-  if (slot == 0) return;
+  if (slot == 0) return;  // a king, or no piece
   if (captured > 0)
-    ++s.SITA_MOTI[slot];
+    ++p.SITA_MOTI[slot];
   else
-    ++s.UE_MOTI[slot];
+    ++p.UE_MOTI[slot];
 }
 
-void 駒移動(EngineState& s, 駒移動描画& painter, int x1, int y1, int x2, int y2, int koma) {
-  移動(s, &painter, x1, y1, x2, y2, koma);
+int 駒移動(局面& p, 駒移動描画& painter, const 指し手& m) {
+  return 移動(p, &painter, m.x1, m.y1, m.x2, m.y2, m.placed);
 }
 
-void 駒移動_相対駒(EngineState& s, 駒移動描画& painter, int x1, int y1, int x2, int y2, int koma) {
-  相対駒(s, &painter, x1, y1, x2, y2, koma);
-}
+void 駒移動_相対駒(局面& p, 駒移動描画& painter, const 指し手& m) { 相対駒(p, &painter, m); }
 
-void 駒移動_仮(EngineState& s, int x1, int y1, int x2, int y2, int koma) {
-  移動(s, nullptr, x1, y1, x2, y2, koma);
-}
+int 駒移動_仮(局面& p, const 指し手& m) { return 移動(p, nullptr, m.x1, m.y1, m.x2, m.y2, m.placed); }
 
-void 駒移動_相対駒_仮(EngineState& s, int x1, int y1, int x2, int y2, int koma) {
-  相対駒(s, nullptr, x1, y1, x2, y2, koma);
-}
+void 駒移動_相対駒_仮(局面& p, const 指し手& m) { 相対駒(p, nullptr, m); }
 
 }  // namespace velmora

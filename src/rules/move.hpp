@@ -5,6 +5,18 @@
 
 namespace velmora {
 
+// A move: from the source to the destination, with the piece's code before
+// and after it (they differ when it promotes). A drop comes from a stand:
+// (SITA_DAI, slot + 2) for the bottom side, (UE_DAI, slot) for the top side.
+struct 指し手 {
+  int x1 = 0, y1 = 0;  // source
+  int x2 = 0, y2 = 0;  // destination
+  int moving = 0;      // the code before the move
+  int placed = 0;      // the code on the destination after it
+  bool 打ち() const { return x1 == SITA_DAI || x1 == UE_DAI; }
+  bool 成り() const { return placed != moving; }
+};
+
 // What a real move repaints, in the order the move procedure asks for it.
 // The window's drawing procedures implement it; tentative moves pass none.
 struct 駒移動描画 {
@@ -17,15 +29,20 @@ struct 駒移動描画 {
   ~駒移動描画() = default;
 };
 
-// Moves are five values: source, destination and the code the piece has AFTER
-// the move. A bottom drop comes from (11, slot + 2), a top drop from (-1, slot).
-
-void 駒移動(EngineState& s, 駒移動描画& painter, int x1, int y1, int x2, int y2, int koma);
-void 駒移動_相対駒(EngineState& s, 駒移動描画& painter, int x1, int y1, int x2, int y2, int koma);
-void 駒取得(EngineState& s, int captured);
+// The real move: the capture goes into the hand (a king into none) and the
+// hand totals follow, each change painted. Returns the captured code (KARA
+// when the destination was empty); deciding the game is the caller's.
+int 駒移動(局面& p, 駒移動描画& painter, const 指し手& m);
+// The mirror move of a real move, painted: the opponent's piece on the
+// point-symmetric square of the source jumps to the point-symmetric square
+// of the destination, keeping its code, only when that square is empty.
+// It never captures and never chains; drops have none.
+void 駒移動_相対駒(局面& p, 駒移動描画& painter, const 指し手& m);
+// A captured code of either side into the taker's hand (kings into none).
+void 駒取得(局面& p, int captured);
 
 // The same on the position only: no drawing, the hand totals untouched.
-void 駒移動_仮(EngineState& s, int x1, int y1, int x2, int y2, int koma);
-void 駒移動_相対駒_仮(EngineState& s, int x1, int y1, int x2, int y2, int koma);
+int 駒移動_仮(局面& p, const 指し手& m);
+void 駒移動_相対駒_仮(局面& p, const 指し手& m);
 
 }  // namespace velmora

@@ -1,7 +1,5 @@
 #include "rules/position.hpp"
 
-#include <cmath>
-
 namespace velmora {
 
 namespace {
@@ -11,52 +9,33 @@ constexpr int 上段一[10] = {0, KYOU, KEI, GIN, KIN, OU, KIN, GIN, KEI, KYOU};
 
 }  // namespace
 
-void 局面_初期化(EngineState& s) {
-  s.HANDE_LEVEL = 0;
-  s.HANDE_SETTEI = NO;
-  s.TAISEN_MODE = MODE_MAN_MAN;
-  s.SYOUSYA = 0;
-  s.TEBAN = TEBAN_NASI;
-  s.TESUU = 0;
-  s.TESUU_HYOJI = 0;
-  s.HANTEN = NO;
-
-  s.SAIKAI_MSG = NO;
-  s.KIFU_MODE = NO;
-  s.SENTAKU = 0;
-
-  for (int k = 1; k <= 7; ++k) {
-    s.SITA_MOTI[k] = 0;
-    s.UE_MOTI[k] = 0;
+void 局面_初期配置(局面& p) {
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
+    p.SITA_MOTI[k] = 0;
+    p.UE_MOTI[k] = 0;
   }
 
   for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) s.BAN[x][y] = KARA;
+    for (int y = 1; y <= BAN_MAX; ++y) p.BAN[x][y] = KARA;
   for (int x = 1; x <= BAN_MAX; ++x) {
-    s.BAN[x][1] = 上段一[x];
-    s.BAN[x][3] = HU;
-    s.BAN[x][7] = -HU;
-    s.BAN[x][9] = -上段一[10 - x];
+    p.BAN[x][1] = 上段一[x];
+    p.BAN[x][3] = HU;
+    p.BAN[x][7] = -HU;
+    p.BAN[x][9] = -上段一[相対位置(x)];
   }
-  s.BAN[2][2] = SYA;
-  s.BAN[8][2] = KAKU;
-  s.BAN[2][8] = -KAKU;
-  s.BAN[8][8] = -SYA;
+  p.BAN[2][2] = SYA;
+  p.BAN[8][2] = KAKU;
+  p.BAN[2][8] = -KAKU;
+  p.BAN[8][8] = -SYA;
 
   // The totals follow the hands (both empty here).
-  s.SITA_MOTI_SU = 0;
-  s.UE_MOTI_SU = 0;
-  for (int k = 1; k <= 7; ++k) {
-    if (s.SITA_MOTI[k] > 0) s.SITA_MOTI_SU += s.SITA_MOTI[k];
-    if (s.UE_MOTI[k] > 0) s.UE_MOTI_SU += s.UE_MOTI[k];
+  p.SITA_MOTI_SU = 0;
+  p.UE_MOTI_SU = 0;
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
+    if (p.SITA_MOTI[k] > 0) p.SITA_MOTI_SU += p.SITA_MOTI[k];
+    if (p.UE_MOTI[k] > 0) p.UE_MOTI_SU += p.UE_MOTI[k];
   }
 }
-
-int 座標_列(double twips_x) { return static_cast<int>(std::floor((twips_x - BAN_LEFT) / MASU_W)); }
-int 座標_行(double twips_y) { return static_cast<int>(std::floor((twips_y - BAN_TOP) / MASU_H)); }
-
-double 座標_左(double x) { return BAN_LEFT + MASU_W * x; }
-double 座標_上(double y) { return BAN_TOP + MASU_H * y; }
 
 bool 駒コード(int code) {
   switch (code < 0 ? -code : code) {
@@ -95,6 +74,14 @@ int 持駒番号(int code) {
     case SYA_NARI: return 7;
     default: return 0;
   }
+}
+
+int 駒の数(const 局面& p) {
+  int n = 0;
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) n += p.BAN[x][y] != KARA;
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) n += p.SITA_MOTI[k] + p.UE_MOTI[k];
+  return n;
 }
 
 }  // namespace velmora

@@ -13,82 +13,84 @@ namespace {
 
 // Every map except the places of the top defenders and top capturers, which
 // are left as the last writer left them.
-void 地図_初期化(EngineState& s) {
+void 地図_初期化(勢力図& m) {
   for (int x = 1; x <= BAN_MAX; ++x) {
     for (int y = 1; y <= BAN_MAX; ++y) {
-      s.SITA_SEIRYOKU[x][y] = 0;
-      s.UE_SEIRYOKU[x][y] = 0;
-      s.SITA_OUTE[x][y] = 0;
-      s.UE_OUTE[x][y] = 0;
-      s.SITA_TORI_X[x][y] = 0;
-      s.SITA_TORI_Y[x][y] = 0;
-      s.SITA_TORI[x][y] = -999;
-      s.SITA_MAMORI[x][y] = 999;
-      s.UE_MAMORI[x][y] = 999;
-      s.UE_TORI[x][y] = 999;
+      m.SITA_SEIRYOKU[x][y] = 0;
+      m.UE_SEIRYOKU[x][y] = 0;
+      m.SITA_OUTE[x][y] = 0;
+      m.UE_OUTE[x][y] = 0;
+      m.SITA_TORI_X[x][y] = 0;
+      m.SITA_TORI_Y[x][y] = 0;
+      m.SITA_TORI[x][y] = -999;
+      m.SITA_MAMORI[x][y] = 999;
+      m.UE_MAMORI[x][y] = 999;
+      m.UE_TORI[x][y] = 999;
     }
   }
 }
 
-void 下の駒(EngineState& s, int c, int x, int y) {
+void 下の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
   switch (c) {
     case -HU:
-      if (y >= 2) 下の一歩_王手(s, c, x, y, x, y - 1);
+      if (y >= 2) 下の一歩_王手(p, m, c, x, y, x, y - 1);
       break;
-    case -KYOU: 勢力確定上直進(s, c, x, y); break;
+    case -KYOU: 勢力確定上直進(p, m, c, x, y); break;
     case -KEI:
       // A knight in check marks the king's square as well: no drop can block it.
       if (y >= 3) {
-        if (x >= 2 && 下の一歩(s, c, x, y, x - 1, y - 2)) s.SITA_OUTE[x][y] = s.SITA_OUTE[x - 1][y - 2] = 9;
-        if (x <= 8 && 下の一歩(s, c, x, y, x + 1, y - 2)) s.SITA_OUTE[x][y] = s.SITA_OUTE[x + 1][y - 2] = 9;
+        if (x >= 2 && 下の一歩(p, m, c, x, y, x - 1, y - 2))
+          m.SITA_OUTE[x][y] = m.SITA_OUTE[x - 1][y - 2] = 9;
+        if (x <= 8 && 下の一歩(p, m, c, x, y, x + 1, y - 2))
+          m.SITA_OUTE[x][y] = m.SITA_OUTE[x + 1][y - 2] = 9;
       }
       break;
     case -GIN:
       if (y >= 2) {
-        下の一歩_王手(s, c, x, y, x, y - 1);
-        if (x >= 2) 下の一歩_王手(s, c, x, y, x - 1, y - 1);
-        if (x <= 8) 下の一歩_王手(s, c, x, y, x + 1, y - 1);
+        下の一歩_王手(p, m, c, x, y, x, y - 1);
+        if (x >= 2) 下の一歩_王手(p, m, c, x, y, x - 1, y - 1);
+        if (x <= 8) 下の一歩_王手(p, m, c, x, y, x + 1, y - 1);
       }
       if (y <= 8) {
-        if (x >= 2) 下の一歩_王手(s, c, x, y, x - 1, y + 1);
-        if (x <= 8) 下の一歩_王手(s, c, x, y, x + 1, y + 1);
+        if (x >= 2) 下の一歩_王手(p, m, c, x, y, x - 1, y + 1);
+        if (x <= 8) 下の一歩_王手(p, m, c, x, y, x + 1, y + 1);
       }
       break;
     case -TO:
     case -KYOU_NARI:
     case -KEI_NARI:
     case -GIN_NARI:
-    case -KIN: 勢力確定自金(s, c, x, y); break;
-    case -KAKU: 勢力確定自角(s, x, y); break;
+    case -KIN: 勢力確定自金(p, m, c, x, y); break;
+    case -KAKU: 勢力確定自角(p, m, x, y); break;
     case -KAKU_NARI:
-      if (y >= 2) 下の一歩_王手(s, c, x, y, x, y - 1);
-      if (y <= 8) 下の一歩_王手(s, c, x, y, x, y + 1);
-      if (x >= 2) 下の一歩_王手(s, c, x, y, x - 1, y);
-      if (x <= 8) 下の一歩_王手(s, c, x, y, x + 1, y);
-      勢力確定自角(s, x, y);
+      if (y >= 2) 下の一歩_王手(p, m, c, x, y, x, y - 1);
+      if (y <= 8) 下の一歩_王手(p, m, c, x, y, x, y + 1);
+      if (x >= 2) 下の一歩_王手(p, m, c, x, y, x - 1, y);
+      if (x <= 8) 下の一歩_王手(p, m, c, x, y, x + 1, y);
+      勢力確定自角(p, m, x, y);
       break;
     case -SYA:
     case -SYA_NARI:
-      勢力確定下直進(s, c, x, y);
-      勢力確定上直進(s, c, x, y);
-      勢力確定右直進(s, c, x, y);
-      勢力確定左直進(s, c, x, y);
+      勢力確定下直進(p, m, c, x, y);
+      勢力確定上直進(p, m, c, x, y);
+      勢力確定右直進(p, m, c, x, y);
+      勢力確定左直進(p, m, c, x, y);
       if (c == -SYA_NARI) {
-        if (x >= 2 && y >= 2) 下の一歩_王手(s, c, x, y, x - 1, y - 1);
-        if (x <= 8 && y >= 2) 下の一歩_王手(s, c, x, y, x + 1, y - 1);
-        if (x >= 2 && y <= 8) 下の一歩_王手(s, c, x, y, x - 1, y + 1);
-        if (x <= 8 && y <= 8) 下の一歩_王手(s, c, x, y, x + 1, y + 1);
+        if (x >= 2 && y >= 2) 下の一歩_王手(p, m, c, x, y, x - 1, y - 1);
+        if (x <= 8 && y >= 2) 下の一歩_王手(p, m, c, x, y, x + 1, y - 1);
+        if (x >= 2 && y <= 8) 下の一歩_王手(p, m, c, x, y, x - 1, y + 1);
+        if (x <= 8 && y <= 8) 下の一歩_王手(p, m, c, x, y, x + 1, y + 1);
       }
       break;
     case -OU:
       // The king reaches its neighbours but never counts as giving check.
-      s.SITA_OU_X = x;
-      s.SITA_OU_Y = y;
+      p.SITA_OU_X = x;
+      p.SITA_OU_Y = y;
       for (int tx = x - 1; tx <= x + 1; ++tx) {
-        if (tx < 1 || tx > BAN_MAX) continue;
+        if (!盤内(tx)) continue;
         for (int ty = y - 1; ty <= y + 1; ++ty) {
-          if (ty < 1 || ty > BAN_MAX || (tx == x && ty == y)) continue;
-          下の一歩(s, c, x, y, tx, ty);
+          if (!盤内(ty) || (tx == x && ty == y)) continue;
+          下の一歩(p, m, c, x, y, tx, ty);
         }
       }
       break;
@@ -96,23 +98,23 @@ void 下の駒(EngineState& s, int c, int x, int y) {
   }
 }
 
-void 上の駒(EngineState& s, int c, int x, int y) {
+void 上の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
   switch (c) {
     case HU:
       // The pawn lowers UE_TORI without naming itself.
-      if (y <= 8) 上の一歩<守 | 取 | 王手>(s, c, x, y, x, y + 1);
+      if (y <= 8) 上の一歩<守 | 取 | 王手>(p, m, c, x, y, x, y + 1);
       break;
-    case KYOU: 勢力確定下直進(s, c, x, y); break;
+    case KYOU: 勢力確定下直進(p, m, c, x, y); break;
     case KEI:
       if (y <= 7) {
         constexpr unsigned parts = 守 | 守場所 | 王手;
         if (x >= 2) {
-          上の一歩<parts>(s, c, x, y, x - 1, y + 2);
-          if (s.BAN[x - 1][y + 2] == -OU) s.UE_OUTE[x - 1][y + 2] = 9;
+          上の一歩<parts>(p, m, c, x, y, x - 1, y + 2);
+          if (p.BAN[x - 1][y + 2] == -OU) m.UE_OUTE[x - 1][y + 2] = 9;
         }
         if (x <= 8) {
-          上の一歩<parts>(s, c, x, y, x + 1, y + 2);
-          if (s.BAN[x + 1][y + 2] == -OU) s.UE_OUTE[x + 1][y + 2] = 9;
+          上の一歩<parts>(p, m, c, x, y, x + 1, y + 2);
+          if (p.BAN[x + 1][y + 2] == -OU) m.UE_OUTE[x + 1][y + 2] = 9;
         }
       }
       break;
@@ -120,12 +122,12 @@ void 上の駒(EngineState& s, int c, int x, int y) {
       // A silver on the last row adds nothing, not even its backward steps.
       if (y <= 8) {
         constexpr unsigned parts = 守 | 守場所 | 王手;
-        上の一歩<parts>(s, c, x, y, x, y + 1);
-        if (x >= 2) 上の一歩<parts>(s, c, x, y, x - 1, y + 1);
-        if (x <= 8) 上の一歩<parts>(s, c, x, y, x + 1, y + 1);
+        上の一歩<parts>(p, m, c, x, y, x, y + 1);
+        if (x >= 2) 上の一歩<parts>(p, m, c, x, y, x - 1, y + 1);
+        if (x <= 8) 上の一歩<parts>(p, m, c, x, y, x + 1, y + 1);
         if (y >= 2) {
-          if (x >= 2) 上の一歩<parts>(s, c, x, y, x - 1, y - 1);
-          if (x <= 8) 上の一歩<parts>(s, c, x, y, x + 1, y - 1);
+          if (x >= 2) 上の一歩<parts>(p, m, c, x, y, x - 1, y - 1);
+          if (x <= 8) 上の一歩<parts>(p, m, c, x, y, x + 1, y - 1);
         }
       }
       break;
@@ -133,38 +135,38 @@ void 上の駒(EngineState& s, int c, int x, int y) {
     case KYOU_NARI:
     case KEI_NARI:
     case GIN_NARI:
-    case KIN: 勢力確定敵金(s, x, y); break;
-    case KAKU: 勢力確定敵角(s, c, x, y); break;
+    case KIN: 勢力確定敵金(p, m, x, y); break;
+    case KAKU: 勢力確定敵角(p, m, c, x, y); break;
     case KAKU_NARI:
       // The promoted bishop's single steps only count and give check.
-      if (y >= 2) 上の一歩<王手>(s, c, x, y, x, y - 1);
-      if (y <= 8) 上の一歩<王手>(s, c, x, y, x, y + 1);
-      if (x >= 2) 上の一歩<王手>(s, c, x, y, x - 1, y);
-      if (x <= 8) 上の一歩<王手>(s, c, x, y, x + 1, y);
-      勢力確定敵角(s, c, x, y);
+      if (y >= 2) 上の一歩<王手>(p, m, c, x, y, x, y - 1);
+      if (y <= 8) 上の一歩<王手>(p, m, c, x, y, x, y + 1);
+      if (x >= 2) 上の一歩<王手>(p, m, c, x, y, x - 1, y);
+      if (x <= 8) 上の一歩<王手>(p, m, c, x, y, x + 1, y);
+      勢力確定敵角(p, m, c, x, y);
       break;
     case SYA:
     case SYA_NARI:
-      勢力確定下直進(s, c, x, y);
-      勢力確定上直進(s, c, x, y);
-      勢力確定右直進(s, c, x, y);
-      勢力確定左直進(s, c, x, y);
+      勢力確定下直進(p, m, c, x, y);
+      勢力確定上直進(p, m, c, x, y);
+      勢力確定右直進(p, m, c, x, y);
+      勢力確定左直進(p, m, c, x, y);
       if (c == SYA_NARI) {
         constexpr unsigned parts = 守 | 守場所 | 取 | 取場所 | 王手;
-        if (x >= 2 && y >= 2) 上の一歩<parts>(s, c, x, y, x - 1, y - 1);
-        if (x <= 8 && y >= 2) 上の一歩<parts>(s, c, x, y, x + 1, y - 1);
-        if (x >= 2 && y <= 8) 上の一歩<parts>(s, c, x, y, x - 1, y + 1);
-        if (x <= 8 && y <= 8) 上の一歩<parts>(s, c, x, y, x + 1, y + 1);
+        if (x >= 2 && y >= 2) 上の一歩<parts>(p, m, c, x, y, x - 1, y - 1);
+        if (x <= 8 && y >= 2) 上の一歩<parts>(p, m, c, x, y, x + 1, y - 1);
+        if (x >= 2 && y <= 8) 上の一歩<parts>(p, m, c, x, y, x - 1, y + 1);
+        if (x <= 8 && y <= 8) 上の一歩<parts>(p, m, c, x, y, x + 1, y + 1);
       }
       break;
     case OU:
-      s.UE_OU_X = x;
-      s.UE_OU_Y = y;
+      p.UE_OU_X = x;
+      p.UE_OU_Y = y;
       for (int tx = x - 1; tx <= x + 1; ++tx) {
-        if (tx < 1 || tx > BAN_MAX) continue;
+        if (!盤内(tx)) continue;
         for (int ty = y - 1; ty <= y + 1; ++ty) {
-          if (ty < 1 || ty > BAN_MAX || (tx == x && ty == y)) continue;
-          上の一歩<守>(s, c, x, y, tx, ty);
+          if (!盤内(ty) || (tx == x && ty == y)) continue;
+          上の一歩<守>(p, m, c, x, y, tx, ty);
         }
       }
       break;
@@ -174,15 +176,15 @@ void 上の駒(EngineState& s, int c, int x, int y) {
 
 }  // namespace
 
-void 勢力調査(EngineState& s) {
-  地図_初期化(s);
+void 勢力調査(局面& p, 勢力図& m) {
+  地図_初期化(m);
   for (int x = 1; x <= BAN_MAX; ++x) {
     for (int y = 1; y <= BAN_MAX; ++y) {
-      const int c = s.BAN[x][y];
+      const int c = p.BAN[x][y];
       if (c < 0)
-        下の駒(s, c, x, y);
+        下の駒の勢力(p, m, c, x, y);
       else if (c > 0)
-        上の駒(s, c, x, y);
+        上の駒の勢力(p, m, c, x, y);
     }
   }
 }

@@ -6,18 +6,41 @@
 
 namespace velmora {
 
+// Every map is indexed like BAN. A survey resets them (all but the places of
+// the top defenders and top capturers) and recomputes them from the board
+// alone; they are never updated move by move.
+struct 勢力図 {
+  盤面 SITA_SEIRYOKU{};  // how many bottom pieces reach each square
+  盤面 UE_SEIRYOKU{};    // how many top pieces reach each square
+  盤面 SITA_MAMORI{};    // the most valuable bottom defender of a bottom piece; 999 none
+  盤面 UE_MAMORI{};      // the cheapest top defender of a top piece; 999 none
+  盤面 UE_MAMORI_X{};    // its place, written only by the kinds that record it
+  盤面 UE_MAMORI_Y{};
+  盤面 SITA_TORI{};  // the cheapest bottom attacker of a top piece; -999 none
+  盤面 SITA_TORI_X{};
+  盤面 SITA_TORI_Y{};
+  盤面 UE_TORI{};    // the cheapest top capturer of a bottom piece; 999 none
+  盤面 UE_TORI_X{};  // its place, written only by the kinds that record it
+  盤面 UE_TORI_Y{};
+  盤面 SITA_OUTE{};  // check marks of the bottom side: 9 on a checker, 1 on its line
+  盤面 UE_OUTE{};    // check marks of the top side
+  // The bottom king's escape squares, marked by 調査_自王逃道 (not by the survey).
+  盤面 OU_NIGEMITI{};
+};
+
 // Resets the maps (but not UE_MAMORI_X/Y and UE_TORI_X/Y) and surveys every
-// piece on the board; sets the king squares it finds. Never changes BAN.
-void 勢力調査(EngineState& s);
+// piece on the board; sets the king squares it finds (a king not on the board
+// keeps its old square). Never changes BAN.
+void 勢力調査(局面& p, 勢力図& m);
 
 // Per-piece influence of the long movers and gold-movers, used by the survey.
-void 勢力確定上直進(EngineState& s, int code, int x, int y);
-void 勢力確定下直進(EngineState& s, int code, int x, int y);
-void 勢力確定右直進(EngineState& s, int code, int x, int y);
-void 勢力確定左直進(EngineState& s, int code, int x, int y);
-void 勢力確定自金(EngineState& s, int code, int x, int y);
-void 勢力確定敵金(EngineState& s, int x, int y);
-void 勢力確定自角(EngineState& s, int x, int y);
-void 勢力確定敵角(EngineState& s, int code, int x, int y);
+void 勢力確定上直進(const 局面& p, 勢力図& m, int code, int x, int y);
+void 勢力確定下直進(const 局面& p, 勢力図& m, int code, int x, int y);
+void 勢力確定右直進(const 局面& p, 勢力図& m, int code, int x, int y);
+void 勢力確定左直進(const 局面& p, 勢力図& m, int code, int x, int y);
+void 勢力確定自金(const 局面& p, 勢力図& m, int code, int x, int y);
+void 勢力確定敵金(const 局面& p, 勢力図& m, int x, int y);
+void 勢力確定自角(const 局面& p, 勢力図& m, int x, int y);
+void 勢力確定敵角(const 局面& p, 勢力図& m, int code, int x, int y);
 
 }  // namespace velmora

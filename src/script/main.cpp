@@ -10,73 +10,34 @@
 #include <unordered_map>
 #include <vector>
 
-#include "options/help.hpp"
-#include "options/settings.hpp"
-#include "record/navigation.hpp"
 #include "record/record.hpp"
 #include "script/fakes.hpp"
 #include "script/lines.hpp"
 #include "ui/clock.hpp"
-#include "ui/com_turn.hpp"
-#include "ui/handicap_menu.hpp"
+#include "ui/drawing.hpp"
+#include "ui/menu.hpp"
 #include "ui/mouse_input.hpp"
 #include "ui/startup.hpp"
 
 namespace velmora {
 namespace {
 
-using Handler = void (*)(Form1&);
-
-const std::unordered_map<std::string_view, Handler>& menu_handlers() {
-  static const std::unordered_map<std::string_view, Handler> table = {
-      {"START", START_Click},
-      {"SENTE", SENTE_Click},
-      {"GOTE", GOTE_Click},
-      {"OWARI", OWARI_Click},
-      {"LEVEL1", LEVEL1_Click},
-      {"LEVEL2", LEVEL2_Click},
-      {"LEVEL3", LEVEL3_Click},
-      {"CANCEL", CANCEL_Click},
-      {"REVERSE", REVERSE_Click},
-      {"REPLAY", REPLAY_Click},
-      {"AFTER", AFTER_Click},
-      {"LBEL_UP", LBEL_UP_Click},
-      {"LEBEL_DOWN", LEBEL_DOWN_Click},
-      {"KIFU_READ", KIFU_READ_Click},
-      {"KIFU_WRITE", KIFU_WRITE_Click},
-      {"MIDORI", MIDORI_Click},
-      {"TATAMI", TATAMI_Click},
-      {"TAKE", TAKE_Click},
-      {"UCHU", UCHU_Click},
-      {"RENGA", RENGA_Click},
-      {"SIDOU", SIDOU_Click},
-      {"KEIKA", KEIKA_Click},
-      {"BGM", BGM_Click},
-      {"KAISETU", KAISETU_Click},
-      {"VER", VER_Click},
-      {"TAIKYOKU", TAIKYOKU_Click},
-      {"STOP", STOP_Click},
-      {"OPTION", OPTION_Click},
-      {"MATCH_MAN", MATCH_MAN_Click},
-  };
-  return table;
-}
-
 std::string dump_line(const Form1& f) {
   std::ostringstream o;
   char buf[64];
-  o << "dump teban=" << f.TEBAN << " syousya=" << f.SYOUSYA << " tesuu=" << f.TESUU
-    << " hyoji=" << f.TESUU_HYOJI << " max=" << f.TESUU_MAX << " mode=" << f.TAISEN_MODE
-    << " kifu=" << f.KIFU_MODE << " saikai=" << f.SAIKAI_MSG << " hanten=" << f.HANTEN
-    << " hande=" << f.HANDE_LEVEL << " level=" << f.COM_LEVEL << " sentaku=" << f.SENTAKU;
-  std::snprintf(buf, sizeof buf, " man=%.3f com=%.3f", f.MAN_JIKAN, f.COM_JIKAN);
+  const 対局& g = f.game;
+  o << "dump teban=" << g.TEBAN << " syousya=" << g.SYOUSYA << " tesuu=" << g.TESUU << " hyoji=" << g.TESUU_HYOJI
+    << " max=" << g.TESUU_MAX << " mode=" << g.TAISEN_MODE << " kifu=" << g.KIFU_MODE << " saikai=" << g.SAIKAI_MSG
+    << " hanten=" << g.HANTEN << " hande=" << g.HANDE_LEVEL << " level=" << g.COM_LEVEL
+    << " sentaku=" << f.pick.SENTAKU;
+  std::snprintf(buf, sizeof buf, " man=%.3f com=%.3f", f.clock.MAN_JIKAN, f.clock.COM_JIKAN);
   o << buf << " ban=";
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) o << (x == 1 && y == 1 ? "" : ",") << f.BAN[x][y];
+    for (int y = 1; y <= 9; ++y) o << (x == 1 && y == 1 ? "" : ",") << f.pos.BAN[x][y];
   o << " sita=";
-  for (int k = 1; k <= 7; ++k) o << (k == 1 ? "" : ",") << f.SITA_MOTI[k];
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) o << (k == MOTI_HU ? "" : ",") << f.pos.SITA_MOTI[k];
   o << " ue=";
-  for (int k = 1; k <= 7; ++k) o << (k == 1 ? "" : ",") << f.UE_MOTI[k];
+  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) o << (k == MOTI_HU ? "" : ",") << f.pos.UE_MOTI[k];
   return o.str();
 }
 
@@ -98,9 +59,9 @@ class Runner {
 
     if (ev == "menu") {
       if (fields.size() != 2) return error(number, "menu takes one name");
-      auto it = menu_handlers().find(fields[1]);
-      if (it == menu_handlers().end()) return error(number, "unknown menu item");
-      it->second(f);
+      const メニュー項目* item = メニュー項目_検索(fields[1]);
+      if (!item || !item->handler) return error(number, "unknown menu item");
+      item->handler(f);
     } else if (ev == "click") {
       if (fields.size() < 3 || fields.size() > 4) return error(number, "click takes X Y [button]");
       double x = 0, y = 0;

@@ -14,15 +14,15 @@ namespace velmora {
 
 void Timer1_Timer(Form1& f) {
   // com_ban calls this directly, so a disabled timer must do nothing here.
-  if (f.SYOUSYA != 0 || !f.Timer1_Enabled) return;
-  f.KEIKA_BYOU = 調査_経過秒(f.KAISI_JIKOKU, f.p.clock->now());
-  const long whole = static_cast<long>(std::floor(f.KEIKA_BYOU));
-  if (whole == f.KEIKA_HYOJI_BYOU) return;
-  f.KEIKA_HYOJI_BYOU = whole;
-  if (f.TEBAN == f.COM_TEBAN)
-    描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN + f.KEIKA_BYOU);
-  else if (f.TEBAN == f.MAN_TEBAN)
-    描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN + f.KEIKA_BYOU);
+  if (f.game.SYOUSYA != 0 || !f.clock.Timer1_Enabled) return;
+  f.clock.KEIKA_BYOU = 調査_経過秒(f.clock.KAISI_JIKOKU, f.p.clock->now());
+  const long whole = static_cast<long>(std::floor(f.clock.KEIKA_BYOU));
+  if (whole == f.clock.KEIKA_HYOJI_BYOU) return;
+  f.clock.KEIKA_HYOJI_BYOU = whole;
+  if (f.game.TEBAN == f.game.COM_TEBAN)
+    描画_所有時間(f, f.game.COM_TEBAN, f.clock.COM_JIKAN + f.clock.KEIKA_BYOU);
+  else if (f.game.TEBAN == f.game.MAN_TEBAN)
+    描画_所有時間(f, f.game.MAN_TEBAN, f.clock.MAN_JIKAN + f.clock.KEIKA_BYOU);
   f.p.canvas->repaint_now();
 }
 
@@ -52,13 +52,13 @@ std::string 変換_数字から文字(long n) {
 }
 
 void 描画_所有時間(Form1& f, int side, double seconds) {
-  if (!f.menu.KEIKA) return;
+  if (!f.options.KEIKA) return;
   const std::string text = 調査_時間秒追加結果(seconds);
   消去_所有時間(f, side);
-  if (side == f.MAN_TEBAN) {
+  if (side == f.game.MAN_TEBAN) {
     描画_数値(f, 13.1, 9.3, text, IRO_KAGE, 0, 12);
     描画_数値(f, 13, 9.2, text, IRO_MOJI, 0, 12);
-  } else if (side == f.COM_TEBAN) {
+  } else if (side == f.game.COM_TEBAN) {
     描画_数値(f, -1.5, 9.3, text, IRO_KAGE, 0, 12);
     描画_数値(f, -1.6, 9.2, text, IRO_MOJI, 0, 12);
     // The top clock's tiles overlap the outline of the corner square.
@@ -67,24 +67,24 @@ void 描画_所有時間(Form1& f, int side, double seconds) {
 }
 
 void 消去_所有時間(Form1& f, int side) {
-  if (side == f.MAN_TEBAN) {
-    for (int c = 13; c <= 15; ++c) 描画_絵(f, f.HAIKEI, c, 9);
-  } else if (side == f.COM_TEBAN) {
-    for (int c = -2; c <= 0; ++c) 描画_絵(f, f.HAIKEI, c, 9);
+  if (side == f.game.MAN_TEBAN) {
+    for (int c = 13; c <= 15; ++c) 描画_絵(f, f.view.HAIKEI, c, 9);
+  } else if (side == f.game.COM_TEBAN) {
+    for (int c = -2; c <= 0; ++c) 描画_絵(f, f.view.HAIKEI, c, 9);
   }
 }
 
 void KEIKA_Click(Form1& f) {
-  if (f.menu.KEIKA) {
-    f.menu.KEIKA = false;
-    f.Timer1_Enabled = false;
-    消去_所有時間(f, f.MAN_TEBAN);
-    消去_所有時間(f, f.COM_TEBAN);
+  if (f.options.KEIKA) {
+    f.options.KEIKA = false;
+    f.clock.Timer1_Enabled = false;
+    消去_所有時間(f, f.game.MAN_TEBAN);
+    消去_所有時間(f, f.game.COM_TEBAN);
   } else {
-    f.menu.KEIKA = true;
-    f.Timer1_Enabled = true;
-    描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN);
-    描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN);
+    f.options.KEIKA = true;
+    f.clock.Timer1_Enabled = true;
+    描画_所有時間(f, f.game.COM_TEBAN, f.clock.COM_JIKAN);
+    描画_所有時間(f, f.game.MAN_TEBAN, f.clock.MAN_JIKAN);
   }
   書込_環境設定ファイル(f);
 }

@@ -8,6 +8,18 @@ namespace velmora {
 
 struct Form1;
 
+// The thinking-time clock: the stamp the move in progress is measured from,
+// its seconds so far, both sides' totals, the last whole second shown, and
+// whether Timer1 ticks.
+struct 思考時計 {
+  double KAISI_JIKOKU = 0;
+  double KEIKA_BYOU = 0;
+  double MAN_JIKAN = 0;  // the bottom side's total (the first player's between two humans)
+  double COM_JIKAN = 0;  // the top side's total
+  long KEIKA_HYOJI_BYOU = 0;
+  bool Timer1_Enabled = false;
+};
+
 void Timer1_Timer(Form1& f);
 double 調査_経過秒(double start, double now);
 std::string 調査_時間秒追加結果(double seconds);

@@ -2,6 +2,8 @@
 // the chosen move with its mirror move, and the notices that follow it.
 #include "ui/com_turn.hpp"
 
+#include <optional>
+
 #include "com/search.hpp"
 #include "options/sound.hpp"
 #include "record/record.hpp"
@@ -33,85 +35,82 @@ void 思考中を表示(Form1& f) {
 }  // namespace
 
 void com_ban(Form1& f) {
-  if (f.SYOUSYA != TEBAN_NASI) return;
+  if (f.game.SYOUSYA != TEBAN_NASI) return;
   // The record holds snapshots 0..500: no move beyond the five hundredth.
-  if (f.TESUU >= KIFU_T_MAX) {
-    f.Timer1_Enabled = false;
+  if (f.game.TESUU >= KIFU_T_MAX) {
+    f.clock.Timer1_Enabled = false;
     f.p.dialogs->message("これ以上指すことはできません（500手）", "手数");
     return;
   }
 
-  f.KAISI_JIKOKU = f.p.clock->now();
-  if (f.menu.KEIKA) f.Timer1_Enabled = true;
+  f.clock.KAISI_JIKOKU = f.p.clock->now();
+  if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
   思考中を表示(f);
   f.p.canvas->repaint_now();
 
   画面の時計 clock(f);
-  const 候補手 m = 探索(f, clock);
-  if (!m.found) {
+  const std::optional<指し手> best = 探索(f.探索対象(), clock);
+  if (!best) {
     // Nothing to play: the computer has lost.
-    f.Timer1_Enabled = false;
-    f.SYOUSYA = f.MAN_TEBAN;
+    f.clock.Timer1_Enabled = false;
+    f.game.SYOUSYA = f.game.MAN_TEBAN;
     f.p.dialogs->message("あなたの勝ちです", "終了");
-    f.TEBAN = f.MAN_TEBAN;
+    f.game.TEBAN = f.game.MAN_TEBAN;
     return;
   }
 
-  手順保存(f, m.x, m.y, m.x2, m.y2, m.moving, m.placed, f.MAN_JIKAN, f.MAN_JIKAN, f.COM_JIKAN,
-           f.COM_JIKAN + f.KEIKA_BYOU);
-  ++f.TESUU_HYOJI;
-  描画_手数(f, f.TESUU_HYOJI, IRO_MOJI);
-  描画_桝輪郭_相対駒(f, m.x, m.y, m.moving);
-  if (m.x == -1)
-    描画_駒点滅(f, m.placed, -1, 8 - m.y, 2);  // its place on the top side's stand
+  const 指し手& m = *best;
+  手順保存(f.record, f.game, f.pos, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN,
+           f.clock.COM_JIKAN + f.clock.KEIKA_BYOU);
+  ++f.game.TESUU_HYOJI;
+  描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);
+  描画_桝輪郭_相対駒(f, m.x1, m.y1, m.moving);
+  if (m.打ち())
+    描画_駒点滅(f, m.placed, UE_DAI, 敵持盤の行(m.y1), 2);  // its place on the top side's stand
   else
-    描画_駒点滅(f, m.moving, m.x, m.y, 2);
-  駒移動(f, m.x, m.y, m.x2, m.y2, m.placed);
-  駒移動_相対駒(f, m.x, m.y, m.x2, m.y2, m.placed);
+    描画_駒点滅(f, m.moving, m.x1, m.y1, 2);
+  盤上で指す(f, m);
   待ち時間(f, 0.5);
   効果音(f, Sound::KOMAUCHI);
-  ++f.TESUU;
-  f.Timer1_Enabled = false;
+  ++f.game.TESUU;
+  f.clock.Timer1_Enabled = false;
 
-  勢力調査(f);
+  勢力調査(f.pos, f.maps);
   // A captured king is looked at first: the stale king square could make the
   // mate test answer for a king that is no longer on the board.
-  if (f.SYOUSYA == f.COM_TEBAN) {
-    消去_移動結果(f, f.COM_TEBAN);
+  if (f.game.SYOUSYA == f.game.COM_TEBAN) {
+    消去_移動結果(f, f.game.COM_TEBAN);
     f.p.dialogs->message("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
-    f.TEBAN = f.MAN_TEBAN;
+    f.game.TEBAN = f.game.MAN_TEBAN;
     return;
   }
-  if (詰めかMAN(f) == YES)
+  if (詰めかMAN(f.pos, f.maps) == YES)
     f.p.dialogs->message("よし！!", "詰め ?");
-  else if (f.UE_SEIRYOKU[f.SITA_OU_X][f.SITA_OU_Y] > 0)
+  else if (f.maps.UE_SEIRYOKU[f.pos.SITA_OU_X][f.pos.SITA_OU_Y] > 0)
     f.p.dialogs->message("   ** 王手 **", "");
 
   消去_思考中(f);
-  描画_移動結果(f, f.COM_TEBAN, m.x2, m.y2, m.placed, IRO_MOJI);
+  描画_移動結果(f, f.game.COM_TEBAN, m.x2, m.y2, m.placed, IRO_MOJI);
   描画_桝輪郭(f, IRO_MOJI, m.x2, m.y2);
 
-  f.COM_JIKAN += f.KEIKA_BYOU;
-  f.KAISI_JIKOKU = f.p.clock->now();
-  f.TEBAN = f.MAN_TEBAN;
-  if (f.menu.KEIKA) f.Timer1_Enabled = true;
+  f.clock.COM_JIKAN += f.clock.KEIKA_BYOU;
+  f.clock.KAISI_JIKOKU = f.p.clock->now();
+  f.game.TEBAN = f.game.MAN_TEBAN;
+  if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
 }
 
 void 待ち時間(Form1& f, double seconds) { f.p.clock->wait(seconds); }
 
 void レベル_設定(Form1& f, int n) {
-  f.menu.LEVEL1 = f.menu.LEVEL2 = f.menu.LEVEL3 = false;
-  if (n >= 1 && n <= 3) {
-    (n == 1 ? f.menu.LEVEL1 : n == 2 ? f.menu.LEVEL2 : f.menu.LEVEL3) = true;
-    f.COM_LEVEL = n;
-  }
-  if (f.TAISEN_MODE == MODE_MAN_COM) 描画_レベル(f, f.COM_LEVEL);
+  // The menu's marks follow COM_LEVEL; a level outside 1..3 changes nothing.
+  if (n >= 1 && n <= 3) f.game.COM_LEVEL = n;
+  if (f.game.TAISEN_MODE == MODE_MAN_COM) 描画_レベル(f, f.game.COM_LEVEL);
 }
 
 namespace {
 void レベル_選択(Form1& f, int n) {
   // Repaint the strip left of the board where the level is shown.
-  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.HAIKEI, c, 0);
+  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.view.HAIKEI, c, 0);
   レベル_設定(f, n);
 }
 }  // namespace

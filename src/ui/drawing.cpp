@@ -3,9 +3,12 @@
 // are cells in square units, real numbers allowed; the canvas works in twips.
 #include "ui/drawing.hpp"
 
+#include <cassert>
 #include <charconv>
+#include <cmath>
 #include <string>
 
+#include "rules/game.hpp"
 #include "rules/move.hpp"
 #include "ui/form.hpp"
 
@@ -29,7 +32,7 @@ bool 絵がある(int id) {
 }
 
 void 文字(Form1& f, double x, double y, std::string_view text, int colour, int size) {
-  f.p.canvas->text(座標_左(x), 座標_上(y), text, colour, size, f.FontBold);
+  f.p.canvas->text(座標_左(x), 座標_上(y), text, colour, size, f.view.FontBold);
 }
 
 // A number the way the window prints it: shortest decimal form, with the blank
@@ -93,7 +96,7 @@ void 描画_移動駒種類(Form1& f, double x, double y, std::string_view text,
 void 描画_盤(Form1& f) {
   for (int x = 1; x <= BAN_MAX; ++x)
     for (int y = 1; y <= BAN_MAX; ++y) {
-      描画_絵(f, f.BAN[x][y], x, y);
+      描画_絵(f, f.pos.BAN[x][y], x, y);
       描画_桝輪郭(f, IRO_WAKU, x, y);
     }
 }
@@ -107,20 +110,20 @@ void 描画_背景(Form1& f, int id) {
   // Wider than the window on every side, so a larger window is covered too.
   for (int x = -3; x <= 28; ++x)
     for (int y = -2; y <= 17; ++y)
-      if (x < 1 || x > BAN_MAX || y < 1 || y > BAN_MAX) 描画_絵(f, id, x, y);
+      if (!盤内(x, y)) 描画_絵(f, id, x, y);
 }
 
 void 描画_自持盤(Form1& f) {
-  for (int i = 1; i <= 7; ++i) {
+  for (int i = MOTI_HU; i <= MOTI_SYA; ++i) {
     const int y = i + 2;
-    描画_絵(f, KARA, 11, y);
-    描画_絵(f, f.HAIKEI, 12, y);  // clears the old count
-    描画_桝輪郭(f, IRO_WAKU, 11, y);
-    if (f.SITA_MOTI[i] > 0) {
-      描画_絵(f, -持駒コード[i], 11, y);
-      描画_桝輪郭(f, IRO_WAKU, 11, y);
-      描画_数値(f, 12.1, y + 0.3, f.SITA_MOTI[i], IRO_KAGE, 0, 14);
-      描画_数値(f, 12, y + 0.2, f.SITA_MOTI[i], IRO_SENTAKU, 0, 14);
+    描画_絵(f, KARA, SITA_DAI, y);
+    描画_絵(f, f.view.HAIKEI, 12, y);  // clears the old count
+    描画_桝輪郭(f, IRO_WAKU, SITA_DAI, y);
+    if (f.pos.SITA_MOTI[i] > 0) {
+      描画_絵(f, -持駒コード[i], SITA_DAI, y);
+      描画_桝輪郭(f, IRO_WAKU, SITA_DAI, y);
+      描画_数値(f, 12.1, y + 0.3, f.pos.SITA_MOTI[i], IRO_KAGE, 0, 14);
+      描画_数値(f, 12, y + 0.2, f.pos.SITA_MOTI[i], IRO_SENTAKU, 0, 14);
     }
   }
 }
@@ -128,15 +131,15 @@ void 描画_自持盤(Form1& f) {
 void 描画_敵持盤(Form1& f) {
   // The rook at the top (row 1), the pawn at row 7.
   for (int i = 1; i <= 7; ++i) {
-    const int k = 8 - i;
-    描画_絵(f, KARA, -1, i);
-    描画_絵(f, f.HAIKEI, 0, i);
-    描画_桝輪郭(f, IRO_WAKU, -1, i);
-    if (f.UE_MOTI[k] > 0) {
-      描画_絵(f, 持駒コード[k], -1, i);
-      描画_桝輪郭(f, IRO_WAKU, -1, i);
-      描画_数値(f, 0.1, i + 0.3, f.UE_MOTI[k], IRO_KAGE, 0, 14);
-      描画_数値(f, 0, i + 0.2, f.UE_MOTI[k], IRO_SENTAKU, 0, 14);
+    const int k = 敵持盤の行(i);  // the slot shown on row i
+    描画_絵(f, KARA, UE_DAI, i);
+    描画_絵(f, f.view.HAIKEI, 0, i);
+    描画_桝輪郭(f, IRO_WAKU, UE_DAI, i);
+    if (f.pos.UE_MOTI[k] > 0) {
+      描画_絵(f, 持駒コード[k], UE_DAI, i);
+      描画_桝輪郭(f, IRO_WAKU, UE_DAI, i);
+      描画_数値(f, 0.1, i + 0.3, f.pos.UE_MOTI[k], IRO_KAGE, 0, 14);
+      描画_数値(f, 0, i + 0.2, f.pos.UE_MOTI[k], IRO_SENTAKU, 0, 14);
     }
     // The tile at column 0 overlaps the outline of board column 1.
     描画_桝輪郭(f, IRO_WAKU, 1, i);
@@ -145,14 +148,22 @@ void 描画_敵持盤(Form1& f) {
 
 void 描画_可視(Form1& f, bool drive, bool dir, bool file) { f.p.record->show_browser(drive, dir, file); }
 
-void 駒移動(Form1& f, int x1, int y1, int x2, int y2, int koma) {
+int 盤上で指す(Form1& f, const 指し手& m) {
+  [[maybe_unused]] const int pieces = 駒の数(f.pos);
   画面の駒移動 painter(f);
-  駒移動(static_cast<EngineState&>(f), painter, x1, y1, x2, y2, koma);
+  const int captured = 駒移動(f.pos, painter, m);
+  王取り(f.game, captured);
+  駒移動_相対駒(f.pos, painter, m);
+  // A king taken goes to no hand; every other piece stays in the game.
+  assert(駒の数(f.pos) + (captured == OU || captured == -OU ? 1 : 0) == pieces &&
+         "a move made or lost a piece");
+  return captured;
 }
 
-void 駒移動_相対駒(Form1& f, int x1, int y1, int x2, int y2, int koma) {
-  画面の駒移動 painter(f);
-  駒移動_相対駒(static_cast<EngineState&>(f), painter, x1, y1, x2, y2, koma);
-}
+int 座標_列(double twips_x) { return static_cast<int>(std::floor((twips_x - BAN_LEFT) / MASU_W)); }
+int 座標_行(double twips_y) { return static_cast<int>(std::floor((twips_y - BAN_TOP) / MASU_H)); }
+
+double 座標_左(double x) { return BAN_LEFT + MASU_W * x; }
+double 座標_上(double y) { return BAN_TOP + MASU_H * y; }
 
 }  // namespace velmora

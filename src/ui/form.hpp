@@ -1,57 +1,54 @@
-// The main window's state.
+// The main window's state: the one object every handler of the window's
+// logic is given, made of named parts. Each part belongs to the folder that
+// declares it, and the procedures of the engine take only the parts they
+// need, never the window.
 //
-// `Form1` is the one object the handlers share: the engine state (position,
-// maps, record) plus what only the window has (pick state, clocks, options,
-// menu check marks, sound buffers) and the ports to the platform. The
-// procedures are declared beside the files that implement them.
+//   part     type      owner           what
+//   pos      局面      src/rules       the board, both hands and their totals, the king squares
+//   game     対局      src/rules       turn, sides, mode, winner, move numbers, record mode,
+//                                      reversal, handicap, level
+//   maps     勢力図    src/rules       the influence maps and the bottom king's escape squares
+//   search   探索表    src/com         the computer's snapshots, candidate values and probe tables
+//   record   棋譜      src/record      the snapshots 0..KIFU_T_MAX
+//   pick     選択      src/ui          the mouse's pick (mouse_input.hpp)
+//   clock    思考時計  src/ui          the thinking-time clock (clock.hpp)
+//   view     画面      src/ui          the background painted and the bold font (drawing.hpp)
+//   options  設定      src/options     the options of the settings file, the start-up directory
+//   sound    音        src/options     the sound library's handle and buffers
+//   p        Ports     src/ui          the platform: canvas, dialogs, sound, clock, record panel, desktop
 #pragma once
 
-#include <cstdint>
-#include <string>
-#include <string_view>
-
+#include "com/search_table.hpp"
+#include "options/settings.hpp"
+#include "options/sound.hpp"
+#include "record/record.hpp"
+#include "rules/game.hpp"
 #include "rules/position.hpp"
+#include "rules/survey.hpp"
+#include "ui/clock.hpp"
 #include "ui/drawing.hpp"
+#include "ui/mouse_input.hpp"
 #include "ui/ports.hpp"
 
 namespace velmora {
 
-// Check marks of the menu items that carry one.
-struct MenuChecks {
-  bool LEVEL1 = false, LEVEL2 = false, LEVEL3 = false;
-  bool MIDORI = false, TATAMI = false, TAKE = false, UCHU = false, RENGA = false;
-  bool SIDOU = false, KEIKA = false, BGM = false;
-};
-
-struct Form1 : EngineState {
+struct Form1 {
   Ports p;
 
-  // Pick state of the mouse input.
-  int MOTO_X = 0, MOTO_Y = 0, SAKI_X = 0, SAKI_Y = 0, KOMA = 0;
+  局面 pos;
+  対局 game;
+  勢力図 maps;
+  探索表 search;
+  棋譜 record{};
 
-  // Thinking-time clock.
-  double KAISI_JIKOKU = 0;
-  double KEIKA_BYOU = 0;
-  double MAN_JIKAN = 0;
-  double COM_JIKAN = 0;
-  long KEIKA_HYOJI_BYOU = 0;
-  bool Timer1_Enabled = false;
+  選択 pick;
+  思考時計 clock;
+  画面 view;
+  設定 options;
+  音 sound;
 
-  // Options.
-  int HAIKEI = HAIKEI_MIDORI;
-  int SIDOU_FLAG = NO;
-  int SIDOU_IRO = 2;
-  MenuChecks menu;
-
-  // The window font is bold once the coordinate labels have been drawn.
-  bool FontBold = false;
-
-  // Sound.
-  std::intptr_t SND_HANDLE = 0;
-  std::intptr_t SND_SONOTA = 0, SND_KINSHI = 0, SND_KOMAUCHI = 0, SND_BGM = 0;
-
-  // The directory that was current at start-up (the help page lives there).
-  std::string START_DIR;
+  // What the computer's search works on, taken from the parts above.
+  探索の場 探索対象() { return {pos, maps, search, game.COM_LEVEL}; }
 };
 
 }  // namespace velmora

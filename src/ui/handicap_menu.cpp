@@ -18,11 +18,11 @@ void ハンデ_押下(Form1& f, int step) {
   描画_棋譜_IO(f, 1);
 
   int reason = 0;
-  if (f.KIFU_MODE == YES)
+  if (f.game.KIFU_MODE == YES)
     reason = 1;
-  else if (f.TESUU > 0)
+  else if (f.game.TESUU > 0)
     reason = 2;
-  else if (f.HANTEN == YES)
+  else if (f.game.HANTEN == YES)
     reason = 3;
   if (reason != 0) {
     効果音(f, Sound::KINSHI);
@@ -30,15 +30,15 @@ void ハンデ_押下(Form1& f, int step) {
     return;
   }
 
-  f.TESUU_MAX = 0;
-  if (auto change = ハンデ_一段(f, step)) {
-    描画_ハンデレベル(f, f.HANDE_LEVEL);
+  f.game.TESUU_MAX = 0;
+  if (auto change = ハンデ_一段(f.pos, f.game.HANDE_LEVEL, step)) {
+    描画_ハンデレベル(f, f.game.HANDE_LEVEL);
     描画_絵(f, change->code, change->x, change->y);
     描画_桝輪郭(f, IRO_WAKU, change->x, change->y);
     効果音(f, Sound::KOMAUCHI);
   }
   // Set even at either end of the ladder: the rank is shown from now on.
-  f.HANDE_SETTEI = YES;
+  f.game.HANDE_SETTEI = YES;
 }
 
 }  // namespace

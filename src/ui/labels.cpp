@@ -45,6 +45,9 @@ const char* 文字列の表(int code) {
   }
 }
 
+// Columns are numbered the shogi way, from the right: the leftmost is 9.
+int 筋の番号(int x) { return 10 - x; }
+
 // One part of a move text: shadow, then the text in its colour.
 void 移動の文字(Form1& f, double x, double y, const std::string& text, int colour) {
   描画_移動駒種類(f, x + 0.1, y + 0.1, text, IRO_KAGE);
@@ -56,19 +59,18 @@ void 移動の文字(Form1& f, double x, double y, const std::string& text, int 
 void 描画_文字列(Form1& f, double x, double y, int code, int colour, int size) {
   const char* text = 文字列の表(code);
   if (!text) return;
-  f.p.canvas->text(座標_左(x) + 120, 座標_上(y) + 160, text, colour, size, f.FontBold);
+  f.p.canvas->text(座標_左(x) + 120, 座標_上(y) + 160, text, colour, size, f.view.FontBold);
 }
 
 void 描画_桝_数値(Form1& f) {
   // Nothing sets the font back: every later text is bold as well.
-  f.FontBold = true;
+  f.view.FontBold = true;
   for (int i = 1; i <= BAN_MAX; ++i) {
-    // Columns are numbered from the right: the leftmost is 9.
-    描画_絵(f, f.HAIKEI, i, 0);
-    描画_数値(f, i + 0.2, 0.5, 10 - i, IRO_KAGE, 0, 16);
-    描画_数値(f, i + 0.1, 0.4, 10 - i, IRO_BANGOU, 0, 16);
+    描画_絵(f, f.view.HAIKEI, i, 0);
+    描画_数値(f, i + 0.2, 0.5, 筋の番号(i), IRO_KAGE, 0, 16);
+    描画_数値(f, i + 0.1, 0.4, 筋の番号(i), IRO_BANGOU, 0, 16);
     // Rows in kanji numerals, "一" at the top.
-    描画_絵(f, f.HAIKEI, 10, i);
+    描画_絵(f, f.view.HAIKEI, 10, i);
     描画_数値(f, 10.2, i + 0.4, i, IRO_KAGE, 1, 12);
     描画_数値(f, 10.1, i + 0.3, i, IRO_BANGOU, 1, 12);
     // The tile at column 10 overlaps the outline of column 9.
@@ -77,8 +79,8 @@ void 描画_桝_数値(Form1& f) {
 }
 
 void 描画_手数(Form1& f, int n, int /*colour: the counter is always IRO_MOJI*/) {
-  描画_絵(f, f.HAIKEI, 13, 3);
-  描画_絵(f, f.HAIKEI, 14, 3);
+  描画_絵(f, f.view.HAIKEI, 13, 3);
+  描画_絵(f, f.view.HAIKEI, 14, 3);
   描画_桝輪郭(f, IRO_WAKU, 11, 3);
   // Right-aligned by the number of digits.
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
@@ -96,58 +98,57 @@ void 描画_レベル(Form1& f, int n) {
 }
 
 void 描画_ハンデレベル(Form1& f, int level) {
-  for (int c = 11; c <= 14; ++c) 描画_絵(f, f.HAIKEI, c, 1);
+  for (int c = 11; c <= 14; ++c) 描画_絵(f, f.view.HAIKEI, c, 1);
   描画_文字列(f, 11.1, 1.1, level, IRO_KAGE, 10);
   描画_文字列(f, 11, 1, level, IRO_MOJI, 10);
 }
 
 void 描画_移動結果(Form1& f, int side, int x, int y, int piece, int colour) {
   消去_移動結果(f, side);
-  // The column is shown by the board's own labels, which count from the right.
-  if (side == f.COM_TEBAN) {
-    移動の文字(f, -1.6, 8.4, 文字列変換(10 - x), colour);
+  // The column as the board's own labels number it.
+  if (side == f.game.COM_TEBAN) {
+    移動の文字(f, -1.6, 8.4, 文字列変換(筋の番号(x)), colour);
     移動の文字(f, -1.2, 8.4, 文字列変換(y + 1000), colour);
     移動の文字(f, -0.6, 8.4, 文字列変換(piece), colour);
     描画_桝輪郭(f, IRO_WAKU, 1, 8);
-  } else if (side == f.MAN_TEBAN) {
-    移動の文字(f, 12.4, 2.4, 文字列変換(10 - x), colour);
+  } else if (side == f.game.MAN_TEBAN) {
+    移動の文字(f, 12.4, 2.4, 文字列変換(筋の番号(x)), colour);
     移動の文字(f, 12.8, 2.4, 文字列変換(y + 1000), colour);
     移動の文字(f, 13.4, 2.4, 文字列変換(piece), colour);
   }
 }
 
 void 消去_移動結果(Form1& f, int side) {
-  if (side == f.COM_TEBAN) {
+  if (side == f.game.COM_TEBAN) {
     // The text starts at column -1.6, so column -2 holds its first character.
-    描画_絵(f, f.HAIKEI, -2, 8);
-    描画_絵(f, f.HAIKEI, -1, 8);
-    描画_絵(f, f.HAIKEI, 0, 8);
+    描画_絵(f, f.view.HAIKEI, -2, 8);
+    描画_絵(f, f.view.HAIKEI, -1, 8);
+    描画_絵(f, f.view.HAIKEI, 0, 8);
     描画_桝輪郭(f, IRO_WAKU, -1, 7);
     描画_桝輪郭(f, IRO_WAKU, 1, 8);
-  } else if (side == f.MAN_TEBAN) {
-    for (int c = 12; c <= 14; ++c) 描画_絵(f, f.HAIKEI, c, 2);
+  } else if (side == f.game.MAN_TEBAN) {
+    for (int c = 12; c <= 14; ++c) 描画_絵(f, f.view.HAIKEI, c, 2);
   }
 }
 
 void 消去_思考中(Form1& f) {
-  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.HAIKEI, c, 8);
+  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.view.HAIKEI, c, 8);
   描画_桝輪郭(f, IRO_WAKU, -1, 7);
 }
 
 void 描画_移動可能桝色(Form1& f, int x0, int y0, int colour, int piece) {
   // Old outlines go even when guidance is off.
   描画_将棋盤桝(f);
-  if (f.SIDOU_FLAG == NO) return;
+  if (f.options.SIDOU_FLAG == NO) return;
   for (int x = 1; x <= BAN_MAX; ++x)
     for (int y = 1; y <= BAN_MAX; ++y)
-      if (移動チェック(f, x0, y0, x, y, piece) == YES) 描画_桝輪郭(f, colour, x, y);
+      if (移動チェック(f.pos, x0, y0, x, y, piece) == YES) 描画_桝輪郭(f, colour, x, y);
 }
 
 void 描画_桝輪郭_相対駒(Form1& f, int x, int y, int piece) {
-  if (x < 1 || x > BAN_MAX) return;  // a piece in hand has no mirror move
-  const int m = f.BAN[10 - x][10 - y];
-  if (m == KARA) return;
-  if ((piece >= HU && m <= -HU) || (piece <= -HU && m >= HU)) 描画_桝輪郭(f, IRO_MOJI, 10 - x, 10 - y);
+  if (!盤内(x)) return;  // a piece in hand has no mirror move
+  const int mx = 相対位置(x), my = 相対位置(y);
+  if (敵同士(piece, f.pos.BAN[mx][my])) 描画_桝輪郭(f, IRO_MOJI, mx, my);
 }
 
 void 描画_駒点滅(Form1& f, int piece, double x, double y, int n) {

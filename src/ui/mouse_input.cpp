@@ -21,230 +21,245 @@ namespace {
 
 // Does code belong to the side to move, or to the other side?
 bool 手番の駒(const Form1& f, int code) {
-  return (f.TEBAN == f.MAN_TEBAN && code <= -HU) || (f.TEBAN == f.COM_TEBAN && code >= HU);
+  return (f.game.TEBAN == f.game.MAN_TEBAN && 下の駒(code)) ||
+         (f.game.TEBAN == f.game.COM_TEBAN && 上の駒(code));
 }
 bool 相手の駒(const Form1& f, int code) {
-  return (f.TEBAN == f.MAN_TEBAN && code >= HU) || (f.TEBAN == f.COM_TEBAN && code <= -HU);
+  return (f.game.TEBAN == f.game.MAN_TEBAN && 上の駒(code)) ||
+         (f.game.TEBAN == f.game.COM_TEBAN && 下の駒(code));
 }
 
 // The turn notices of a game that was interrupted (or is the computer's to
 // move). Returns false when the click must end here.
 bool 手番の案内(Form1& f) {
-  if (f.TAISEN_MODE == MODE_MAN_MAN) {
-    if (f.SAIKAI_MSG == YES) {
-      f.SAIKAI_MSG = NO;
-      f.KAISI_JIKOKU = f.p.clock->now();
-      if (f.menu.KEIKA) f.Timer1_Enabled = true;
-      if (f.TEBAN == TEBAN_SENTE)
+  if (f.game.TAISEN_MODE == MODE_MAN_MAN) {
+    if (f.game.SAIKAI_MSG == YES) {
+      f.game.SAIKAI_MSG = NO;
+      f.clock.KAISI_JIKOKU = f.p.clock->now();
+      if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
+      if (f.game.TEBAN == TEBAN_SENTE)
         f.p.dialogs->message("先手の番です", "対局");
-      else if (f.TEBAN == TEBAN_GOTE)
+      else if (f.game.TEBAN == TEBAN_GOTE)
         f.p.dialogs->message("後手の番です", "対局");
     }
     return true;
   }
-  if (f.TEBAN == f.COM_TEBAN) {
-    f.SAIKAI_MSG = NO;
+  if (f.game.TEBAN == f.game.COM_TEBAN) {
+    f.game.SAIKAI_MSG = NO;
     f.p.dialogs->message("OKですか？", "再開(COM)");
     com_ban(f);
     // The click goes on as a click on the position after the computer's move,
     // unless that move ended the game or the computer could not move.
-    return f.SYOUSYA == 0 && f.TEBAN == f.MAN_TEBAN;
+    return f.game.SYOUSYA == 0 && f.game.TEBAN == f.game.MAN_TEBAN;
   }
-  if (f.TEBAN == f.MAN_TEBAN && f.SAIKAI_MSG == YES) {
-    f.SAIKAI_MSG = NO;
-    f.KAISI_JIKOKU = f.p.clock->now();
-    if (f.menu.KEIKA) f.Timer1_Enabled = true;
+  if (f.game.TEBAN == f.game.MAN_TEBAN && f.game.SAIKAI_MSG == YES) {
+    f.game.SAIKAI_MSG = NO;
+    f.clock.KAISI_JIKOKU = f.p.clock->now();
+    if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
     f.p.dialogs->message("MANの番です", "対局");
   }
   return true;
 }
 
-void 選択(Form1& f, int x, int y) {
-  f.MOTO_X = x;
-  f.MOTO_Y = y;
-  f.KOMA = f.BAN[x][y];
-  描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, f.SIDOU_IRO, f.KOMA);
+void 駒を選ぶ(Form1& f, int x, int y) {
+  f.pick.MOTO_X = x;
+  f.pick.MOTO_Y = y;
+  f.pick.KOMA = f.pos.BAN[x][y];
+  描画_移動可能桝色(f, f.pick.MOTO_X, f.pick.MOTO_Y, 移動指導の色(f.options), f.pick.KOMA);
   描画_桝輪郭(f, IRO_SENTAKU, x, y);
-  描画_桝輪郭_相対駒(f, f.MOTO_X, f.MOTO_Y, f.KOMA);
+  描画_桝輪郭_相対駒(f, f.pick.MOTO_X, f.pick.MOTO_Y, f.pick.KOMA);
 }
 
 // First click on the board.
 void 駒を取る(Form1& f, int x, int y) {
-  const int code = f.BAN[x][y];
+  const int code = f.pos.BAN[x][y];
   if (code == KARA) return;
   if (手番の駒(f, code)) {
-    選択(f, x, y);
-    f.SENTAKU = 1;
+    駒を選ぶ(f, x, y);
+    f.pick.SENTAKU = 1;
     return;
   }
   // An opposing piece can be looked at: its moves are shown, nothing is picked.
-  f.MOTO_X = x;
-  f.MOTO_Y = y;
-  f.KOMA = code;
-  描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, f.SIDOU_IRO, f.KOMA);
-  if (相手の駒(f, code)) 描画_桝輪郭(f, f.SIDOU_IRO, x, y);
+  f.pick.MOTO_X = x;
+  f.pick.MOTO_Y = y;
+  f.pick.KOMA = code;
+  描画_移動可能桝色(f, f.pick.MOTO_X, f.pick.MOTO_Y, 移動指導の色(f.options), f.pick.KOMA);
+  if (相手の駒(f, code)) 描画_桝輪郭(f, 移動指導の色(f.options), x, y);
 }
-
-void 指す(Form1& f, int Button);
 
 // Second click on the board.
 void 駒を置く(Form1& f, int x, int y, int Button) {
-  f.SAKI_X = x;
-  f.SAKI_Y = y;
+  選択& pick = f.pick;
+  pick.SAKI_X = x;
+  pick.SAKI_Y = y;
   // A piece from the stand of the side not to move was only looked at.
-  if ((f.TEBAN == f.MAN_TEBAN && f.MOTO_X == -1) || (f.TEBAN == f.COM_TEBAN && f.MOTO_X == 11)) {
-    描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, IRO_KESU, f.KOMA);
-    描画_桝輪郭(f, IRO_KESU, f.MOTO_X, f.MOTO_Y);
-    f.SENTAKU = 0;
+  if ((f.game.TEBAN == f.game.MAN_TEBAN && pick.MOTO_X == UE_DAI) ||
+      (f.game.TEBAN == f.game.COM_TEBAN && pick.MOTO_X == SITA_DAI)) {
+    描画_移動可能桝色(f, pick.MOTO_X, pick.MOTO_Y, IRO_KESU, pick.KOMA);
+    描画_桝輪郭(f, IRO_KESU, pick.MOTO_X, pick.MOTO_Y);
+    pick.SENTAKU = 0;
     return;
   }
-  if (手番の駒(f, f.BAN[x][y])) {
-    描画_桝輪郭(f, IRO_KESU, f.MOTO_X, f.MOTO_Y);
-    選択(f, x, y);
+  if (手番の駒(f, f.pos.BAN[x][y])) {
+    描画_桝輪郭(f, IRO_KESU, pick.MOTO_X, pick.MOTO_Y);
+    駒を選ぶ(f, x, y);
     return;
   }
-  if (移動チェック(f, f.MOTO_X, f.MOTO_Y, f.SAKI_X, f.SAKI_Y, f.KOMA) == NO) {
+  if (移動チェック(f.pos, pick.MOTO_X, pick.MOTO_Y, pick.SAKI_X, pick.SAKI_Y, pick.KOMA) == NO) {
     効果音(f, Sound::KINSHI);
-    f.SENTAKU = 0;
+    pick.SENTAKU = 0;
     描画_将棋盤桝(f);
     return;
   }
-  if (移動後チェック(f.SAKI_Y, f.KOMA) == NO && Button == HIDARI_BUTTON) {
+  if (移動後チェック(pick.SAKI_Y, pick.KOMA) == NO && Button == HIDARI_BUTTON) {
     // The pick stays: a right click on the same square promotes.
     効果音(f, Sound::KINSHI);
     f.p.dialogs->message("マウスの右をクリックして下さい", "成り");
     return;
   }
-  指す(f, Button);
+
+  // The move, in the move procedures' terms: a top drop comes from its hand
+  // slot, not its stand row; the right button promotes where it may.
+  指し手 m{pick.MOTO_X, pick.MOTO_Y, pick.SAKI_X, pick.SAKI_Y, pick.KOMA, pick.KOMA};
+  if (m.x1 == UE_DAI) m.y1 = 敵持盤の行(pick.MOTO_Y);
+  int promoted = 0;
+  if (Button == MIGI_BUTTON && 調査_駒成(m.x1, m.y1, m.x2, m.y2, m.moving, promoted) == YES)
+    m.placed = promoted;
+  指す(f, m);
 }
 
-void 指す(Form1& f, int Button) {
+// A click off the board: a stand cell picks a piece in hand of either side.
+void 持駒を取る(Form1& f, int x, int y) {
+  選択& pick = f.pick;
+  const int guidance = 移動指導の色(f.options);
+  if (上の駒(pick.KOMA) || 下の駒(pick.KOMA)) {
+    描画_移動可能桝色(f, pick.MOTO_X, pick.MOTO_Y, IRO_KESU, pick.KOMA);
+    描画_桝輪郭(f, IRO_KESU, pick.MOTO_X, pick.MOTO_Y);
+  }
+  if (x == SITA_DAI && y >= MOTI_HU + 2 && y <= MOTI_SYA + 2 && f.pos.SITA_MOTI[y - 2] > 0) {
+    pick.SENTAKU = 1;
+    pick.MOTO_X = SITA_DAI;
+    pick.MOTO_Y = y;
+    pick.KOMA = -持駒コード[y - 2];
+    if (f.game.TEBAN == f.game.MAN_TEBAN)
+      描画_桝輪郭(f, IRO_SENTAKU, x, y);
+    else if (f.game.TEBAN == f.game.COM_TEBAN)
+      描画_桝輪郭(f, guidance, x, y);
+    描画_移動可能桝色(f, pick.MOTO_X, pick.MOTO_Y, guidance, pick.KOMA);
+  } else if (x == UE_DAI && y >= 1 && y <= 7 && f.pos.UE_MOTI[敵持盤の行(y)] > 0) {
+    pick.SENTAKU = 1;
+    pick.MOTO_X = UE_DAI;
+    pick.MOTO_Y = y;
+    pick.KOMA = 持駒コード[敵持盤の行(y)];
+    if (f.game.TEBAN == f.game.COM_TEBAN)
+      描画_桝輪郭(f, IRO_SENTAKU, x, y);
+    else if (f.game.TEBAN == f.game.MAN_TEBAN)
+      描画_桝輪郭(f, guidance, x, y);
+    描画_移動可能桝色(f, pick.MOTO_X, pick.MOTO_Y, guidance, pick.KOMA);
+  }
+}
+
+}  // namespace
+
+void 指す(Form1& f, const 指し手& m) {
+  選択& pick = f.pick;
+  // Where the piece came from on the window: a top drop's stand row.
+  const int sx = m.x1, sy = m.x1 == UE_DAI ? 敵持盤の行(m.y1) : m.y1;
+
   // The record ends at snapshot 500: refuse before anything changes.
-  if (f.TESUU >= KIFU_T_MAX) {
+  if (f.game.TESUU >= KIFU_T_MAX) {
     効果音(f, Sound::KINSHI);
     f.p.dialogs->message("これ以上指すことはできません（500手）", "手数");
-    f.SENTAKU = 0;
+    pick.SENTAKU = 0;
     描画_将棋盤桝(f);
-    描画_桝輪郭(f, IRO_KESU, f.MOTO_X, f.MOTO_Y);
+    描画_桝輪郭(f, IRO_KESU, sx, sy);
     return;
   }
 
   // The after-time goes to the total that this move's turn change adds to.
-  const bool gote_moves = f.TAISEN_MODE == MODE_MAN_MAN && f.TEBAN == TEBAN_GOTE;
-  const double man2 = gote_moves ? f.MAN_JIKAN : f.MAN_JIKAN + f.KEIKA_BYOU;
-  const double com2 = gote_moves ? f.COM_JIKAN + f.KEIKA_BYOU : f.COM_JIKAN;
-  手順保存(f, f.MOTO_X, f.MOTO_Y, f.SAKI_X, f.SAKI_Y, f.KOMA, f.KOMA, f.MAN_JIKAN, man2, f.COM_JIKAN, com2);
-  f.TESUU_HYOJI += 1;
-  描画_手数(f, f.TESUU_HYOJI, IRO_MOJI);
+  思考時計& c = f.clock;
+  const bool gote_moves = f.game.TAISEN_MODE == MODE_MAN_MAN && f.game.TEBAN == TEBAN_GOTE;
+  const double man2 = gote_moves ? c.MAN_JIKAN : c.MAN_JIKAN + c.KEIKA_BYOU;
+  const double com2 = gote_moves ? c.COM_JIKAN + c.KEIKA_BYOU : c.COM_JIKAN;
+  手順保存(f.record, f.game, f.pos, c.MAN_JIKAN, man2, c.COM_JIKAN, com2);
+  f.game.TESUU_HYOJI += 1;
+  描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);
 
-  if (Button == MIGI_BUTTON && 調査_駒成(f, f.MOTO_X, f.MOTO_Y, f.SAKI_X, f.SAKI_Y, f.KOMA) == YES)
-    f.KOMA = f.NARI_KOMA;
+  pick.KOMA = m.placed;
+  pick.SENTAKU = 0;
+  描画_桝輪郭(f, IRO_KESU, sx, sy);
+  描画_桝輪郭(f, IRO_KESU, m.x2, m.y2);
+  描画_移動可能桝色(f, sx, sy, IRO_KESU, m.placed);
+  // The pick keeps the move's own source (a top drop's slot).
+  pick.MOTO_X = m.x1;
+  pick.MOTO_Y = m.y1;
+  pick.SAKI_X = m.x2;
+  pick.SAKI_Y = m.y2;
 
-  f.SENTAKU = 0;
-  描画_桝輪郭(f, IRO_KESU, f.MOTO_X, f.MOTO_Y);
-  描画_桝輪郭(f, IRO_KESU, f.SAKI_X, f.SAKI_Y);
-  描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, IRO_KESU, f.KOMA);
-
-  // The move procedures take the top side's hand slot, not its stand row.
-  if (f.MOTO_X < 0) f.MOTO_Y = 8 - f.MOTO_Y;
-
-  const int captured = f.BAN[f.SAKI_X][f.SAKI_Y];
-  駒移動(f, f.MOTO_X, f.MOTO_Y, f.SAKI_X, f.SAKI_Y, f.KOMA);
-  駒移動_相対駒(f, f.MOTO_X, f.MOTO_Y, f.SAKI_X, f.SAKI_Y, f.KOMA);
+  const int captured = 盤上で指す(f, m);
   効果音(f, Sound::KOMAUCHI);
-  f.TESUU += 1;
-  描画_移動結果(f, f.KOMA >= HU ? f.COM_TEBAN : f.MAN_TEBAN, f.SAKI_X, f.SAKI_Y, f.KOMA, IRO_KEKKA);
+  f.game.TESUU += 1;
+  描画_移動結果(f, 上の駒(m.placed) ? f.game.COM_TEBAN : f.game.MAN_TEBAN, m.x2, m.y2, m.placed, IRO_KEKKA);
 
-  if (f.TAISEN_MODE != MODE_MAN_MAN) {
-    f.Timer1_Enabled = false;
-    f.MAN_JIKAN += f.KEIKA_BYOU;
-    勢力調査(f);
+  if (f.game.TAISEN_MODE != MODE_MAN_MAN) {
+    c.Timer1_Enabled = false;
+    c.MAN_JIKAN += c.KEIKA_BYOU;
+    勢力調査(f.pos, f.maps);
     // The mate test always runs first, also after the top king was taken: its
     // tentative surveys leave maps behind that the computer's next search reads.
     // Without a top king on the board it looks at the last king square found,
     // which is a square of the board (or (0, 0), never attacked).
-    if (詰めかCOM(f) == YES || captured == OU) {
-      f.SYOUSYA = f.MAN_TEBAN;
+    if (詰めかCOM(f.pos, f.maps) == YES || captured == OU) {
+      f.game.SYOUSYA = f.game.MAN_TEBAN;
       f.p.dialogs->message("あなたの勝ちです", "終了");
     } else {
-      f.TEBAN = f.COM_TEBAN;
+      f.game.TEBAN = f.game.COM_TEBAN;
       com_ban(f);
     }
     return;
   }
 
   // Between two humans the turn simply passes; only a taken king ends the game.
-  if (f.TEBAN == TEBAN_SENTE) {
-    f.TEBAN = TEBAN_GOTE;
-    f.MAN_JIKAN += f.KEIKA_BYOU;
-  } else if (f.TEBAN == TEBAN_GOTE) {
-    f.TEBAN = TEBAN_SENTE;
-    f.COM_JIKAN += f.KEIKA_BYOU;
+  if (f.game.TEBAN == TEBAN_SENTE) {
+    f.game.TEBAN = TEBAN_GOTE;
+    c.MAN_JIKAN += c.KEIKA_BYOU;
+  } else if (f.game.TEBAN == TEBAN_GOTE) {
+    f.game.TEBAN = TEBAN_SENTE;
+    c.COM_JIKAN += c.KEIKA_BYOU;
   }
-  f.KAISI_JIKOKU = f.p.clock->now();
-  if (f.SYOUSYA == f.MAN_TEBAN)
+  c.KAISI_JIKOKU = f.p.clock->now();
+  if (f.game.SYOUSYA == f.game.MAN_TEBAN)
     f.p.dialogs->message("先手の勝ちです", "終了");
-  else if (f.SYOUSYA == f.COM_TEBAN)
+  else if (f.game.SYOUSYA == f.game.COM_TEBAN)
     f.p.dialogs->message("後手の勝ちです", "終了");
 }
-
-// A click off the board: a stand cell picks a piece in hand of either side.
-void 持駒を取る(Form1& f, int x, int y) {
-  if (f.KOMA >= HU || f.KOMA <= -HU) {
-    描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, IRO_KESU, f.KOMA);
-    描画_桝輪郭(f, IRO_KESU, f.MOTO_X, f.MOTO_Y);
-  }
-  if (x == 11 && y >= 3 && y <= 9 && f.SITA_MOTI[y - 2] > 0) {
-    f.SENTAKU = 1;
-    f.MOTO_X = 11;
-    f.MOTO_Y = y;
-    f.KOMA = -持駒コード[y - 2];
-    if (f.TEBAN == f.MAN_TEBAN)
-      描画_桝輪郭(f, IRO_SENTAKU, x, y);
-    else if (f.TEBAN == f.COM_TEBAN)
-      描画_桝輪郭(f, f.SIDOU_IRO, x, y);
-    描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, f.SIDOU_IRO, f.KOMA);
-  } else if (x == -1 && y >= 1 && y <= 7 && f.UE_MOTI[8 - y] > 0) {
-    f.SENTAKU = 1;
-    f.MOTO_X = -1;
-    f.MOTO_Y = y;
-    f.KOMA = 持駒コード[8 - y];
-    if (f.TEBAN == f.COM_TEBAN)
-      描画_桝輪郭(f, IRO_SENTAKU, x, y);
-    else if (f.TEBAN == f.MAN_TEBAN)
-      描画_桝輪郭(f, f.SIDOU_IRO, x, y);
-    描画_移動可能桝色(f, f.MOTO_X, f.MOTO_Y, f.SIDOU_IRO, f.KOMA);
-  }
-}
-
-}  // namespace
 
 void Form_MouseDown(Form1& f, int Button, int /*Shift*/, double X, double Y) {
   描画_可視(f, false, false, false);
   描画_棋譜_IO(f, 1);
 
-  if (f.KIFU_MODE == YES) {
+  if (f.game.KIFU_MODE == YES) {
     if (!f.p.dialogs->yes_no("棋譜を '進 'で進めて下さい", "棋譜")) {
       効果音(f, Sound::KINSHI);
       初期設定(f);
     }
     return;
   }
-  if (f.SYOUSYA != 0) {
+  if (f.game.SYOUSYA != 0) {
     f.p.dialogs->message("新規に対局してください", "終局");
     return;
   }
   const int x = 座標_列(X);
   const int y = 座標_行(Y);
-  if (f.TEBAN == TEBAN_NASI) {
+  if (f.game.TEBAN == TEBAN_NASI) {
     効果音(f, Sound::KINSHI);
     f.p.dialogs->message("「対局」で始めて下さい", "開始");
     return;
   }
   if (!手番の案内(f)) return;
 
-  if (x >= 1 && x <= BAN_MAX && y >= 1 && y <= BAN_MAX) {
-    if (f.SENTAKU == 0)
+  if (盤内(x, y)) {
+    if (f.pick.SENTAKU == 0)
       駒を取る(f, x, y);
     else
       駒を置く(f, x, y, Button);

@@ -16,30 +16,29 @@
 namespace velmora {
 
 void 初期設定(Form1& f) {
-  局面_初期化(f);
+  局面_初期化(f.pos, f.game);
+  f.pick.SENTAKU = 0;
   // The clock stops and both totals start again.
-  f.Timer1_Enabled = false;
-  f.MAN_JIKAN = 0;
-  f.COM_JIKAN = 0;
-  f.KEIKA_HYOJI_BYOU = 0;
+  f.clock.Timer1_Enabled = false;
+  f.clock.MAN_JIKAN = 0;
+  f.clock.COM_JIKAN = 0;
+  f.clock.KEIKA_HYOJI_BYOU = 0;
   画面_再描画(f);
 }
 
 void Form_Load(Form1& f) {
   サウンド_起動(f);
 
-  f.KIFU_MODE = NO;
-  f.SIDOU_FLAG = NO;
-  f.TESUU_MAX = 0;
-  f.COM_LEVEL = 3;
+  f.game.KIFU_MODE = NO;
+  f.options.SIDOU_FLAG = NO;
+  f.game.TESUU_MAX = 0;
+  f.game.COM_LEVEL = 3;
 
   std::error_code ec;
-  f.START_DIR = std::filesystem::current_path(ec).string();
+  f.options.START_DIR = std::filesystem::current_path(ec).string();
 
-  f.menu.LEVEL3 = true;
-
-  f.COM_TEBAN = 1;
-  f.MAN_TEBAN = -1;
+  f.game.COM_TEBAN = 1;
+  f.game.MAN_TEBAN = -1;
 
   読込_環境設定ファイル(f);
   初期設定(f);
@@ -60,79 +59,79 @@ void STOP_Click(Form1& f) {
 void MATCH_MAN_Click(Form1&) {}
 
 void START_Click(Form1& f) {
-  if (f.SYOUSYA != 0) {
+  if (f.game.SYOUSYA != 0) {
     初期設定(f);
     f.p.canvas->repaint_now();
   }
   描画_棋譜読込み部分消去(f);
   // The level label means nothing between two humans.
-  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.HAIKEI, c, 0);
+  for (int c = -2; c <= 0; ++c) 描画_絵(f, f.view.HAIKEI, c, 0);
   描画_将棋盤桝(f);
-  f.KAISI_JIKOKU = f.p.clock->now();
-  if (f.menu.KEIKA) f.Timer1_Enabled = true;
-  f.TAISEN_MODE = MODE_MAN_MAN;
-  if (f.TEBAN == TEBAN_NASI || f.TESUU_HYOJI == 0) {
-    f.MAN_TEBAN = 1;
-    f.COM_TEBAN = -1;
-    f.TEBAN = 1;
+  f.clock.KAISI_JIKOKU = f.p.clock->now();
+  if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
+  f.game.TAISEN_MODE = MODE_MAN_MAN;
+  if (f.game.TEBAN == TEBAN_NASI || f.game.TESUU_HYOJI == 0) {
+    f.game.MAN_TEBAN = 1;
+    f.game.COM_TEBAN = -1;
+    f.game.TEBAN = 1;
     f.p.dialogs->message("先手の番です", " ");
-  } else if (f.TEBAN == 1) {
+  } else if (f.game.TEBAN == 1) {
     f.p.dialogs->message("先手の番です", " ");
-  } else if (f.TEBAN == -1) {
+  } else if (f.game.TEBAN == -1) {
     f.p.dialogs->message("後手の番です", " ");
   }
-  f.SAIKAI_MSG = NO;
+  f.game.SAIKAI_MSG = NO;
 }
 
 void SENTE_Click(Form1& f) {
-  if (f.SYOUSYA != 0) 初期設定(f);
+  if (f.game.SYOUSYA != 0) 初期設定(f);
   描画_棋譜読込み部分消去(f);
-  描画_レベル(f, f.COM_LEVEL);
+  描画_レベル(f, f.game.COM_LEVEL);
   描画_将棋盤桝(f);
-  f.SENTAKU = 0;
-  f.TAISEN_MODE = MODE_MAN_COM;
-  f.KIFU_MODE = NO;
+  f.pick.SENTAKU = 0;
+  f.game.TAISEN_MODE = MODE_MAN_COM;
+  f.game.KIFU_MODE = NO;
   // After a reversal TESUU_HYOJI keeps counting while the record starts again
   // at 0; the record must end where the game goes on, which is TESUU.
-  f.TESUU_MAX = f.TESUU;
-  f.KAISI_JIKOKU = f.p.clock->now();
-  f.Timer1_Enabled = true;
-  if (f.TEBAN == TEBAN_NASI || f.TESUU_HYOJI == 0) {
-    f.MAN_TEBAN = 1;
-    f.COM_TEBAN = -1;
-    f.TEBAN = 1;
+  f.game.TESUU_MAX = f.game.TESUU;
+  f.clock.KAISI_JIKOKU = f.p.clock->now();
+  f.clock.Timer1_Enabled = true;
+  if (f.game.TEBAN == TEBAN_NASI || f.game.TESUU_HYOJI == 0) {
+    f.game.MAN_TEBAN = 1;
+    f.game.COM_TEBAN = -1;
+    f.game.TEBAN = 1;
     f.p.dialogs->message("MANの番です", " ");
-    f.SAIKAI_MSG = NO;
-  } else if (f.TEBAN == f.MAN_TEBAN) {
-    f.MAN_TEBAN = 1;
-    f.COM_TEBAN = -1;
-    f.TEBAN = 1;
+    f.game.SAIKAI_MSG = NO;
+  } else if (f.game.TEBAN == f.game.MAN_TEBAN) {
+    f.game.MAN_TEBAN = 1;
+    f.game.COM_TEBAN = -1;
+    f.game.TEBAN = 1;
     f.p.dialogs->message("MANの番です", "対局");
-    f.SAIKAI_MSG = NO;
-  } else if (f.TEBAN == f.COM_TEBAN) {
+    f.game.SAIKAI_MSG = NO;
+  } else if (f.game.TEBAN == f.game.COM_TEBAN) {
     com_ban(f);
   }
 }
 
 void GOTE_Click(Form1& f) {
-  if (f.SYOUSYA != 0) 初期設定(f);
+  if (f.game.SYOUSYA != 0) 初期設定(f);
   描画_棋譜読込み部分消去(f);
-  描画_レベル(f, f.COM_LEVEL);
+  描画_レベル(f, f.game.COM_LEVEL);
   描画_将棋盤桝(f);
-  f.Timer1_Enabled = true;
-  f.SENTAKU = 0;
-  f.TAISEN_MODE = MODE_MAN_COM;
-  f.KIFU_MODE = NO;
-  f.TESUU_MAX = f.TESUU;  // see SENTE_Click
-  if (f.TEBAN == TEBAN_NASI || f.TESUU_HYOJI == 0) {
-    f.MAN_TEBAN = -1;
-    f.COM_TEBAN = 1;
-    f.TEBAN = 1;
+  f.clock.Timer1_Enabled = true;
+  f.pick.SENTAKU = 0;
+  f.game.TAISEN_MODE = MODE_MAN_COM;
+  f.game.KIFU_MODE = NO;
+  f.game.TESUU_MAX = f.game.TESUU;  // see SENTE_Click
+  if (f.game.TEBAN == TEBAN_NASI || f.game.TESUU_HYOJI == 0) {
+    f.game.MAN_TEBAN = -1;
+    f.game.COM_TEBAN = 1;
+    f.game.TEBAN = 1;
     com_ban(f);
-  } else if (f.TEBAN == f.MAN_TEBAN) {
+  } else if (f.game.TEBAN == f.game.MAN_TEBAN) {
     f.p.dialogs->message("MANの番です", "対局");
-    f.SAIKAI_MSG = NO;
-  } else if (f.TEBAN == f.COM_TEBAN) {
+    f.game.SAIKAI_MSG = NO;
+  } else if (f.game.TEBAN == f.game.COM_TEBAN) {
     com_ban(f);
   }
 }
@@ -150,15 +149,15 @@ void Form_Unload(Form1& f) {
 }
 
 void 画面_再描画(Form1& f) {
-  描画_背景(f, f.HAIKEI);
+  描画_背景(f, f.view.HAIKEI);
   描画_桝_数値(f);
   描画_自持盤(f);
   描画_敵持盤(f);
   描画_盤(f);
-  描画_所有時間(f, f.COM_TEBAN, f.COM_JIKAN);
-  描画_所有時間(f, f.MAN_TEBAN, f.MAN_JIKAN);
-  if (f.TAISEN_MODE == MODE_MAN_COM) 描画_レベル(f, f.COM_LEVEL);
-  if (f.HANDE_SETTEI == YES) 描画_ハンデレベル(f, f.HANDE_LEVEL);
+  描画_所有時間(f, f.game.COM_TEBAN, f.clock.COM_JIKAN);
+  描画_所有時間(f, f.game.MAN_TEBAN, f.clock.MAN_JIKAN);
+  if (f.game.TAISEN_MODE == MODE_MAN_COM) 描画_レベル(f, f.game.COM_LEVEL);
+  if (f.game.HANDE_SETTEI == YES) 描画_ハンデレベル(f, f.game.HANDE_LEVEL);
   描画_絵(f, E_TAITORU, 10.8, 0);
 }
 

@@ -205,8 +205,8 @@ class WindowTest : public QObject {
     QVERIFY(w.action("LEVEL3")->isChecked());
     QVERIFY(!w.action("LEVEL1")->isChecked());
     w.action("LEVEL1")->trigger();
-    QCOMPARE(w.action("LEVEL1")->isChecked(), w.form().menu.LEVEL1);
-    QCOMPARE(w.action("LEVEL3")->isChecked(), w.form().menu.LEVEL3);
+    QCOMPARE(w.action("LEVEL1")->isChecked(), (w.form().game.COM_LEVEL == 1));
+    QCOMPARE(w.action("LEVEL3")->isChecked(), (w.form().game.COM_LEVEL == 3));
   }
 
   void primitives_paint_in_twips_at_any_scale() {

@@ -23,15 +23,15 @@ TEST(DangerSquares, ASafePieceAttackingTwoUndefendedPiecesWinsTheCheaperOne) {
   // them the knight's 30 is taken as won.
   auto s = 空の局面({{1, 1, OU}, {5, 3, SYA}, {2, 6, -KEI}, {5, 8, -KAKU}, {9, 9, -OU}});
   探索の準備(*s);
-  候補を指す(*s, 5, 3, 5, 6);
-  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, SYA, 5, 6), 0.1 + 0.1 + 30);
+  const auto trial = 候補を指す(*s, 5, 3, 5, 6);
+  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), SYA, 5, 6), 0.1 + 0.1 + 30);
 }
 
 TEST(DangerSquares, ASingleTargetIsNoFork) {
   auto s = 空の局面({{1, 1, OU}, {5, 3, SYA}, {5, 8, -KAKU}, {9, 9, -OU}});
   探索の準備(*s);
-  候補を指す(*s, 5, 3, 5, 6);
-  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, SYA, 5, 6), 0.1);
+  const auto trial = 候補を指す(*s, 5, 3, 5, 6);
+  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), SYA, 5, 6), 0.1);
 }
 
 TEST(DangerSquares, ATargetDefendedByItsSideIsNoForkTarget) {
@@ -39,8 +39,8 @@ TEST(DangerSquares, ATargetDefendedByItsSideIsNoForkTarget) {
   // counts, so no fork.
   auto s = 空の局面({{1, 1, OU}, {5, 3, SYA}, {2, 6, -KEI}, {5, 8, -KAKU}, {6, 9, -KIN}, {9, 9, -OU}});
   探索の準備(*s);
-  候補を指す(*s, 5, 3, 5, 6);
-  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, SYA, 5, 6), 0.1);
+  const auto trial = 候補を指す(*s, 5, 3, 5, 6);
+  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), SYA, 5, 6), 0.1);
 }
 
 // --- threats of drops ---
@@ -48,7 +48,7 @@ TEST(DangerSquares, ATargetDefendedByItsSideIsNoForkTarget) {
 // The top gold on (3, 5) stands behind the top knight on (3, 6); the empty
 // (3, 7) below the knight is not covered by the top side. Nothing else on the
 // board but the two kings.
-std::unique_ptr<EngineState> 串刺しの形(int behind) {
+std::unique_ptr<testing::試験局面> 串刺しの形(int behind) {
   return 空の局面({{9, 1, OU}, {5, 9, -OU}, {3, 5, behind}, {3, 6, KEI}});
 }
 
@@ -62,19 +62,19 @@ TEST(DangerSquares, ALanceDropThreatHalvesTheCodeOfThePieceBehindExactly) {
     auto s = 串刺しの形(KIN);
     持たせる(*s, true, 1);
     探索の準備(*s);
-    EXPECT_NEAR(盤評価_COM危険座標(*s, KEI, 3, 6), 持駒ありの一段目から三段目, 1e-9);
+    EXPECT_NEAR(盤評価_COM危険座標(s->場(), KEI, 3, 6), 持駒ありの一段目から三段目, 1e-9);
   }
   {  // a lance dropped on (3, 7) would skewer the knight and the gold: -100 - 110 / 2
     auto s = 串刺しの形(KIN);
     持たせる(*s, true, 2);
     探索の準備(*s);
-    EXPECT_NEAR(盤評価_COM危険座標(*s, KEI, 3, 6), 持駒ありの一段目から三段目 - 155, 1e-9);
+    EXPECT_NEAR(盤評価_COM危険座標(s->場(), KEI, 3, 6), 持駒ありの一段目から三段目 - 155, 1e-9);
   }
   {  // an odd code behind keeps its half: -100 - 31 / 2
     auto s = 串刺しの形(KEI_NARI);
     持たせる(*s, true, 2);
     探索の準備(*s);
-    EXPECT_NEAR(盤評価_COM危険座標(*s, KEI, 3, 6), 持駒ありの一段目から三段目 - 115.5, 1e-9);
+    EXPECT_NEAR(盤評価_COM危険座標(s->場(), KEI, 3, 6), 持駒ありの一段目から三段目 - 115.5, 1e-9);
   }
 }
 
@@ -88,9 +88,9 @@ TEST(DangerSquares, AnAttackerPinnedToItsKingCostsOnlyTheKingDefenderRule) {
   //   the silver is pinned: no exchange loss, no outnumbering loss
   auto s = 空の局面({{3, 5, OU}, {4, 5, KIN}, {5, 3, SYA}, {5, 7, -GIN}, {5, 9, -OU}});
   探索の準備(*s);
-  ASSERT_EQ(s->SITA_UGOKENAI[5][7], 1);
-  候補を指す(*s, 4, 5, 4, 6);
-  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, KIN, 4, 6), -100);
+  ASSERT_EQ(s->search.SITA_UGOKENAI[5][7], 1);
+  const auto trial = 候補を指す(*s, 4, 5, 4, 6);
+  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), KIN, 4, 6), -100);
 }
 
 TEST(DangerSquares, TheSameAttackerUnpinnedAlsoCostsTheExchange) {
@@ -99,8 +99,8 @@ TEST(DangerSquares, TheSameAttackerUnpinnedAlsoCostsTheExchange) {
   //   the gold has just attacked the silver next to the top king's area: +15
   auto s = 空の局面({{3, 5, OU}, {4, 5, KIN}, {5, 7, -GIN}, {5, 9, -OU}});
   探索の準備(*s);
-  候補を指す(*s, 4, 5, 4, 6);
-  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, KIN, 4, 6), -100 - 110 + 100 + 15);
+  const auto trial = 候補を指す(*s, 4, 5, 4, 6);
+  EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), KIN, 4, 6), -100 - 110 + 100 + 15);
 }
 
 TEST(DangerSquares, AnUndefendedAttackedPieceInTheOwnCampCostsMore) {
@@ -108,33 +108,33 @@ TEST(DangerSquares, AnUndefendedAttackedPieceInTheOwnCampCostsMore) {
      // -100 + 10 (exchange), -100 (undefended), -10 (own camp), -20 (pawn)
     auto s = 空の局面({{9, 1, OU}, {5, 9, -OU}, {2, 4, -HU}});
     探索の準備(*s);
-    s->BAN[2][3] = GIN;
-    勢力調査(*s);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, GIN, 2, 3), -220);
+    s->pos.BAN[2][3] = GIN;
+    勢力調査(s->pos, s->maps);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), GIN, 2, 3), -220);
   }
   {  // attacked by a bottom silver instead: -100 (undefended), -10 (own
      // camp); the silver also attacks the empty, uncovered (1, 3) and (3, 3)
      // in the top side's camp: -0.1 each
     auto s = 空の局面({{9, 1, OU}, {5, 9, -OU}, {2, 4, -GIN}});
     探索の準備(*s);
-    s->BAN[2][3] = GIN;
-    勢力調査(*s);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, GIN, 2, 3), -110 - 0.1 - 0.1);
+    s->pos.BAN[2][3] = GIN;
+    勢力調査(s->pos, s->maps);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), GIN, 2, 3), -110 - 0.1 - 0.1);
   }
   {  // outside the camp, on (2, 5) under the pawn on (2, 6): -90 - 100
     auto s = 空の局面({{9, 1, OU}, {5, 9, -OU}, {2, 6, -HU}});
     探索の準備(*s);
-    s->BAN[2][5] = GIN;
-    勢力調査(*s);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, GIN, 2, 5), -190);
+    s->pos.BAN[2][5] = GIN;
+    勢力調査(s->pos, s->maps);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), GIN, 2, 5), -190);
   }
   {  // a piece that has just captured there gets the captured piece back:
      // the silver (3, 3) → (2, 4) takes the pawn, and the bottom pawn on
      // (2, 5) attacks it: -90 - 100 + 10
     auto s = 空の局面({{9, 1, OU}, {5, 9, -OU}, {3, 3, GIN}, {2, 4, -HU}, {2, 5, -HU}});
     探索の準備(*s);
-    候補を指す(*s, 3, 3, 2, 4);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, GIN, 2, 4), -90 - 100 + 10);
+    const auto trial = 候補を指す(*s, 3, 3, 2, 4);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), GIN, 2, 4), -90 - 100 + 10);
   }
 }
 
@@ -147,18 +147,18 @@ TEST(DangerSquares, TheSquareInFrontOfTheKingOnItsBackRow) {
      //   the king on row 1: -50, not outnumbered there: -250
     auto s = 空の局面({{5, 1, OU}, {5, 3, -HU}, {5, 9, -OU}});
     探索の準備(*s);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, OU, 5, 1), -0.5 - 30 - 50 - 250);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), OU, 5, 1), -0.5 - 30 - 50 - 250);
   }
   {  // a bottom rook on (5, 7) behind the pawn would defend it: -70 more;
      // and it stands on the top king's file: -1
     auto s = 空の局面({{5, 1, OU}, {5, 3, -HU}, {5, 7, -SYA}, {5, 9, -OU}});
     探索の準備(*s);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, OU, 5, 1), -0.5 - 30 - 70 - 50 - 250 - 1);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), OU, 5, 1), -0.5 - 30 - 70 - 50 - 250 - 1);
   }
   {  // a top gold on (4, 1) also covers (5, 2): only -0.5 and -50 remain
     auto s = 空の局面({{5, 1, OU}, {4, 1, KIN}, {5, 3, -HU}, {5, 9, -OU}});
     探索の準備(*s);
-    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(*s, OU, 5, 1), -0.5 - 50);
+    EXPECT_DOUBLE_EQ(盤評価_COM危険座標(s->場(), OU, 5, 1), -0.5 - 50);
   }
 }
 
@@ -166,9 +166,9 @@ TEST(DangerSquares, TheSquareInFrontOfTheKingOnItsBackRow) {
 
 // The top king on (5, 1) alone: the aim squares of a bottom bishop are the
 // diagonal squares (3, 3), (2, 4), (1, 5), (7, 3), (8, 4), (9, 5).
-std::unique_ptr<EngineState> 角筋の形(std::initializer_list<testing::Placed> more) {
+std::unique_ptr<testing::試験局面> 角筋の形(std::initializer_list<testing::Placed> more) {
   auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}});
-  for (const auto& p : more) s->BAN[p.x][p.y] = p.code;
+  for (const auto& p : more) s->pos.BAN[p.x][p.y] = p.code;
   return s;
 }
 
@@ -177,18 +177,18 @@ TEST(BishopCaution, APieceOnADiagonalToAnAimSquareIsWorthNothingWhenABishopCanGe
     auto s = 角筋の形({{5, 5, GIN}});
     持たせる(*s, true, 6);
     探索の準備(*s);
-    ASSERT_EQ(s->MOTI_KAKU_NERAI[3][3], 1);
-    EXPECT_EQ(盤評価_自角注意_COM(*s, 5, 5, GIN), GIN);
+    ASSERT_EQ(s->search.MOTI_KAKU_NERAI[3][3], 1);
+    EXPECT_EQ(盤評価_自角注意_COM(s->pos, s->search, 5, 5, GIN), GIN);
   }
   {  // a bottom bishop on (1, 1) reaches (3, 3)
     auto s = 角筋の形({{5, 5, GIN}, {1, 1, -KAKU}});
     探索の準備(*s);
-    EXPECT_EQ(盤評価_自角注意_COM(*s, 5, 5, GIN), GIN);
+    EXPECT_EQ(盤評価_自角注意_COM(s->pos, s->search, 5, 5, GIN), GIN);
   }
   {  // neither on the board nor in hand
     auto s = 角筋の形({{5, 5, GIN}});
     探索の準備(*s);
-    EXPECT_EQ(盤評価_自角注意_COM(*s, 5, 5, GIN), 0);
+    EXPECT_EQ(盤評価_自角注意_COM(s->pos, s->search, 5, 5, GIN), 0);
   }
 }
 
@@ -197,7 +197,7 @@ TEST(BishopCaution, NoAimSquareOnAFreeDiagonalMeansNoCautionEvenWithABishopInHan
   auto s = 角筋の形({{5, 5, GIN}, {4, 4, HU}, {6, 4, HU}});
   持たせる(*s, true, 6);
   探索の準備(*s);
-  EXPECT_EQ(盤評価_自角注意_COM(*s, 5, 5, GIN), 0);
+  EXPECT_EQ(盤評価_自角注意_COM(s->pos, s->search, 5, 5, GIN), 0);
 }
 
 TEST(BishopCaution, APromotedBishopsKingStepFindsAnAimSquareBesideThePiece) {
@@ -206,7 +206,7 @@ TEST(BishopCaution, APromotedBishopsKingStepFindsAnAimSquareBesideThePiece) {
   auto s = 角筋の形({{3, 4, GIN}});
   持たせる(*s, true, 6);
   探索の準備(*s);
-  EXPECT_EQ(盤評価_自角注意_COM(*s, 3, 4, GIN), GIN);
+  EXPECT_EQ(盤評価_自角注意_COM(s->pos, s->search, 3, 4, GIN), GIN);
 }
 
 }  // namespace

@@ -27,15 +27,15 @@ TEST(Evaluation, TakingTheBottomKingScores9999EvenWithTheOwnKingAttacked) {
   // king attacked and scores -9998.
   auto s = 空の局面({{5, 1, OU}, {5, 6, -SYA}, {1, 9, -OU}, {1, 8, KIN}});
   探索の準備(*s);
-  auto take = std::make_unique<EngineState>(*s);
+  auto take = std::make_unique<testing::試験局面>(*s);
   EXPECT_EQ(指して評価(*take, 1, 8, 1, 9), 9999);
-  auto other = std::make_unique<EngineState>(*s);
+  auto other = std::make_unique<testing::試験局面>(*s);
   EXPECT_EQ(指して評価(*other, 1, 8, 2, 8), -9998);
 }
 
 // The bottom king on (1, 9) is hemmed in by its own knight on (2, 9); the top
 // gold on (2, 7) guards (1, 8) and (2, 8). A piece on (1, 8) that checks mates.
-std::unique_ptr<EngineState> 端玉の詰み形() {
+std::unique_ptr<testing::試験局面> 端玉の詰み形() {
   return 空の局面({{9, 1, OU}, {1, 9, -OU}, {2, 9, -KEI}, {2, 7, KIN}});
 }
 
@@ -54,11 +54,11 @@ TEST(Evaluation, AMateByAnUnpromotedPawnScoresMinus9998AndByAnyOtherPiece9998) {
   }
   {  // pawn move mate: tried unpromoted it scores -9998, promoted 9998
     auto s = 端玉の詰み形();
-    s->BAN[1][7] = HU;
+    s->pos.BAN[1][7] = HU;
     探索の準備(*s);
-    auto plain = std::make_unique<EngineState>(*s);
+    auto plain = std::make_unique<testing::試験局面>(*s);
     EXPECT_EQ(指して評価(*plain, 1, 7, 1, 8, HU), -9998);
-    auto promoted = std::make_unique<EngineState>(*s);
+    auto promoted = std::make_unique<testing::試験局面>(*s);
     EXPECT_EQ(指して評価(*promoted, 1, 7, 1, 8, TO), 9998);
   }
 }
@@ -67,7 +67,7 @@ TEST(Evaluation, AMateThatLeavesTheOwnKingAttackedScoresMinus9998) {
   // The same gold drop mate, but a bottom rook on (9, 5) attacks the top king
   // on (9, 1): the own king's safety is asked first.
   auto s = 端玉の詰み形();
-  s->BAN[9][5] = -SYA;
+  s->pos.BAN[9][5] = -SYA;
   持たせる(*s, false, 5);
   探索の準備(*s);
   EXPECT_EQ(打って評価(*s, 5, 1, 8), -9998);
@@ -110,7 +110,7 @@ TEST(Evaluation, LevelOneStopsAfterTheBigPieceCaptureRuleAndLevelTwoBeforeTheKin
   //   gold: diagonal step towards the bottom side → -0.5
   for (int level = 1; level <= 3; ++level) {
     auto s = 空の局面({{9, 1, OU}, {5, 9, -OU}, {2, 3, KIN}, {3, 4, -KAKU}});
-    s->COM_LEVEL = level;
+    s->game.COM_LEVEL = level;
     探索の準備(*s);
     const double expected[] = {0, 0.1 + 800, 0.1 + 800 + 800, 0.1 + 800 + 800 - 0.5};
     EXPECT_DOUBLE_EQ(指して評価(*s, 2, 3, 3, 4), expected[level]) << "level " << level;
@@ -126,13 +126,13 @@ TEST(Evaluation, ACaptureGetsTheKindRulesOnlyAtLevelThreeAndAQuietMoveAtLevelsOn
   //   row 5 → -0.1
   for (int level = 1; level <= 3; ++level) {
     auto capture = 空の局面({{5, 1, OU}, {5, 9, -OU}, {2, 4, GIN}, {2, 5, -HU}});
-    capture->COM_LEVEL = level;
+    capture->game.COM_LEVEL = level;
     探索の準備(*capture);
     const double with_capture[] = {0, 0.1, 0.1 + 10, 0.1 + 10 - 0.1};
     EXPECT_DOUBLE_EQ(指して評価(*capture, 2, 4, 2, 5), with_capture[level]) << "level " << level;
 
     auto quiet = 空の局面({{5, 1, OU}, {5, 9, -OU}, {2, 4, GIN}});
-    quiet->COM_LEVEL = level;
+    quiet->game.COM_LEVEL = level;
     探索の準備(*quiet);
     const double without[] = {0, 0.1 - 0.1, 0.1, 0.1 - 0.1};
     EXPECT_DOUBLE_EQ(指して評価(*quiet, 2, 4, 2, 5), without[level]) << "level " << level;
@@ -181,7 +181,7 @@ TEST(Evaluation, LanceDropThatPinsAKnightToTheRookBehindItWinsTheRook) {
 }
 
 // A bottom lance on (1, 9) behind its pawn on (1, 7), the bottom king on (8, 9).
-std::unique_ptr<EngineState> 端香の形() {
+std::unique_ptr<testing::試験局面> 端香の形() {
   return 空の局面({{5, 1, OU}, {8, 9, -OU}, {1, 9, -KYOU}, {1, 7, -HU}, {1, 1, KYOU}, {2, 4, GIN}});
 }
 
@@ -264,7 +264,7 @@ TEST(Evaluation, RookCheckingTwoSquaresAboveTheKing) {
 
 // The top gold on (5, 3) is pinned to its king on (5, 1) by the bottom rook on
 // (5, 7); the bottom king stands on (9, 9).
-std::unique_ptr<EngineState> 釘付けの金() {
+std::unique_ptr<testing::試験局面> 釘付けの金() {
   return 空の局面({{5, 1, OU}, {5, 3, KIN}, {5, 7, -SYA}, {9, 9, -OU}});
 }
 
@@ -357,9 +357,9 @@ TEST(Evaluation, CheckingSilverThatOnlyTheKingAttacks) {
   // Tried promoted, it covers (4, 8) and (6, 8) as well and mates: 9998.
   auto s = 空の局面({{1, 1, OU}, {4, 7, GIN}, {5, 7, HU}, {5, 9, -OU}});
   探索の準備(*s);
-  auto plain = std::make_unique<EngineState>(*s);
+  auto plain = std::make_unique<testing::試験局面>(*s);
   EXPECT_DOUBLE_EQ(指して評価(*plain, 4, 7, 5, 8, GIN), 100 + 0.1 + 100);
-  auto promoted = std::make_unique<EngineState>(*s);
+  auto promoted = std::make_unique<testing::試験局面>(*s);
   EXPECT_EQ(指して評価(*promoted, 4, 7, 5, 8, GIN_NARI), 9998);
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "support/board.hpp"
@@ -20,11 +21,18 @@ struct 試行 {
 };
 
 // A scripted evaluation: scores come from `rule`, every call is remembered.
-std::function<double(const 試行&, EngineState&)> rule;
+std::function<double(const 試行&, const 探索の場&)> rule;
 std::vector<試行> calls;
 
-double 台本(EngineState& s, int cap, int piece, int x1, int y1, int x2, int y2) {
-  試行 t{cap, piece, x1, y1, x2, y2, s.UE_MOTI[1], x1 >= 1 ? s.BAN[10 - x2][10 - y2] : 0};
+double 台本(const 探索の場& s, const 指し手& m, int cap) {
+  試行 t{cap,
+         m.placed,
+         m.x1,
+         m.y1,
+         m.x2,
+         m.y2,
+         s.pos.UE_MOTI[1],
+         m.x1 >= 1 ? s.pos.BAN[10 - m.x2][10 - m.y2] : 0};
   calls.push_back(t);
   return rule(t, s);
 }
@@ -34,73 +42,74 @@ struct 数える時計 final : 探索中の時計 {
   void tick() override { ++ticks; }
 };
 
-候補手 探す(EngineState& s, std::function<double(const 試行&, EngineState&)> r, 数える時計* clock = nullptr) {
+std::optional<指し手> 探す(testing::試験局面& s, std::function<double(const 試行&, const 探索の場&)> r,
+                           数える時計* clock = nullptr) {
   rule = std::move(r);
   calls.clear();
   数える時計 own;
-  return 探索(s, clock ? *clock : own, &台本);
+  return 探索(s.場(), clock ? *clock : own, &台本);
 }
 
 TEST(Search, EqualScoresGoToTheFirstCandidateInSearchOrder) {
   auto s = 空の局面({{5, 1, OU}, {3, 3, KIN}, {5, 9, -OU}});
-  const auto m = 探す(*s, [](const 試行&, EngineState&) { return 0.0; });
-  ASSERT_TRUE(m.found);
-  EXPECT_EQ(m.x, 3);
-  EXPECT_EQ(m.y, 3);
-  EXPECT_EQ(m.x2, 2);
-  EXPECT_EQ(m.y2, 3);
-  EXPECT_EQ(m.placed, KIN);
-  EXPECT_EQ(s->HYOUKA_MAX, 0.0);
+  const auto m = 探す(*s, [](const 試行&, const 探索の場&) { return 0.0; });
+  ASSERT_TRUE(m);
+  EXPECT_EQ(m->x1, 3);
+  EXPECT_EQ(m->y1, 3);
+  EXPECT_EQ(m->x2, 2);
+  EXPECT_EQ(m->y2, 3);
+  EXPECT_EQ(m->placed, KIN);
+  EXPECT_EQ(s->search.HYOUKA_MAX, 0.0);
   // The last of the equal best moves is never taken; a strictly better one is.
-  const auto b = 探す(*s, [](const 試行& t, EngineState&) { return t.x1 == 5 ? 0.5 : 0.25; });
-  EXPECT_EQ(b.x, 5);
-  EXPECT_EQ(b.x2, 4);
-  EXPECT_EQ(b.y2, 1);
-  EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 0.5);
+  const auto b = 探す(*s, [](const 試行& t, const 探索の場&) { return t.x1 == 5 ? 0.5 : 0.25; });
+  EXPECT_EQ(b->x1, 5);
+  EXPECT_EQ(b->x2, 4);
+  EXPECT_EQ(b->y2, 1);
+  EXPECT_DOUBLE_EQ(s->search.HYOUKA_MAX, 0.5);
 }
 
 TEST(Search, TheBoardAndHandsAreAsBeforeAndNoWinnerIsLeft) {
   auto s = testing::初期局面();
-  s->BAN[3][3] = KARA;  // a capture with a mirror move becomes possible
-  s->BAN[7][7] = KARA;
-  s->UE_MOTI[1] = 1;
-  s->UE_MOTI_SU = 1;
+  s->pos.BAN[3][3] = KARA;  // a capture with a mirror move becomes possible
+  s->pos.BAN[7][7] = KARA;
+  s->pos.UE_MOTI[1] = 1;
+  s->pos.UE_MOTI_SU = 1;
   int before[10][10];
-  std::memcpy(before, s->BAN, sizeof before);
+  std::memcpy(before, s->pos.BAN, sizeof before);
   数える時計 clock;
   const auto m = 探す(
-      *s, [](const 試行&, EngineState&) { return 1.0; }, &clock);
-  EXPECT_TRUE(m.found);
-  EXPECT_EQ(std::memcmp(before, s->BAN, sizeof before), 0);
-  EXPECT_EQ(std::memcmp(before, s->BAN_MAE, sizeof before), 0);
-  EXPECT_EQ(s->UE_MOTI[1], 1);
-  EXPECT_EQ(s->SITA_MOTI[1], 0);
-  EXPECT_EQ(s->SYOUSYA, TEBAN_NASI);
-  EXPECT_EQ(s->UE_MOTI_SU_MAE, 1);
+      *s, [](const 試行&, const 探索の場&) { return 1.0; }, &clock);
+  EXPECT_TRUE(m);
+  EXPECT_EQ(std::memcmp(before, s->pos.BAN, sizeof before), 0);
+  EXPECT_EQ(std::memcmp(before, s->search.BAN_MAE, sizeof before), 0);
+  EXPECT_EQ(s->pos.UE_MOTI[1], 1);
+  EXPECT_EQ(s->pos.SITA_MOTI[1], 0);
+  EXPECT_EQ(s->game.SYOUSYA, TEBAN_NASI);
+  EXPECT_EQ(s->search.UE_MOTI_SU_MAE, 1);
   EXPECT_EQ(clock.ticks, 9 + 7);  // once per source column and once per kind
 }
 
 TEST(Search, AKingCaptureThatBeatsTheBestIsPlayedAtOnce) {
   auto s = 空の局面({{1, 1, SYA}, {1, 5, -OU}, {9, 1, OU}, {9, 5, KIN}});
-  const auto m = 探す(*s, [](const 試行& t, EngineState&) {
+  const auto m = 探す(*s, [](const 試行& t, const 探索の場&) {
     if (t.cap == -OU) return 1.0;
     return t.x1 == 9 ? 50.0 : 0.0;
   });
-  EXPECT_EQ(m.x2, 1);
-  EXPECT_EQ(m.y2, 5);
+  EXPECT_EQ(m->x2, 1);
+  EXPECT_EQ(m->y2, 5);
   EXPECT_EQ(calls.size(), 4u);  // (1, 2), (1, 3), (1, 4), then the king
   // A king capture that only equals the best does not stop the search.
-  const auto e = 探す(*s, [](const 試行& t, EngineState&) { return t.x1 == 9 ? 50.0 : 0.0; });
-  EXPECT_EQ(e.x, 9);
+  const auto e = 探す(*s, [](const 試行& t, const 探索の場&) { return t.x1 == 9 ? 50.0 : 0.0; });
+  EXPECT_EQ(e->x1, 9);
   EXPECT_GT(calls.size(), 4u);
 }
 
 TEST(Search, ADropReaching9998StopsTheSearchWhileABoardMoveDoesNot) {
   auto s = 空の局面({{5, 1, OU}, {3, 3, KIN}, {5, 9, -OU}});
-  s->UE_MOTI[1] = s->UE_MOTI[5] = 1;
-  s->UE_MOTI_SU = 2;
+  s->pos.UE_MOTI[1] = s->pos.UE_MOTI[5] = 1;
+  s->pos.UE_MOTI_SU = 2;
   // Count the board candidates first.
-  探す(*s, [](const 試行&, EngineState&) { return 0.0; });
+  探す(*s, [](const 試行&, const 探索の場&) { return 0.0; });
   std::size_t board = 0;
   for (const auto& c : calls) board += c.x1 >= 1;
   ASSERT_GT(board, 5u);
@@ -108,67 +117,68 @@ TEST(Search, ADropReaching9998StopsTheSearchWhileABoardMoveDoesNot) {
   // The first board move reaches 9998: every other board move is still
   // scored, then the first drop scored ends the search without being chosen.
   auto m = 探す(
-      *s, [](const 試行& t, EngineState&) { return t.x1 == 3 && t.x2 == 2 && t.y2 == 3 ? 9998.0 : 0.0; });
+      *s, [](const 試行& t, const 探索の場&) { return t.x1 == 3 && t.x2 == 2 && t.y2 == 3 ? 9998.0 : 0.0; });
   EXPECT_EQ(calls.size(), board + 1);
-  EXPECT_EQ(m.x, 3);
-  EXPECT_EQ(m.x2, 2);
+  EXPECT_EQ(m->x1, 3);
+  EXPECT_EQ(m->x2, 2);
 
   // The third drop scores 9998 itself and is played.
   int drops = 0;
-  m = 探す(*s, [&drops](const 試行& t, EngineState&) { return t.x1 == -1 && ++drops == 3 ? 9998.5 : 0.0; });
+  m = 探す(*s,
+           [&drops](const 試行& t, const 探索の場&) { return t.x1 == -1 && ++drops == 3 ? 9998.5 : 0.0; });
   EXPECT_EQ(calls.size(), board + 3);
-  EXPECT_EQ(m.x, -1);
-  EXPECT_EQ(m.y, 1);  // the kind index
-  EXPECT_EQ(m.x2, 1);
-  EXPECT_EQ(m.y2, 3);  // pawn drops on column 1 from row 1 on
-  EXPECT_EQ(m.placed, HU);
-  EXPECT_EQ(m.moving, KIN);  // kept from the board move chosen before
+  EXPECT_EQ(m->x1, -1);
+  EXPECT_EQ(m->y1, 1);  // the kind index
+  EXPECT_EQ(m->x2, 1);
+  EXPECT_EQ(m->y2, 3);  // pawn drops on column 1 from row 1 on
+  EXPECT_EQ(m->placed, HU);
+  EXPECT_EQ(m->moving, KIN);  // kept from the board move chosen before
   EXPECT_EQ(calls.back().cap, KARA);
 }
 
 TEST(Search, NoDropsAreTriedWhenTheHandTotalIsZero) {
   auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}});
-  s->UE_MOTI[5] = 2;  // counts without a total
+  s->pos.UE_MOTI[5] = 2;  // counts without a total
   数える時計 clock;
   探す(
-      *s, [](const 試行& t, EngineState&) { return t.x1 == -1 ? 100.0 : 0.0; }, &clock);
+      *s, [](const 試行& t, const 探索の場&) { return t.x1 == -1 ? 100.0 : 0.0; }, &clock);
   for (const auto& c : calls) EXPECT_GE(c.x1, 1);
   EXPECT_EQ(clock.ticks, 9);
-  s->UE_MOTI_SU = 2;
-  const auto m = 探す(*s, [](const 試行& t, EngineState&) { return t.x1 == -1 ? 100.0 : 0.0; });
-  EXPECT_EQ(m.x, -1);
-  EXPECT_EQ(m.y, 5);
+  s->pos.UE_MOTI_SU = 2;
+  const auto m = 探す(*s, [](const 試行& t, const 探索の場&) { return t.x1 == -1 ? 100.0 : 0.0; });
+  EXPECT_EQ(m->x1, -1);
+  EXPECT_EQ(m->y1, 5);
 }
 
 TEST(Search, LanceKnightAndSilverPromoteOnlyWhenStrictlyBetter) {
   // A top silver on (5, 6) stepping to (5, 7) may promote.
   auto s = 空の局面({{5, 1, OU}, {5, 6, GIN}, {1, 9, -OU}});
   const auto score = [](double plain, double promoted) {
-    return [=](const 試行& t, EngineState&) {
+    return [=](const 試行& t, const 探索の場&) {
       if (t.x1 != 5 || t.y1 != 6 || t.x2 != 5 || t.y2 != 7) return -1000.0;
       return t.piece == GIN_NARI ? promoted : plain;
     };
   };
   auto m = 探す(*s, score(10, 10));
-  EXPECT_EQ(m.placed, GIN);
-  EXPECT_EQ(m.moving, GIN);
+  EXPECT_EQ(m->placed, GIN);
+  EXPECT_EQ(m->moving, GIN);
   m = 探す(*s, score(10, 10.1));
-  EXPECT_EQ(m.placed, GIN_NARI);
-  EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 10.1);
+  EXPECT_EQ(m->placed, GIN_NARI);
+  EXPECT_DOUBLE_EQ(s->search.HYOUKA_MAX, 10.1);
 
   // A pawn always promotes, keeping the better score.
   auto p = 空の局面({{5, 1, OU}, {4, 6, HU}, {1, 9, -OU}});
-  m = 探す(*p, [](const 試行& t, EngineState&) {
+  m = 探す(*p, [](const 試行& t, const 探索の場&) {
     if (t.x1 != 4) return -1000.0;
     return t.piece == TO ? 3.0 : 7.0;
   });
-  EXPECT_EQ(m.placed, TO);
-  EXPECT_EQ(m.moving, HU);
-  EXPECT_DOUBLE_EQ(p->HYOUKA_MAX, 7.0);
+  EXPECT_EQ(m->placed, TO);
+  EXPECT_EQ(m->moving, HU);
+  EXPECT_DOUBLE_EQ(p->search.HYOUKA_MAX, 7.0);
 
   // A knight going to row 8 must promote: it is scored once, promoted.
   auto n = 空の局面({{5, 1, OU}, {4, 6, KEI}, {1, 9, -OU}});
-  m = 探す(*n, [](const 試行& t, EngineState&) { return t.x1 == 4 ? 1.0 : -1000.0; });
+  m = 探す(*n, [](const 試行& t, const 探索の場&) { return t.x1 == 4 ? 1.0 : -1000.0; });
   int knight = 0;
   for (const auto& c : calls) {
     if (c.x1 != 4) continue;
@@ -176,7 +186,7 @@ TEST(Search, LanceKnightAndSilverPromoteOnlyWhenStrictlyBetter) {
     EXPECT_EQ(c.piece, KEI_NARI);
   }
   EXPECT_EQ(knight, 2);
-  EXPECT_EQ(m.placed, KEI_NARI);
+  EXPECT_EQ(m->placed, KEI_NARI);
 }
 
 TEST(Search, OnlyMovesThatCannotPromoteAreMadeInFull) {
@@ -186,7 +196,7 @@ TEST(Search, OnlyMovesThatCannotPromoteAreMadeInFull) {
   // and the bottom pawn on (9, 6) jumps to (9, 5).
   auto s =
       空の局面({{5, 1, OU}, {5, 6, HU}, {5, 7, -HU}, {1, 4, SYA}, {1, 5, -HU}, {9, 6, -HU}, {3, 9, -OU}});
-  探す(*s, [](const 試行&, EngineState&) { return 0.0; });
+  探す(*s, [](const 試行&, const 探索の場&) { return 0.0; });
   bool saw_pawn = false, saw_rook = false;
   for (const auto& c : calls) {
     if (c.x1 == 5 && c.y1 == 6) {
@@ -202,23 +212,23 @@ TEST(Search, OnlyMovesThatCannotPromoteAreMadeInFull) {
   }
   EXPECT_TRUE(saw_pawn);
   EXPECT_TRUE(saw_rook);
-  EXPECT_EQ(s->UE_MOTI[1], 0);
-  EXPECT_EQ(s->BAN[9][6], -HU);
+  EXPECT_EQ(s->pos.UE_MOTI[1], 0);
+  EXPECT_EQ(s->pos.BAN[9][6], -HU);
 }
 
 TEST(Search, TheEscapeCountIsTakenFromTheMapsBeforeTheSearchsOwnSurvey) {
   auto s = 空の局面({{5, 1, OU}, {5, 5, -OU}});
   // Maps left by an earlier survey cover every neighbour of the bottom king.
   for (int x = 4; x <= 6; ++x)
-    for (int y = 4; y <= 6; ++y) s->UE_SEIRYOKU[x][y] = 1;
-  s->OU_NIGEMITI[1][1] = 1;
-  探す(*s, [](const 試行&, EngineState& st) { return static_cast<double>(st.OU_KYORI); });
-  EXPECT_EQ(s->OU_NIGEMITI_MAE, 0);
-  EXPECT_EQ(s->OU_NIGEMITI[1][1], KARA);
-  EXPECT_EQ(s->UE_SEIRYOKU_MAE[5][5], 0);  // the snapshot is of the fresh survey
-  EXPECT_EQ(s->UE_SEIRYOKU_MAE[5][2], 1);
+    for (int y = 4; y <= 6; ++y) s->maps.UE_SEIRYOKU[x][y] = 1;
+  s->maps.OU_NIGEMITI[1][1] = 1;
+  探す(*s, [](const 試行&, const 探索の場& st) { return static_cast<double>(st.search.OU_KYORI); });
+  EXPECT_EQ(s->search.OU_NIGEMITI_MAE, 0);
+  EXPECT_EQ(s->maps.OU_NIGEMITI[1][1], KARA);
+  EXPECT_EQ(s->search.UE_SEIRYOKU_MAE[5][5], 0);  // the snapshot is of the fresh survey
+  EXPECT_EQ(s->search.UE_SEIRYOKU_MAE[5][2], 1);
   // Every candidate is a move of the king on (5, 1), four rows from the bottom king.
-  EXPECT_DOUBLE_EQ(s->HYOUKA_MAX, 4.0);
+  EXPECT_DOUBLE_EQ(s->search.HYOUKA_MAX, 4.0);
 }
 
 TEST(Search, WithTheRealEvaluationTheBottomKingIsTaken) {
@@ -226,13 +236,13 @@ TEST(Search, WithTheRealEvaluationTheBottomKingIsTaken) {
   // other moves come earlier in search order.
   auto s = 空の局面({{5, 1, OU}, {2, 2, KIN}, {3, 1, GIN}, {9, 5, SYA}, {9, 9, -OU}, {4, 9, -KIN}});
   数える時計 clock;
-  const auto m = 探索(*s, clock);
-  EXPECT_EQ(m.x, 9);
-  EXPECT_EQ(m.y, 5);
-  EXPECT_EQ(m.x2, 9);
-  EXPECT_EQ(m.y2, 9);
-  EXPECT_EQ(s->BAN[9][9], -OU);
-  EXPECT_EQ(s->SYOUSYA, TEBAN_NASI);
+  const auto m = 探索(s->場(), clock);
+  EXPECT_EQ(m->x1, 9);
+  EXPECT_EQ(m->y1, 5);
+  EXPECT_EQ(m->x2, 9);
+  EXPECT_EQ(m->y2, 9);
+  EXPECT_EQ(s->pos.BAN[9][9], -OU);
+  EXPECT_EQ(s->game.SYOUSYA, TEBAN_NASI);
 }
 
 TEST(Search, KingSquaresMovedByATrialMirrorMoveAreNotPutBack) {
@@ -241,21 +251,21 @@ TEST(Search, KingSquaresMovedByATrialMirrorMoveAreNotPutBack) {
   // from where the last trial survey found the king.
   auto s = 空の局面({{4, 3, KIN}, {6, 7, -OU}, {9, 1, OU}});
   std::vector<int> distances;
-  探す(*s, [&distances](const 試行& t, EngineState& st) {
-    if (t.x1 == 4) distances.push_back(st.OU_KYORI);
+  探す(*s, [&distances](const 試行& t, const 探索の場& st) {
+    if (t.x1 == 4) distances.push_back(st.search.OU_KYORI);
     return 0.0;
   });
   // Destinations in order: (3, 3), (3, 4), (4, 2), (4, 4), (5, 3), (5, 4).
   EXPECT_EQ(distances, (std::vector<int>{4, 4, 3, 5, 3, 4}));
-  EXPECT_EQ(s->BAN[6][7], -OU);
+  EXPECT_EQ(s->pos.BAN[6][7], -OU);
 }
 
 TEST(Search, NoCandidateAtAllIsReported) {
   auto s = 空の局面({{5, 9, -OU}});
-  const auto m = 探す(*s, [](const 試行&, EngineState&) { return 0.0; });
-  EXPECT_FALSE(m.found);
+  const auto m = 探す(*s, [](const 試行&, const 探索の場&) { return 0.0; });
+  EXPECT_FALSE(m.has_value());
   EXPECT_TRUE(calls.empty());
-  EXPECT_EQ(s->HYOUKA_MAX, -99999);
+  EXPECT_EQ(s->search.HYOUKA_MAX, -99999);
 }
 
 }  // namespace

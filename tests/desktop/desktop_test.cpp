@@ -142,8 +142,8 @@ class DesktopTest : public QObject {
       QVERIFY(!from_line.isEmpty());
       QCOMPARE(from_line, boxes.seen);
       QCOMPARE(a.view()->back_buffer(), b.view()->back_buffer());
-      QCOMPARE(a.form().TESUU_MAX, b.form().TESUU_MAX);
-      QCOMPARE(a.form().KIFU_MODE, b.form().KIFU_MODE);
+      QCOMPARE(a.form().game.TESUU_MAX, b.form().game.TESUU_MAX);
+      QCOMPARE(a.form().game.KIFU_MODE, b.form().game.KIFU_MODE);
       QCOMPARE(a.record_panel()->directory(), panel->directory());
     }
   }
@@ -156,7 +156,7 @@ class DesktopTest : public QObject {
     velmora::app::open_record_file(w, dir_.filePath("nowhere.棋譜"));
     QCOMPARE(boxes.seen, QStringList{"棋譜|棋譜ﾌｧｲﾙを開けません\nnowhere.棋譜"});
     QCOMPARE(w.view()->back_buffer(), before);
-    QCOMPARE(w.form().KIFU_MODE, 0);
+    QCOMPARE(w.form().game.KIFU_MODE, 0);
   }
 
   // The library starts on its own thread beside the window; the game still
@@ -177,7 +177,7 @@ class DesktopTest : public QObject {
       MainWindow w(velmora::app::make_sound_port());
       w.start();  // no settings file: the defaults, music on
       QVERIFY(boxes.seen.isEmpty());
-      QVERIFY(w.form().menu.BGM);
+      QVERIFY(w.form().options.BGM);
       // Until the output holds more than its first silent buffers.
       QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 64 * 1024, 20000);
     }  // the library stops with the window

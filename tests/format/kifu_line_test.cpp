@@ -2,30 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
-#include "support/board.hpp"
+#include "rules/position.hpp"
 
 namespace velmora {
 namespace {
 
-using testing::初期局面;
-
-// Snapshot 1 of a record holding the initial position and some times.
-std::unique_ptr<EngineState> 初期局面の記録() {
-  auto s = 初期局面();
+// A snapshot of the initial position.
+std::unique_ptr<棋譜局面> 初期局面の記録() {
+  局面 p;
+  局面_初期配置(p);
+  auto k = std::make_unique<棋譜局面>();
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) s->KIFU_BAN[1][x][y] = s->BAN[x][y];
-  return s;
+    for (int y = 1; y <= 9; ++y) k->BAN[x][y] = p.BAN[x][y];
+  return k;
 }
 
 TEST(KifuLineWriter, TheInitialPositionIsWrittenColumnByColumnInFourCharacterFields) {
   auto s = 初期局面の記録();
-  s->KIFU_MAN_JIKAN[1] = 1234.9;
-  s->KIFU_MAN_JIKAN2[1] = 7;
-  s->KIFU_COM_JIKAN[1] = 12345;
-  s->KIFU_COM_JIKAN2[1] = 0;
-  const std::string line = 書込_棋譜行(*s, 1);
+  s->MAN_JIKAN = 1234.9;
+  s->MAN_JIKAN2 = 7;
+  s->COM_JIKAN = 12345;
+  s->COM_JIKAN2 = 0;
+  const std::string line = 書込_棋譜行(*s);
   ASSERT_EQ(line.size(), 358u);
   EXPECT_EQ(line.substr(0, 36), "  20   0  10   0   0   0 -10   0 -20");
   // Column 5 holds the two kings.
@@ -36,57 +37,55 @@ TEST(KifuLineWriter, TheInitialPositionIsWrittenColumnByColumnInFourCharacterFie
 
 TEST(KifuLineWriter, HandsOfTenToEighteenUseTheCharactersAfterNine) {
   auto s = 初期局面の記録();
-  s->KIFU_SITA_MOTI[1][1] = 10;
-  s->KIFU_UE_MOTI[1][1] = 18;
-  s->KIFU_SITA_MOTI[1][2] = 9;
-  s->KIFU_UE_MOTI[1][7] = 2;
-  const std::string line = 書込_棋譜行(*s, 1);
+  s->SITA_MOTI[1] = 10;
+  s->UE_MOTI[1] = 18;
+  s->SITA_MOTI[2] = 9;
+  s->UE_MOTI[7] = 2;
+  const std::string line = 書込_棋譜行(*s);
   EXPECT_EQ(line.substr(324, 14), ":B900000000002");
   EXPECT_EQ(line.size(), 358u);
 }
 
 TEST(KifuLineWriter, TimesAreCutToFiveCharacters) {
   auto s = 初期局面の記録();
-  s->KIFU_MAN_JIKAN[1] = 100000;
-  s->KIFU_MAN_JIKAN2[1] = 1e12;
-  s->KIFU_COM_JIKAN[1] = -3;
-  s->KIFU_COM_JIKAN2[1] = 99999.99;
-  EXPECT_EQ(書込_棋譜行(*s, 1).substr(338), "9999999999    099999");
+  s->MAN_JIKAN = 100000;
+  s->MAN_JIKAN2 = 1e12;
+  s->COM_JIKAN = -3;
+  s->COM_JIKAN2 = 99999.99;
+  EXPECT_EQ(書込_棋譜行(*s).substr(338), "9999999999    099999");
 }
 
 TEST(KifuLineReader, ReadsBackWhatWasWritten) {
   auto s = 初期局面の記録();
   // All pawns in hand, twelve and six: counts above nine survive the trip.
-  for (int x = 1; x <= 9; ++x) s->KIFU_BAN[1][x][3] = s->KIFU_BAN[1][x][7] = KARA;
-  s->KIFU_SITA_MOTI[1][1] = 12;
-  s->KIFU_UE_MOTI[1][1] = 6;
-  s->KIFU_BAN[1][2][8] = KARA;
-  s->KIFU_BAN[1][5][5] = -KAKU_NARI;
-  s->KIFU_BAN[1][8][2] = KARA;
-  s->KIFU_UE_MOTI[1][6] = 1;
-  s->KIFU_MAN_JIKAN[1] = 1;
-  s->KIFU_MAN_JIKAN2[1] = 22;
-  s->KIFU_COM_JIKAN[1] = 333;
-  s->KIFU_COM_JIKAN2[1] = 99999;
+  for (int x = 1; x <= 9; ++x) s->BAN[x][3] = s->BAN[x][7] = KARA;
+  s->SITA_MOTI[1] = 12;
+  s->UE_MOTI[1] = 6;
+  s->BAN[2][8] = KARA;
+  s->BAN[5][5] = -KAKU_NARI;
+  s->BAN[8][2] = KARA;
+  s->UE_MOTI[6] = 1;
+  s->MAN_JIKAN = 1;
+  s->MAN_JIKAN2 = 22;
+  s->COM_JIKAN = 333;
+  s->COM_JIKAN2 = 99999;
 
   棋譜局面 k;
-  const auto r = 読込_棋譜行(書込_棋譜行(*s, 1), k);
+  const auto r = 読込_棋譜行(書込_棋譜行(*s), k);
   ASSERT_TRUE(r.ok()) << static_cast<int>(r.誤り) << " at " << r.桁;
-  auto back = std::make_unique<EngineState>();
-  棋譜局面_格納(*back, 7, k);
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) EXPECT_EQ(back->KIFU_BAN[7][x][y], s->KIFU_BAN[1][x][y]) << x << "," << y;
+    for (int y = 1; y <= 9; ++y) EXPECT_EQ(k.BAN[x][y], s->BAN[x][y]) << x << "," << y;
   for (int i = 1; i <= 7; ++i) {
-    EXPECT_EQ(back->KIFU_SITA_MOTI[7][i], s->KIFU_SITA_MOTI[1][i]);
-    EXPECT_EQ(back->KIFU_UE_MOTI[7][i], s->KIFU_UE_MOTI[1][i]);
+    EXPECT_EQ(k.SITA_MOTI[i], s->SITA_MOTI[i]);
+    EXPECT_EQ(k.UE_MOTI[i], s->UE_MOTI[i]);
   }
-  EXPECT_EQ(back->KIFU_MAN_JIKAN[7], 1);
-  EXPECT_EQ(back->KIFU_MAN_JIKAN2[7], 22);
-  EXPECT_EQ(back->KIFU_COM_JIKAN[7], 333);
-  EXPECT_EQ(back->KIFU_COM_JIKAN2[7], 99999);
+  EXPECT_EQ(k.MAN_JIKAN, 1);
+  EXPECT_EQ(k.MAN_JIKAN2, 22);
+  EXPECT_EQ(k.COM_JIKAN, 333);
+  EXPECT_EQ(k.COM_JIKAN2, 99999);
 }
 
-std::string 初期行() { return 書込_棋譜行(*初期局面の記録(), 1); }
+std::string 初期行() { return 書込_棋譜行(*初期局面の記録()); }
 
 TEST(KifuLineReader, FieldsMayLeaveOutTheirBlanksOrBeEmpty) {
   std::string line = 初期行();

@@ -5,11 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "format/kifu_line.hpp"
+#include "rules/position.hpp"
 
 using namespace velmora;
 
@@ -18,9 +18,7 @@ namespace {
 void check(std::string_view line) {
   棋譜局面 k;
   if (!読込_棋譜行(line, k).ok()) return;
-  static auto s = std::make_unique<EngineState>();
-  棋譜局面_格納(*s, 1, k);
-  const std::string again = 書込_棋譜行(*s, 1);
+  const std::string again = 書込_棋譜行(k);
   if (again != line) {
     // Only the lenient forms may differ: the rewrite must read the same.
     棋譜局面 k2;
@@ -37,12 +35,13 @@ void check(std::string_view line) {
 }
 
 std::string 初期行() {
-  auto s = std::make_unique<EngineState>();
-  局面_初期化(*s);
+  局面 p;
+  局面_初期配置(p);
+  棋譜局面 k;
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) s->KIFU_BAN[1][x][y] = s->BAN[x][y];
-  s->KIFU_COM_JIKAN2[1] = 1234;
-  return 書込_棋譜行(*s, 1);
+    for (int y = 1; y <= 9; ++y) k.BAN[x][y] = p.BAN[x][y];
+  k.COM_JIKAN2 = 1234;
+  return 書込_棋譜行(k);
 }
 
 }  // namespace

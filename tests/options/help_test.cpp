@@ -19,7 +19,7 @@ struct Help : ::testing::Test {
   WorkDir dir{"開始 dir"};
   FakeWindow w;
   Form1& f = w.f();
-  void SetUp() override { f.START_DIR = std::filesystem::current_path().string(); }
+  void SetUp() override { f.options.START_DIR = std::filesystem::current_path().string(); }
 };
 
 TEST_F(Help, OpensThePageOfTheStartUpDirectoryAsAFileUrl) {

@@ -74,8 +74,8 @@ TEST_F(OptionMenus, TheClockItemKeepsItsChoiceInTheFileToo) {
             "背景画=Velmora\r\n移動指導=OFF\r\n経過時間=OFF\r\nBGM=ON\r\n");
   FakeWindow next_run;
   読込_環境設定ファイル(next_run.f());
-  EXPECT_FALSE(next_run.f().menu.KEIKA);
-  EXPECT_TRUE(next_run.f().menu.BGM);
+  EXPECT_FALSE(next_run.f().options.KEIKA);
+  EXPECT_TRUE(next_run.f().options.BGM);
 }
 
 }  // namespace

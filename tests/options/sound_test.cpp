@@ -63,7 +63,7 @@ TEST_F(SoundStartUp, WithoutADeviceOneWarningAndSilence) {
   EXPECT_EQ(w.dialogs.boxes[0].title, "Velmora.dll");
   EXPECT_EQ(w.dialogs.boxes[0].text, "Direct Soundインターフェースが作成できません。");
   EXPECT_EQ(sound.log, std::vector<std::string>{"init"});
-  EXPECT_EQ(f.SND_SONOTA + f.SND_KINSHI + f.SND_KOMAUCHI + f.SND_BGM, 0);
+  EXPECT_EQ(f.sound.SND_SONOTA + f.sound.SND_KINSHI + f.sound.SND_KOMAUCHI + f.sound.SND_BGM, 0);
   // Shutdown frees the zero buffers and does not terminate what never started.
   サウンド_解放(f);
   EXPECT_EQ(sound.log, (std::vector<std::string>{"init", "free 0", "free 0", "free 0", "free 0"}));
@@ -79,11 +79,11 @@ TEST_F(SoundStartUp, TheFourFilesLoadFromTheWorkingDirectoryFirst) {
   EXPECT_EQ(sound.log, (std::vector<std::string>{"init", "create 3", "create 3", "create 3", "create 1"}));
   EXPECT_EQ(sound.images,
             (std::vector<std::string>{wave("chime"), wave("buzz"), wave("click"), wave("tune")}));
-  EXPECT_EQ(f.SND_HANDLE, 77);
-  EXPECT_EQ(f.SND_SONOTA, 101);
-  EXPECT_EQ(f.SND_KINSHI, 102);
-  EXPECT_EQ(f.SND_KOMAUCHI, 103);
-  EXPECT_EQ(f.SND_BGM, 104);
+  EXPECT_EQ(f.sound.SND_HANDLE, 77);
+  EXPECT_EQ(f.sound.SND_SONOTA, 101);
+  EXPECT_EQ(f.sound.SND_KINSHI, 102);
+  EXPECT_EQ(f.sound.SND_KOMAUCHI, 103);
+  EXPECT_EQ(f.sound.SND_BGM, 104);
 
   sound.log.clear();
   効果音(f, Sound::KINSHI);

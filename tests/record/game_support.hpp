@@ -13,6 +13,7 @@
 #include "record/record.hpp"
 #include "script/fakes.hpp"
 #include "ui/drawing.hpp"
+#include "ui/mouse_input.hpp"
 
 namespace velmora::testing {
 
@@ -41,26 +42,17 @@ struct 手 {
   double seconds;  // thinking time of the move
 };
 
-// One move as the game makes it: the clock runs, the position before the
-// move is stored with the four times, the move and its mirror move are
-// played, the mover's total grows and the turn passes.
+// One move as the game makes it: the clock runs for the move's thinking
+// time, then the human's move goes through the game's own procedure, which
+// stores the position before it with the four times, plays the move and its
+// mirror move, adds the time to the mover's total and passes the turn.
 inline void 指す(FakeWindow& w, const 手& m) {
   Form1& f = w.f();
   w.clock.advance(m.seconds);
-  f.KEIKA_BYOU = m.seconds;
-  const bool bottom = f.TEBAN == f.MAN_TEBAN;
-  if (bottom)
-    手順保存(f, m.x1, m.y1, m.x2, m.y2, m.koma, 0, f.MAN_JIKAN, f.MAN_JIKAN + f.KEIKA_BYOU, f.COM_JIKAN,
-             f.COM_JIKAN);
-  else
-    手順保存(f, m.x1, m.y1, m.x2, m.y2, m.koma, 0, f.MAN_JIKAN, f.MAN_JIKAN, f.COM_JIKAN,
-             f.COM_JIKAN + f.KEIKA_BYOU);
-  駒移動(f, m.x1, m.y1, m.x2, m.y2, m.koma);
-  if (m.x1 >= 1 && m.x1 <= 9) 駒移動_相対駒(f, m.x1, m.y1, m.x2, m.y2, m.koma);
-  (bottom ? f.MAN_JIKAN : f.COM_JIKAN) += f.KEIKA_BYOU;
-  f.TESUU += 1;
-  f.TESUU_HYOJI += 1;
-  f.TEBAN = -f.TEBAN;
+  f.clock.KEIKA_BYOU = m.seconds;
+  const bool drop = m.x1 == SITA_DAI || m.x1 == UE_DAI;
+  const int moving = drop ? m.koma : f.pos.BAN[m.x1][m.y1];
+  velmora::指す(f, 指し手{m.x1, m.y1, m.x2, m.y2, moving, m.koma});
 }
 
 // Twenty moves between two people, the bottom side first: pawn pushes with
@@ -76,10 +68,10 @@ inline constexpr 手 二十手[] = {
 // A game between two people started as "スタート" starts it.
 inline void 人間対局開始(FakeWindow& w) {
   Form1& f = w.f();
-  f.MAN_TEBAN = 1;
-  f.COM_TEBAN = -1;
-  f.TEBAN = TEBAN_SENTE;
-  f.TAISEN_MODE = MODE_MAN_MAN;
+  f.game.MAN_TEBAN = 1;
+  f.game.COM_TEBAN = -1;
+  f.game.TEBAN = TEBAN_SENTE;
+  f.game.TAISEN_MODE = MODE_MAN_MAN;
 }
 
 inline void 二十手指す(FakeWindow& w) {

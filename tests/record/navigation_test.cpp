@@ -21,10 +21,11 @@ class NavigationTest : public ::testing::Test {
   }
   void 局面が記録と同じ(int t) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.BAN[x][y], f.KIFU_BAN[t][x][y]) << t << ": " << x << "," << y;
+      for (int y = 1; y <= 9; ++y)
+        ASSERT_EQ(f.pos.BAN[x][y], f.record[t].BAN[x][y]) << t << ": " << x << "," << y;
     for (int k = 1; k <= 7; ++k) {
-      ASSERT_EQ(f.SITA_MOTI[k], f.KIFU_SITA_MOTI[t][k]);
-      ASSERT_EQ(f.UE_MOTI[k], f.KIFU_UE_MOTI[t][k]);
+      ASSERT_EQ(f.pos.SITA_MOTI[k], f.record[t].SITA_MOTI[k]);
+      ASSERT_EQ(f.pos.UE_MOTI[k], f.record[t].UE_MOTI[k]);
     }
   }
   std::string 最後の箱() const {
@@ -36,55 +37,55 @@ class NavigationTest : public ::testing::Test {
 
 TEST_F(NavigationTest, AfterLiveMovesOneBackThenForwardIsRefusedButTwoBackThenOneForwardWorks) {
   二十手指す(w);
-  ASSERT_EQ(f.TESUU, 20);
-  ASSERT_EQ(f.TESUU_MAX, 19);
-  f.Timer1_Enabled = true;
+  ASSERT_EQ(f.game.TESUU, 20);
+  ASSERT_EQ(f.game.TESUU_MAX, 19);
+  f.clock.Timer1_Enabled = true;
   REPLAY_Click(f);
-  EXPECT_EQ(f.TESUU, 19);
-  EXPECT_EQ(f.TESUU_HYOJI, 19);
-  EXPECT_EQ(f.TEBAN, -1);  // twenty moves passed it back to 1; one back flips it
-  EXPECT_FALSE(f.Timer1_Enabled);
-  EXPECT_EQ(f.SAIKAI_MSG, YES);
+  EXPECT_EQ(f.game.TESUU, 19);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 19);
+  EXPECT_EQ(f.game.TEBAN, -1);  // twenty moves passed it back to 1; one back flips it
+  EXPECT_FALSE(f.clock.Timer1_Enabled);
+  EXPECT_EQ(f.game.SAIKAI_MSG, YES);
   局面が記録と同じ(19);
   // The clock totals are those before move 20.
-  EXPECT_EQ(f.MAN_JIKAN, f.KIFU_MAN_JIKAN[19]);
-  EXPECT_EQ(f.COM_JIKAN, f.KIFU_COM_JIKAN[19]);
+  EXPECT_EQ(f.clock.MAN_JIKAN, f.record[19].MAN_JIKAN);
+  EXPECT_EQ(f.clock.COM_JIKAN, f.record[19].COM_JIKAN);
 
   w.sound.calls.clear();
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|できません");
-  EXPECT_EQ(f.TESUU, 19);
+  EXPECT_EQ(f.game.TESUU, 19);
   EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KINSHI"});
 
   w.sound.calls.clear();
   REPLAY_Click(f);
   AFTER_Click(f);
   EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KOMAUCHI", "KOMAUCHI"}));
-  EXPECT_EQ(f.TESUU, 19);
-  EXPECT_EQ(f.TESUU_HYOJI, 19);
+  EXPECT_EQ(f.game.TESUU, 19);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 19);
   局面が記録と同じ(19);
   // Forward restores the totals from the "after" times of the snapshot.
-  EXPECT_EQ(f.MAN_JIKAN, f.KIFU_MAN_JIKAN2[19]);
-  EXPECT_EQ(f.COM_JIKAN, f.KIFU_COM_JIKAN2[19]);
+  EXPECT_EQ(f.clock.MAN_JIKAN, f.record[19].MAN_JIKAN2);
+  EXPECT_EQ(f.clock.COM_JIKAN, f.record[19].COM_JIKAN2);
   int sita = 0;
-  for (int k = 1; k <= 7; ++k) sita += f.SITA_MOTI[k];
-  EXPECT_EQ(f.SITA_MOTI_SU, sita);
+  for (int k = 1; k <= 7; ++k) sita += f.pos.SITA_MOTI[k];
+  EXPECT_EQ(f.pos.SITA_MOTI_SU, sita);
 }
 
 TEST_F(NavigationTest, BackToTheStartAndRefusedAtMoveZero) {
   二十手指す(w);
   for (int i = 0; i < 20; ++i) REPLAY_Click(f);
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.TESUU_HYOJI, 0);
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 0);
   局面が記録と同じ(0);
-  EXPECT_EQ(f.BAN[3][7], -HU);
-  EXPECT_EQ(f.MAN_JIKAN, 0);
+  EXPECT_EQ(f.pos.BAN[3][7], -HU);
+  EXPECT_EQ(f.clock.MAN_JIKAN, 0);
   w.dialogs.boxes.clear();
-  f.SAIKAI_MSG = NO;
+  f.game.SAIKAI_MSG = NO;
   REPLAY_Click(f);
   EXPECT_EQ(最後の箱(), "戻る|できません");
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.SAIKAI_MSG, YES);  // set even though refused
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.SAIKAI_MSG, YES);  // set even though refused
   // And forward again through the whole game.
   for (int t = 1; t <= 19; ++t) {
     AFTER_Click(f);
@@ -93,17 +94,17 @@ TEST_F(NavigationTest, BackToTheStartAndRefusedAtMoveZero) {
 }
 
 TEST_F(NavigationTest, ForwardNeedsAGameAndEndsQuietlyInRecordMode) {
-  f.SAIKAI_MSG = NO;
+  f.game.SAIKAI_MSG = NO;
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "開始|「対局」で始めて下さい");
-  EXPECT_EQ(f.SAIKAI_MSG, NO);  // refused before the game is interrupted
-  f.TEBAN = TEBAN_SENTE;
-  f.KIFU_MODE = YES;
+  EXPECT_EQ(f.game.SAIKAI_MSG, NO);  // refused before the game is interrupted
+  f.game.TEBAN = TEBAN_SENTE;
+  f.game.KIFU_MODE = YES;
   w.sound.calls.clear();
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|終わり");
   EXPECT_TRUE(w.sound.calls.empty());  // the end of a record is no refusal
-  EXPECT_EQ(f.SAIKAI_MSG, YES);        // the step order sets it before the refusal
+  EXPECT_EQ(f.game.SAIKAI_MSG, YES);   // the step order sets it before the refusal
 }
 
 TEST_F(NavigationTest, BothStepsCloseTheRecordPanel) {
@@ -120,91 +121,91 @@ TEST_F(NavigationTest, BothStepsCloseTheRecordPanel) {
 
 TEST_F(NavigationTest, StartingAgainResetsEverythingAtOnce) {
   二十手指す(w);
-  f.Timer1_Enabled = true;
+  f.clock.Timer1_Enabled = true;
   w.sound.calls.clear();
   CANCEL_Click(f);
   EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KOMAUCHI"});
-  EXPECT_EQ(f.TEBAN, TEBAN_NASI);
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.TESUU_HYOJI, 0);
-  EXPECT_EQ(f.MAN_JIKAN, 0);
-  EXPECT_FALSE(f.Timer1_Enabled);
-  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 0);
+  EXPECT_EQ(f.clock.MAN_JIKAN, 0);
+  EXPECT_FALSE(f.clock.Timer1_Enabled);
+  EXPECT_EQ(f.pos.BAN[3][7], -HU);
   EXPECT_TRUE(w.dialogs.boxes.empty());
 }
 
 TEST_F(NavigationTest, ReversingTurnsTheBoardSwapsTheHandsAndFindsTheKings) {
   二十手指す(w);
   auto before = std::make_unique<Form1>(f);
-  f.SITA_OU_X = f.SITA_OU_Y = f.UE_OU_X = f.UE_OU_Y = 0;
-  f.SITA_SEIRYOKU[4][4] = 77;  // the influence maps are left for the next survey
+  f.pos.SITA_OU_X = f.pos.SITA_OU_Y = f.pos.UE_OU_X = f.pos.UE_OU_Y = 0;
+  f.maps.SITA_SEIRYOKU[4][4] = 77;  // the influence maps are left for the next survey
   REVERSE_Click(f);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      const int m = before->BAN[10 - x][10 - y];
-      ASSERT_EQ(f.BAN[x][y], -m) << x << "," << y;
+      const int m = before->pos.BAN[10 - x][10 - y];
+      ASSERT_EQ(f.pos.BAN[x][y], -m) << x << "," << y;
     }
   int sita = 0, ue = 0;
   for (int k = 1; k <= 7; ++k) {
-    EXPECT_EQ(f.SITA_MOTI[k], before->UE_MOTI[k]);
-    EXPECT_EQ(f.UE_MOTI[k], before->SITA_MOTI[k]);
-    sita += f.SITA_MOTI[k];
-    ue += f.UE_MOTI[k];
+    EXPECT_EQ(f.pos.SITA_MOTI[k], before->pos.UE_MOTI[k]);
+    EXPECT_EQ(f.pos.UE_MOTI[k], before->pos.SITA_MOTI[k]);
+    sita += f.pos.SITA_MOTI[k];
+    ue += f.pos.UE_MOTI[k];
   }
-  EXPECT_EQ(f.SITA_MOTI_SU, sita);
-  EXPECT_EQ(f.UE_MOTI_SU, ue);
+  EXPECT_EQ(f.pos.SITA_MOTI_SU, sita);
+  EXPECT_EQ(f.pos.UE_MOTI_SU, ue);
   EXPECT_NE(sita, ue);  // the game's hands differ, so a stale total would show
-  EXPECT_EQ(f.BAN[f.SITA_OU_X][f.SITA_OU_Y], -OU);
-  EXPECT_EQ(f.BAN[f.UE_OU_X][f.UE_OU_Y], OU);
-  EXPECT_EQ(f.SITA_SEIRYOKU[4][4], 77);
-  EXPECT_EQ(f.HANTEN, YES);
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.TESUU_MAX, 0);
-  EXPECT_EQ(f.TESUU_HYOJI, 20);
-  EXPECT_EQ(f.TEBAN, -before->TEBAN);
+  EXPECT_EQ(f.pos.BAN[f.pos.SITA_OU_X][f.pos.SITA_OU_Y], -OU);
+  EXPECT_EQ(f.pos.BAN[f.pos.UE_OU_X][f.pos.UE_OU_Y], OU);
+  EXPECT_EQ(f.maps.SITA_SEIRYOKU[4][4], 77);
+  EXPECT_EQ(f.game.HANTEN, YES);
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.TESUU_MAX, 0);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 20);
+  EXPECT_EQ(f.game.TEBAN, -before->game.TEBAN);
 
   REVERSE_Click(f);
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.BAN[x][y], before->BAN[x][y]);
+    for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.pos.BAN[x][y], before->pos.BAN[x][y]);
   for (int k = 1; k <= 7; ++k) {
-    EXPECT_EQ(f.SITA_MOTI[k], before->SITA_MOTI[k]);
-    EXPECT_EQ(f.UE_MOTI[k], before->UE_MOTI[k]);
+    EXPECT_EQ(f.pos.SITA_MOTI[k], before->pos.SITA_MOTI[k]);
+    EXPECT_EQ(f.pos.UE_MOTI[k], before->pos.UE_MOTI[k]);
   }
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.TEBAN, before->TEBAN);
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.TEBAN, before->game.TEBAN);
 }
 
 TEST_F(NavigationTest, AMissingKingKeepsItsOldSquareAfterAReversal) {
-  f.BAN[5][1] = KARA;  // no top king: after turning there is no bottom king
-  f.SITA_OU_X = 3;
-  f.SITA_OU_Y = 3;
-  f.UE_OU_X = 0;
-  f.UE_OU_Y = 0;
+  f.pos.BAN[5][1] = KARA;  // no top king: after turning there is no bottom king
+  f.pos.SITA_OU_X = 3;
+  f.pos.SITA_OU_Y = 3;
+  f.pos.UE_OU_X = 0;
+  f.pos.UE_OU_Y = 0;
   REVERSE_Click(f);
-  EXPECT_EQ(f.SITA_OU_X, 3);
-  EXPECT_EQ(f.SITA_OU_Y, 3);
-  EXPECT_EQ(f.BAN[5][1], OU);  // the former bottom king
-  EXPECT_EQ(f.UE_OU_X, 5);
-  EXPECT_EQ(f.UE_OU_Y, 1);
-  EXPECT_EQ(f.BAN[5][9], KARA);
+  EXPECT_EQ(f.pos.SITA_OU_X, 3);
+  EXPECT_EQ(f.pos.SITA_OU_Y, 3);
+  EXPECT_EQ(f.pos.BAN[5][1], OU);  // the former bottom king
+  EXPECT_EQ(f.pos.UE_OU_X, 5);
+  EXPECT_EQ(f.pos.UE_OU_Y, 1);
+  EXPECT_EQ(f.pos.BAN[5][9], KARA);
 }
 
 TEST_F(NavigationTest, ReversingNegatesASetHandicapAndIsRefusedInRecordMode) {
   LBEL_UP_Click(f);
   LBEL_UP_Click(f);
   REVERSE_Click(f);
-  EXPECT_EQ(f.HANDE_LEVEL, -2);
-  EXPECT_EQ(f.BAN[2][8], KARA);  // the removed top bishop's square, turned
-  EXPECT_EQ(f.BAN[8][8], KARA);
-  f.KIFU_MODE = YES;
-  f.HANTEN = NO;
+  EXPECT_EQ(f.game.HANDE_LEVEL, -2);
+  EXPECT_EQ(f.pos.BAN[2][8], KARA);  // the removed top bishop's square, turned
+  EXPECT_EQ(f.pos.BAN[8][8], KARA);
+  f.game.KIFU_MODE = YES;
+  f.game.HANTEN = NO;
   w.dialogs.boxes.clear();
   w.sound.calls.clear();
   REVERSE_Click(f);
   EXPECT_EQ(最後の箱(), "反転|棋譜ﾓｰﾄﾞではできません");
   EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KINSHI"});
-  EXPECT_EQ(f.HANTEN, NO);
-  EXPECT_EQ(f.HANDE_LEVEL, -2);
+  EXPECT_EQ(f.game.HANTEN, NO);
+  EXPECT_EQ(f.game.HANDE_LEVEL, -2);
 }
 
 // After a reversal the record starts again at 0 while the shown number goes
@@ -212,16 +213,16 @@ TEST_F(NavigationTest, ReversingNegatesASetHandicapAndIsRefusedInRecordMode) {
 TEST_F(NavigationTest, AStartAfterAReversalEndsTheRecordWhereTheGameGoesOn) {
   二十手指す(w);
   REVERSE_Click(f);
-  ASSERT_EQ(f.TESUU_HYOJI, 20);
-  f.TEBAN = f.MAN_TEBAN;
-  f.MAN_TEBAN = 1;
-  f.COM_TEBAN = -1;
+  ASSERT_EQ(f.game.TESUU_HYOJI, 20);
+  f.game.TEBAN = f.game.MAN_TEBAN;
+  f.game.MAN_TEBAN = 1;
+  f.game.COM_TEBAN = -1;
   w.dialogs.boxes.clear();
   SENTE_Click(f);
-  EXPECT_EQ(f.TESUU_MAX, 0);
+  EXPECT_EQ(f.game.TESUU_MAX, 0);
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|できません");
-  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.game.TESUU, 0);
 }
 
 }  // namespace

@@ -42,42 +42,42 @@ TEST_F(RecordTest, EachMoveStoresThePositionBeforeItWithTheFourTimes) {
   人間対局開始(w);
   指す(w, 二十手[0]);
   指す(w, 二十手[1]);
-  EXPECT_EQ(f.TESUU, 2);
-  EXPECT_EQ(f.TESUU_MAX, 1);
+  EXPECT_EQ(f.game.TESUU, 2);
+  EXPECT_EQ(f.game.TESUU_MAX, 1);
   // Snapshot 1 is the position after the first move: the pawn and its mirror.
-  EXPECT_EQ(f.KIFU_BAN[1][3][6], -HU);
-  EXPECT_EQ(f.KIFU_BAN[1][7][4], HU);
-  EXPECT_EQ(f.KIFU_BAN[1][3][3], HU);
-  EXPECT_EQ(f.KIFU_BAN[0][3][7], -HU);
+  EXPECT_EQ(f.record[1].BAN[3][6], -HU);
+  EXPECT_EQ(f.record[1].BAN[7][4], HU);
+  EXPECT_EQ(f.record[1].BAN[3][3], HU);
+  EXPECT_EQ(f.record[0].BAN[3][7], -HU);
   // The top side moved second: its total grows in the "after" time.
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN[1], 3.5);
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[1], 3.5);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN[1], 0);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[1], 12.25);
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[0], 3.5);
+  EXPECT_DOUBLE_EQ(f.record[1].MAN_JIKAN, 3.5);
+  EXPECT_DOUBLE_EQ(f.record[1].MAN_JIKAN2, 3.5);
+  EXPECT_DOUBLE_EQ(f.record[1].COM_JIKAN, 0);
+  EXPECT_DOUBLE_EQ(f.record[1].COM_JIKAN2, 12.25);
+  EXPECT_DOUBLE_EQ(f.record[0].MAN_JIKAN2, 3.5);
 }
 
 TEST_F(RecordTest, AMovePastTheLastSnapshotIsNeverStored) {
-  f.TESUU = KIFU_T_MAX;
-  f.BAN[5][5] = HU;
-  手順保存(f, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4);
-  EXPECT_EQ(f.KIFU_BAN[KIFU_T_MAX][5][5], HU);
-  EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
-  f.TESUU = KIFU_T_MAX + 1;
-  手順保存(f, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4);
-  EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
+  f.game.TESUU = KIFU_T_MAX;
+  f.pos.BAN[5][5] = HU;
+  手順保存(f.record, f.game, f.pos, 1, 2, 3, 4);
+  EXPECT_EQ(f.record[KIFU_T_MAX].BAN[5][5], HU);
+  EXPECT_EQ(f.game.TESUU_MAX, KIFU_T_MAX);
+  f.game.TESUU = KIFU_T_MAX + 1;
+  手順保存(f.record, f.game, f.pos, 1, 2, 3, 4);
+  EXPECT_EQ(f.game.TESUU_MAX, KIFU_T_MAX);
 }
 
 TEST_F(RecordTest, TheWriterIsRefusedAfterAReversalOrAHandicap) {
-  f.HANTEN = YES;
+  f.game.HANTEN = YES;
   KIFU_WRITE_Click(f);
-  f.HANTEN = NO;
-  f.HANDE_SETTEI = YES;
+  f.game.HANTEN = NO;
+  f.game.HANDE_SETTEI = YES;
   KIFU_WRITE_Click(f);
   EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜書込|反転後は書き込みできません",
                                             "棋譜書込|ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"}));
   EXPECT_FALSE(w.record.panel);
-  f.HANDE_SETTEI = NO;
+  f.game.HANDE_SETTEI = NO;
   KIFU_WRITE_Click(f);
   EXPECT_TRUE(w.record.panel);
   EXPECT_TRUE(w.record.drive && w.record.dir && !w.record.file);
@@ -110,15 +110,15 @@ TEST_F(RecordTest, ReturnNeedsANameAndTwoMoves) {
   EXPECT_FALSE(w.record.panel);
   EXPECT_EQ(w.record.refreshes > 0, true);
   const std::string bytes = ファイル内容(dir / "two.棋譜");
-  EXPECT_EQ(bytes, "t\r\nb\r\na\r\n" + 書込_棋譜行(f, 1) + "\r\n");
+  EXPECT_EQ(bytes, "t\r\nb\r\na\r\n" + 書込_棋譜行(f.record[1]) + "\r\n");
 }
 
 TEST_F(RecordTest, HeaderLinesNameTheTopPlayerFirst) {
   const fs::path dir = 作業場所("headers");
   二十手指す(w);
   保存(w, dir, "bottom_first", "題", "先手", "後手");
-  f.MAN_TEBAN = -1;
-  f.COM_TEBAN = 1;
+  f.game.MAN_TEBAN = -1;
+  f.game.COM_TEBAN = 1;
   保存(w, dir, "bottom_second", "題", "先手", "後手");
   // The first three lines of a file, each with its CR LF.
   const auto lines = [](const std::string& s) {
@@ -161,18 +161,18 @@ TEST_F(RecordTest, TheGoldenFileLoadsWithItsHeadersAndEverySnapshot) {
   w.canvas.ops.clear();
   File1_Click(f, "twenty_moves.棋譜");
   EXPECT_EQ(箱(), (std::vector<std::string>{"棋譜| 読み込みました", "棋譜|棋譜を '進 'で進めて下さい"}));
-  EXPECT_EQ(f.KIFU_MODE, YES);
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.TESUU_MAX, 19);
+  EXPECT_EQ(f.game.KIFU_MODE, YES);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.TESUU_MAX, 19);
   for (int t = 1; t <= 19; ++t) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.KIFU_BAN[t][x][y], played.f().KIFU_BAN[t][x][y]) << t;
+      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.record[t].BAN[x][y], played.f().record[t].BAN[x][y]) << t;
     for (int k = 1; k <= 7; ++k) {
-      EXPECT_EQ(f.KIFU_SITA_MOTI[t][k], played.f().KIFU_SITA_MOTI[t][k]);
-      EXPECT_EQ(f.KIFU_UE_MOTI[t][k], played.f().KIFU_UE_MOTI[t][k]);
+      EXPECT_EQ(f.record[t].SITA_MOTI[k], played.f().record[t].SITA_MOTI[k]);
+      EXPECT_EQ(f.record[t].UE_MOTI[k], played.f().record[t].UE_MOTI[k]);
     }
-    EXPECT_EQ(f.KIFU_COM_JIKAN2[t], static_cast<long>(played.f().KIFU_COM_JIKAN2[t]));
+    EXPECT_EQ(f.record[t].COM_JIKAN2, static_cast<long>(played.f().record[t].COM_JIKAN2));
   }
   // Headers in UTF-8 on the window: the title in the selection colour left of
   // the bottom player, the top player at the top.
@@ -201,7 +201,7 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGame) {
   人間対局開始(w);
   for (const auto& m : 二十手)
     指す(w, {m.x1, m.y1, m.x2, m.y2, m.koma, static_cast<double>(static_cast<int>(m.seconds))});
-  const int stored = f.TESUU_MAX;
+  const int stored = f.game.TESUU_MAX;
   保存(w, dir, "往復", "t", "a", "b");
 
   FakeWindow again;
@@ -209,29 +209,30 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGame) {
   Form_Load(g);
   Dir1_Change(g, dir.string());
   File1_Click(g, "往復.棋譜");
-  ASSERT_EQ(g.TESUU_MAX, stored);
+  ASSERT_EQ(g.game.TESUU_MAX, stored);
   for (int t = 1; t <= stored; ++t) {
     AFTER_Click(g);
-    ASSERT_EQ(g.TESUU, t);
+    ASSERT_EQ(g.game.TESUU, t);
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) ASSERT_EQ(g.BAN[x][y], f.KIFU_BAN[t][x][y]) << t << ": " << x << "," << y;
+      for (int y = 1; y <= 9; ++y)
+        ASSERT_EQ(g.pos.BAN[x][y], f.record[t].BAN[x][y]) << t << ": " << x << "," << y;
     int sita = 0, ue = 0;
     for (int k = 1; k <= 7; ++k) {
-      ASSERT_EQ(g.SITA_MOTI[k], f.KIFU_SITA_MOTI[t][k]) << t;
-      ASSERT_EQ(g.UE_MOTI[k], f.KIFU_UE_MOTI[t][k]) << t;
-      sita += f.KIFU_SITA_MOTI[t][k];
-      ue += f.KIFU_UE_MOTI[t][k];
+      ASSERT_EQ(g.pos.SITA_MOTI[k], f.record[t].SITA_MOTI[k]) << t;
+      ASSERT_EQ(g.pos.UE_MOTI[k], f.record[t].UE_MOTI[k]) << t;
+      sita += f.record[t].SITA_MOTI[k];
+      ue += f.record[t].UE_MOTI[k];
     }
-    EXPECT_EQ(g.SITA_MOTI_SU, sita);
-    EXPECT_EQ(g.UE_MOTI_SU, ue);
-    EXPECT_EQ(g.MAN_JIKAN, f.KIFU_MAN_JIKAN2[t]);
-    EXPECT_EQ(g.COM_JIKAN, f.KIFU_COM_JIKAN2[t]);
-    EXPECT_EQ(g.KIFU_MAN_JIKAN[t], f.KIFU_MAN_JIKAN[t]);
-    EXPECT_EQ(g.KIFU_COM_JIKAN[t], f.KIFU_COM_JIKAN[t]);
+    EXPECT_EQ(g.pos.SITA_MOTI_SU, sita);
+    EXPECT_EQ(g.pos.UE_MOTI_SU, ue);
+    EXPECT_EQ(g.clock.MAN_JIKAN, f.record[t].MAN_JIKAN2);
+    EXPECT_EQ(g.clock.COM_JIKAN, f.record[t].COM_JIKAN2);
+    EXPECT_EQ(g.record[t].MAN_JIKAN, f.record[t].MAN_JIKAN);
+    EXPECT_EQ(g.record[t].COM_JIKAN, f.record[t].COM_JIKAN);
   }
   AFTER_Click(g);
   EXPECT_EQ(again.dialogs.boxes.back().text, "終わり");
-  EXPECT_EQ(g.TESUU, stored);
+  EXPECT_EQ(g.game.TESUU, stored);
 }
 
 TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
@@ -311,19 +312,19 @@ class BadFileTest : public RecordTest {
     return std::chrono::steady_clock::now() - start;
   }
   void ゲームはそのまま() {
-    EXPECT_EQ(f.KIFU_MODE, NO);
-    EXPECT_EQ(f.TESUU, 2);
-    EXPECT_EQ(f.TESUU_MAX, 1);
-    EXPECT_EQ(f.BAN[3][6], -HU);
-    EXPECT_EQ(f.BAN[3][4], HU);
+    EXPECT_EQ(f.game.KIFU_MODE, NO);
+    EXPECT_EQ(f.game.TESUU, 2);
+    EXPECT_EQ(f.game.TESUU_MAX, 1);
+    EXPECT_EQ(f.pos.BAN[3][6], -HU);
+    EXPECT_EQ(f.pos.BAN[3][4], HU);
   }
-  std::string 行(int t = 1) { return 書込_棋譜行(f, t) + "\r\n"; }
+  std::string 行(int t = 1) { return 書込_棋譜行(f.record[t]) + "\r\n"; }
   fs::path dir;
   const std::string 見出し = "a\r\nb\r\nc\r\n";
 };
 
 TEST_F(BadFileTest, EveryBadLineRefusesTheFileNamingTheLine) {
-  const std::string good = 書込_棋譜行(f, 1);
+  const std::string good = 書込_棋譜行(f.record[1]);
   struct Case {
     const char* why;
     std::string line;
@@ -362,17 +363,17 @@ TEST_F(BadFileTest, AFileOfHeadersOnlyOrLessLoadsAsAFileWithoutData) {
     w.dialogs.boxes.clear();
     読む(bytes);
     EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
-    EXPECT_EQ(f.KIFU_MODE, YES);
-    EXPECT_EQ(f.TESUU_MAX, 0);
-    EXPECT_EQ(f.TEBAN, TEBAN_NASI);
-    EXPECT_EQ(f.BAN[3][7], -HU);  // a new game in the initial position
+    EXPECT_EQ(f.game.KIFU_MODE, YES);
+    EXPECT_EQ(f.game.TESUU_MAX, 0);
+    EXPECT_EQ(f.game.TEBAN, TEBAN_NASI);
+    EXPECT_EQ(f.pos.BAN[3][7], -HU);  // a new game in the initial position
   }
 }
 
 TEST_F(BadFileTest, LinesEndedByLineFeedsAloneAndAUtf8FileAlsoLoad) {
   w.canvas.ops.clear();
-  読む("\xEF\xBB\xBF対局\nうえ\nした\n" + 書込_棋譜行(f, 1) + "\n");
-  EXPECT_EQ(f.TESUU_MAX, 1);
+  読む("\xEF\xBB\xBF対局\nうえ\nした\n" + 書込_棋譜行(f.record[1]) + "\n");
+  EXPECT_EQ(f.game.TESUU_MAX, 1);
   int found = 0;
   for (const auto& op : w.canvas.ops)
     if (op.kind == PaintOp::Text && (op.text == "対局" || op.text == "うえ" || op.text == "した")) ++found;
@@ -385,12 +386,12 @@ TEST_F(BadFileTest, AHundredMegabyteFileLoadsItsFirstFiveHundredSnapshotsQuickly
   bytes.reserve(100u << 20);
   while (bytes.size() < (100u << 20)) bytes += line;
   EXPECT_LT(読む(bytes), std::chrono::seconds(2));
-  EXPECT_EQ(f.TESUU_MAX, KIFU_T_MAX);
+  EXPECT_EQ(f.game.TESUU_MAX, KIFU_T_MAX);
   EXPECT_EQ(箱(),
             (std::vector<std::string>{"棋譜| 読み込みました",
                                       "棋譜|棋譜は500手までしか入りません。最初の500手だけを読み込みました",
                                       "棋譜|棋譜を '進 'で進めて下さい"}));
-  EXPECT_EQ(f.KIFU_BAN[KIFU_T_MAX][3][6], -HU);
+  EXPECT_EQ(f.record[KIFU_T_MAX].BAN[3][6], -HU);
 }
 
 TEST_F(BadFileTest, AHundredMegabyteLineIsRefusedAtOnce) {
@@ -442,7 +443,8 @@ TEST_F(RecordTest, ErasingTheRecordInformationPaintsTheBottomRowOfCells) {
   描画_棋譜読込み部分消去(f);
   int tiles = 0, outlines = 0;
   for (const auto& op : w.canvas.ops) {
-    if (op.kind == PaintOp::Picture && op.id_or_colour == f.HAIKEI && op.y == BAN_TOP + MASU_H * 10) ++tiles;
+    if (op.kind == PaintOp::Picture && op.id_or_colour == f.view.HAIKEI && op.y == BAN_TOP + MASU_H * 10)
+      ++tiles;
     if (op.kind == PaintOp::Rectangle && op.id_or_colour == IRO_WAKU && op.y == BAN_TOP + MASU_H * 9)
       ++outlines;
   }
@@ -451,12 +453,12 @@ TEST_F(RecordTest, ErasingTheRecordInformationPaintsTheBottomRowOfCells) {
 }
 
 TEST(RecordMoves, TheMoveResultIsTheFirstChangedSquareInScanOrder) {
-  auto s = std::make_unique<EngineState>();
-  s->KIFU_BAN[3][5][5] = -HU;
-  s->KIFU_BAN[4][5][4] = -HU;  // the move
-  s->KIFU_BAN[4][5][6] = HU;   // its mirror move, later in scan order
-  s->KIFU_BAN[4][1][1] = KARA;
-  s->KIFU_BAN[3][1][1] = KYOU;  // a square emptied is not reported
+  auto s = std::make_unique<棋譜>();
+  (*s)[3].BAN[5][5] = -HU;
+  (*s)[4].BAN[5][4] = -HU;  // the move
+  (*s)[4].BAN[5][6] = HU;   // its mirror move, later in scan order
+  (*s)[4].BAN[1][1] = KARA;
+  (*s)[3].BAN[1][1] = KYOU;  // a square emptied is not reported
   int x = 0, y = 0, piece = 0;
   調査_移動結果(*s, 4, x, y, piece);
   EXPECT_EQ(x, 5);

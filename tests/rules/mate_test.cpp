@@ -12,33 +12,33 @@ namespace {
 
 using testing::空の局面;
 
-void 持たせる(EngineState& s, bool top, int slot, int n) {
-  (top ? s.UE_MOTI : s.SITA_MOTI)[slot] += n;
-  (top ? s.UE_MOTI_SU : s.SITA_MOTI_SU) += n;
+void 持たせる(testing::試験局面& s, bool top, int slot, int n) {
+  (top ? s.pos.UE_MOTI : s.pos.SITA_MOTI)[slot] += n;
+  (top ? s.pos.UE_MOTI_SU : s.pos.SITA_MOTI_SU) += n;
 }
 
-int 詰めMAN(EngineState& s) {
-  勢力調査(s);
+int 詰めMAN(testing::試験局面& s) {
+  勢力調査(s.pos, s.maps);
   int before[10][10];
-  std::memcpy(before, s.BAN, sizeof before);
-  const int r = 詰めかMAN(s);
-  EXPECT_EQ(std::memcmp(before, s.BAN, sizeof before), 0) << "the test must put every piece back";
+  std::memcpy(before, s.pos.BAN, sizeof before);
+  const int r = 詰めかMAN(s.pos, s.maps);
+  EXPECT_EQ(std::memcmp(before, s.pos.BAN, sizeof before), 0) << "the test must put every piece back";
   return r;
 }
 
-int 詰めCOM(EngineState& s) {
-  勢力調査(s);
+int 詰めCOM(testing::試験局面& s) {
+  勢力調査(s.pos, s.maps);
   int before[10][10];
-  std::memcpy(before, s.BAN, sizeof before);
-  const int r = 詰めかCOM(s);
-  EXPECT_EQ(std::memcmp(before, s.BAN, sizeof before), 0) << "the test must put every piece back";
+  std::memcpy(before, s.pos.BAN, sizeof before);
+  const int r = 詰めかCOM(s.pos, s.maps);
+  EXPECT_EQ(std::memcmp(before, s.pos.BAN, sizeof before), 0) << "the test must put every piece back";
   return r;
 }
 
 TEST(Mate, AKingNotInCheckIsNotMated) {
   auto s = 空の局面({{5, 9, -OU}, {5, 1, OU}, {4, 7, KIN}, {6, 7, KIN}});
   EXPECT_EQ(詰めMAN(*s), NO);
-  EXPECT_EQ(詰めかMAN_COM移動(*s), NO);
+  EXPECT_EQ(詰めかMAN_COM移動(s->pos), NO);
 }
 
 TEST(Mate, GoldOnTheKingsHeadBackedByAPawnMatesEitherKing) {
@@ -46,18 +46,18 @@ TEST(Mate, GoldOnTheKingsHeadBackedByAPawnMatesEitherKing) {
   auto c = 空の局面({{5, 1, OU}, {5, 2, -KIN}, {5, 3, -HU}, {5, 9, -OU}});
   EXPECT_EQ(詰めCOM(*c), YES);
   // A top silver that can take the gold lifts the mate.
-  c->BAN[4][1] = GIN;
+  c->pos.BAN[4][1] = GIN;
   EXPECT_EQ(詰めCOM(*c), NO);
   // The maps are those of the last tentative position: the silver on (5, 2).
-  EXPECT_EQ(c->BAN[5][2], -KIN);
-  EXPECT_EQ(c->SITA_MAMORI[5][2], 999);
-  EXPECT_EQ(c->SITA_TORI[5][2], -10);
+  EXPECT_EQ(c->pos.BAN[5][2], -KIN);
+  EXPECT_EQ(c->maps.SITA_MAMORI[5][2], 999);
+  EXPECT_EQ(c->maps.SITA_TORI[5][2], -10);
 
   // The same for the bottom king on (5, 9).
   auto m = 空の局面({{5, 9, -OU}, {5, 8, KIN}, {5, 7, HU}, {5, 1, OU}});
   EXPECT_EQ(詰めMAN(*m), YES);
-  EXPECT_EQ(詰めかMAN_COM移動(*m), YES);
-  m->BAN[6][9] = -GIN;
+  EXPECT_EQ(詰めかMAN_COM移動(m->pos), YES);
+  m->pos.BAN[6][9] = -GIN;
   EXPECT_EQ(詰めMAN(*m), NO);
   // Without the pawn's support the king takes the gold.
   auto k = 空の局面({{5, 9, -OU}, {5, 8, KIN}, {5, 1, OU}});
@@ -66,7 +66,7 @@ TEST(Mate, GoldOnTheKingsHeadBackedByAPawnMatesEitherKing) {
 
 // Bottom king on (9, 9) in the corner, top rook on (9, 1) down the file; a
 // pawn on (8, 8) and a top gold covering (8, 9) leave no escape.
-std::unique_ptr<EngineState> 隅の王() {
+std::unique_ptr<testing::試験局面> 隅の王() {
   return 空の局面({{9, 9, -OU}, {9, 1, SYA}, {8, 8, -HU}, {7, 8, KIN}, {1, 1, OU}});
 }
 
@@ -111,7 +111,7 @@ TEST(Mate, AKnightCheckCannotBeBlockedByADrop) {
   持たせる(*s, false, 5, 1);
   EXPECT_EQ(詰めMAN(*s), YES);
   // A bottom pawn below the knight takes it.
-  s->BAN[4][8] = -HU;
+  s->pos.BAN[4][8] = -HU;
   EXPECT_EQ(詰めMAN(*s), NO);
 }
 
@@ -125,7 +125,7 @@ TEST(Mate, DoubleCheckByTwoDistantSlidersIsNotBlockedByOneDrop) {
   // The pawn on (4, 9) can block the bishop, but the rook still checks.
   EXPECT_EQ(詰めMAN(*two), YES);
   auto one = make();
-  one->BAN[1][5] = KARA;
+  one->pos.BAN[1][5] = KARA;
   持たせる(*one, false, 5, 1);
   EXPECT_EQ(詰めMAN(*one), NO);
 }
@@ -135,8 +135,8 @@ TEST(Mate, DefendingMovesArePlainMovesWithoutPromotionOrMirrorMove) {
   // would have to promote. Its mirror move would bring the top rook on (2, 7)
   // to (1, 9), checking along row 9 again; the test ignores that.
   auto s = 隅の王();
-  s->BAN[8][3] = -KEI;
-  s->BAN[2][7] = SYA;
+  s->pos.BAN[8][3] = -KEI;
+  s->pos.BAN[2][7] = SYA;
   EXPECT_EQ(詰めMAN(*s), NO);
 }
 
@@ -158,7 +158,7 @@ TEST(Mate, TopKingMateWithDropsAndEscapes) {
   EXPECT_EQ(詰めCOM(*r), NO);
   // A top piece blocking with a board move lifts the mate.
   auto b = make();
-  b->BAN[2][6] = KIN;
+  b->pos.BAN[2][6] = KIN;
   EXPECT_EQ(詰めCOM(*b), NO);
 }
 
@@ -178,22 +178,22 @@ TEST(Mate, TopDefencesAreTakenFromTheCheckMapAsItStoodOnEntry) {
                      {9, 9, -OU}});
   EXPECT_EQ(詰めCOM(*s), NO);
   // Without that knight the king is mated.
-  s->BAN[6][5] = KARA;
+  s->pos.BAN[6][5] = KARA;
   EXPECT_EQ(詰めCOM(*s), YES);
 }
 
 TEST(EscapeSquares, CountsEmptyUnattackedNeighboursOnTheBoardAndMarksThem) {
   auto s = 空の局面({{5, 9, -OU}, {4, 8, KIN}, {6, 9, -HU}, {1, 1, OU}});
-  勢力調査(*s);
+  勢力調査(s->pos, s->maps);
   // Neighbours on the board: (5, 8), (4, 8), (6, 8), (4, 9), (6, 9). The top
   // gold on (4, 8) covers (5, 8) and (4, 9).
-  const int n = 調査_自王逃道(*s);
+  const int n = 調査_自王逃道(s->pos, s->maps);
   EXPECT_EQ(n, 1);  // only (6, 8): (4, 8) holds a top piece, (6, 9) an own piece
-  EXPECT_EQ(s->OU_NIGEMITI[6][8], YES);
-  EXPECT_EQ(s->OU_NIGEMITI[5][8], KARA);
+  EXPECT_EQ(s->maps.OU_NIGEMITI[6][8], YES);
+  EXPECT_EQ(s->maps.OU_NIGEMITI[5][8], KARA);
   int marked = 0;
   for (int x = 0; x < 10; ++x)
-    for (int y = 0; y < 10; ++y) marked += s->OU_NIGEMITI[x][y];
+    for (int y = 0; y < 10; ++y) marked += s->maps.OU_NIGEMITI[x][y];
   EXPECT_EQ(marked, 1);
 }
 

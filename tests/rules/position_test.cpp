@@ -12,81 +12,64 @@ TEST(InitialPosition, IsPointSymmetricWithSignsExchanged) {
   int pieces = 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      EXPECT_EQ(s->BAN[10 - x][10 - y], -s->BAN[x][y]) << x << "," << y;
-      if (s->BAN[x][y] != KARA) ++pieces;
+      EXPECT_EQ(s->pos.BAN[10 - x][10 - y], -s->pos.BAN[x][y]) << x << "," << y;
+      if (s->pos.BAN[x][y] != KARA) ++pieces;
     }
   EXPECT_EQ(pieces, 40);
-  EXPECT_EQ(s->BAN[5][9], -950);
-  EXPECT_EQ(s->BAN[5][1], 950);
-  EXPECT_EQ(s->BAN[2][2], SYA);
-  EXPECT_EQ(s->BAN[8][2], KAKU);
-  EXPECT_EQ(s->BAN[2][8], -KAKU);
-  EXPECT_EQ(s->BAN[8][8], -SYA);
+  EXPECT_EQ(s->pos.BAN[5][9], -950);
+  EXPECT_EQ(s->pos.BAN[5][1], 950);
+  EXPECT_EQ(s->pos.BAN[2][2], SYA);
+  EXPECT_EQ(s->pos.BAN[8][2], KAKU);
+  EXPECT_EQ(s->pos.BAN[2][8], -KAKU);
+  EXPECT_EQ(s->pos.BAN[8][8], -SYA);
   const int row1[10] = {0, 20, 30, 100, 110, 950, 110, 100, 30, 20};
   for (int x = 1; x <= 9; ++x) {
-    EXPECT_EQ(s->BAN[x][1], row1[x]);
-    EXPECT_EQ(s->BAN[x][3], HU);
+    EXPECT_EQ(s->pos.BAN[x][1], row1[x]);
+    EXPECT_EQ(s->pos.BAN[x][3], HU);
   }
 }
 
 TEST(InitialPosition, ResetsHandsTurnAndCountersButNotTheRecordSides) {
-  auto s = std::make_unique<EngineState>();
-  s->SITA_MOTI[3] = 2;
-  s->UE_MOTI[7] = 1;
-  s->SITA_MOTI_SU = 2;
-  s->UE_MOTI_SU = 1;
-  s->TEBAN = 1;
-  s->TESUU = 12;
-  s->TESUU_HYOJI = 12;
-  s->TESUU_MAX = 11;
-  s->SYOUSYA = -1;
-  s->HANDE_LEVEL = 3;
-  s->HANDE_SETTEI = YES;
-  s->HANTEN = YES;
-  s->KIFU_MODE = YES;
-  s->SAIKAI_MSG = YES;
-  s->SENTAKU = 1;
-  s->TAISEN_MODE = MODE_MAN_COM;
-  s->MAN_TEBAN = 1;
-  s->COM_TEBAN = -1;
-  s->BAN[0][0] = 0;
-  局面_初期化(*s);
+  auto s = std::make_unique<testing::試験局面>();
+  s->pos.SITA_MOTI[3] = 2;
+  s->pos.UE_MOTI[7] = 1;
+  s->pos.SITA_MOTI_SU = 2;
+  s->pos.UE_MOTI_SU = 1;
+  s->game.TEBAN = 1;
+  s->game.TESUU = 12;
+  s->game.TESUU_HYOJI = 12;
+  s->game.TESUU_MAX = 11;
+  s->game.SYOUSYA = -1;
+  s->game.HANDE_LEVEL = 3;
+  s->game.HANDE_SETTEI = YES;
+  s->game.HANTEN = YES;
+  s->game.KIFU_MODE = YES;
+  s->game.SAIKAI_MSG = YES;
+  s->game.TAISEN_MODE = MODE_MAN_COM;
+  s->game.MAN_TEBAN = 1;
+  s->game.COM_TEBAN = -1;
+  s->pos.BAN[0][0] = 0;
+  局面_初期化(s->pos, s->game);
   for (int k = 1; k <= 7; ++k) {
-    EXPECT_EQ(s->SITA_MOTI[k], 0);
-    EXPECT_EQ(s->UE_MOTI[k], 0);
+    EXPECT_EQ(s->pos.SITA_MOTI[k], 0);
+    EXPECT_EQ(s->pos.UE_MOTI[k], 0);
   }
-  EXPECT_EQ(s->SITA_MOTI_SU, 0);
-  EXPECT_EQ(s->UE_MOTI_SU, 0);
-  EXPECT_EQ(s->TEBAN, TEBAN_NASI);
-  EXPECT_EQ(s->TESUU, 0);
-  EXPECT_EQ(s->TESUU_HYOJI, 0);
-  EXPECT_EQ(s->SYOUSYA, 0);
-  EXPECT_EQ(s->HANDE_LEVEL, 0);
-  EXPECT_EQ(s->HANDE_SETTEI, NO);
-  EXPECT_EQ(s->HANTEN, NO);
-  EXPECT_EQ(s->KIFU_MODE, NO);
-  EXPECT_EQ(s->SAIKAI_MSG, NO);
-  EXPECT_EQ(s->SENTAKU, 0);
-  EXPECT_EQ(s->TAISEN_MODE, MODE_MAN_MAN);
+  EXPECT_EQ(s->pos.SITA_MOTI_SU, 0);
+  EXPECT_EQ(s->pos.UE_MOTI_SU, 0);
+  EXPECT_EQ(s->game.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(s->game.TESUU, 0);
+  EXPECT_EQ(s->game.TESUU_HYOJI, 0);
+  EXPECT_EQ(s->game.SYOUSYA, 0);
+  EXPECT_EQ(s->game.HANDE_LEVEL, 0);
+  EXPECT_EQ(s->game.HANDE_SETTEI, NO);
+  EXPECT_EQ(s->game.HANTEN, NO);
+  EXPECT_EQ(s->game.KIFU_MODE, NO);
+  EXPECT_EQ(s->game.SAIKAI_MSG, NO);
+  EXPECT_EQ(s->game.TAISEN_MODE, MODE_MAN_MAN);
   // A new game keeps the sides of the last one and the stored record length.
-  EXPECT_EQ(s->MAN_TEBAN, 1);
-  EXPECT_EQ(s->COM_TEBAN, -1);
-  EXPECT_EQ(s->TESUU_MAX, 11);
-}
-
-TEST(Geometry, WindowPointsMapToCellsByFloorDivision) {
-  EXPECT_EQ(座標_列(1349), -1);  // one twip left of the board origin
-  EXPECT_EQ(座標_列(1350), 0);
-  EXPECT_EQ(座標_行(100), 0);
-  EXPECT_EQ(座標_行(99), -1);
-  EXPECT_EQ(座標_列(1350 + 610 - 1), 0);
-  EXPECT_EQ(座標_列(1350 + 610), 1);
-  EXPECT_EQ(座標_列(1350 + 610 * 10), 10);
-  EXPECT_EQ(座標_列(1350 + 610 * 11 + 305), 11);
-  EXPECT_EQ(座標_行(100 + 690 * 9 + 689), 9);
-  EXPECT_EQ(座標_列(1350 - 610 - 1), -2);
-  EXPECT_DOUBLE_EQ(座標_左(-1), 740);
-  EXPECT_DOUBLE_EQ(座標_上(8.5), 100 + 690 * 8.5);
+  EXPECT_EQ(s->game.MAN_TEBAN, 1);
+  EXPECT_EQ(s->game.COM_TEBAN, -1);
+  EXPECT_EQ(s->game.TESUU_MAX, 11);
 }
 
 TEST(Hands, CapturedCodesGoToTheSlotOfTheirUnpromotedKind) {

@@ -37,13 +37,13 @@ TEST(GameWithLibrary, AFreshDirectoryStartsWithTheShippedSoundsAndTheMusic) {
   f.p.sound = &library;
   サウンド_起動(f);
   EXPECT_TRUE(w.dialogs.boxes.empty());
-  EXPECT_NE(f.SND_HANDLE, 0);
-  EXPECT_NE(f.SND_SONOTA, 0);
-  EXPECT_NE(f.SND_KINSHI, 0);
-  EXPECT_NE(f.SND_KOMAUCHI, 0);
-  EXPECT_NE(f.SND_BGM, 0);
+  EXPECT_NE(f.sound.SND_HANDLE, 0);
+  EXPECT_NE(f.sound.SND_SONOTA, 0);
+  EXPECT_NE(f.sound.SND_KINSHI, 0);
+  EXPECT_NE(f.sound.SND_KOMAUCHI, 0);
+  EXPECT_NE(f.sound.SND_BGM, 0);
   読込_環境設定ファイル(f);  // no settings file: the defaults, music on
-  EXPECT_TRUE(f.menu.BGM);
+  EXPECT_TRUE(f.options.BGM);
   // Until the output has written the tune's opening and its buffers besides.
   std::error_code ec;
   const auto started = std::filesystem::file_size(dir / "out.raw", ec);

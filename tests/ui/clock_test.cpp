@@ -43,10 +43,10 @@ class ClockTest : public ::testing::Test {
  protected:
   void SetUp() override {
     Form_Load(f);
-    f.menu.KEIKA = true;
-    f.MAN_TEBAN = 1;
-    f.COM_TEBAN = -1;
-    f.TEBAN = 1;
+    f.options.KEIKA = true;
+    f.game.MAN_TEBAN = 1;
+    f.game.COM_TEBAN = -1;
+    f.game.TEBAN = 1;
     ops.clear();
   }
   std::vector<std::string> 時計の文字() const {
@@ -61,9 +61,9 @@ class ClockTest : public ::testing::Test {
 };
 
 TEST_F(ClockTest, TheBottomClockIsShadowedAtTheLowerRight) {
-  描画_所有時間(f, f.MAN_TEBAN, 3661.5);
-  EXPECT_EQ(絵の列(ops, 13, 9), std::vector<int>{f.HAIKEI});
-  EXPECT_EQ(絵の列(ops, 15, 9), std::vector<int>{f.HAIKEI});
+  描画_所有時間(f, f.game.MAN_TEBAN, 3661.5);
+  EXPECT_EQ(絵の列(ops, 13, 9), std::vector<int>{f.view.HAIKEI});
+  EXPECT_EQ(絵の列(ops, 15, 9), std::vector<int>{f.view.HAIKEI});
   const auto t = 文字(ops);
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[0].text, "01:01:01");
@@ -75,9 +75,9 @@ TEST_F(ClockTest, TheBottomClockIsShadowedAtTheLowerRight) {
 }
 
 TEST_F(ClockTest, TheTopClockIsAtTheLowerLeftAndMendsTheCornerOutline) {
-  描画_所有時間(f, f.COM_TEBAN, 59.9);
-  EXPECT_EQ(絵の列(ops, -2, 9), std::vector<int>{f.HAIKEI});
-  EXPECT_EQ(絵の列(ops, 0, 9), std::vector<int>{f.HAIKEI});
+  描画_所有時間(f, f.game.COM_TEBAN, 59.9);
+  EXPECT_EQ(絵の列(ops, -2, 9), std::vector<int>{f.view.HAIKEI});
+  EXPECT_EQ(絵の列(ops, 0, 9), std::vector<int>{f.view.HAIKEI});
   const auto t = 文字(ops);
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[1].text, "00:00:59");
@@ -86,63 +86,63 @@ TEST_F(ClockTest, TheTopClockIsAtTheLowerLeftAndMendsTheCornerOutline) {
 }
 
 TEST_F(ClockTest, NothingIsDrawnWhileTheOptionIsOff) {
-  f.menu.KEIKA = false;
-  描画_所有時間(f, f.MAN_TEBAN, 10);
-  描画_所有時間(f, f.COM_TEBAN, 10);
+  f.options.KEIKA = false;
+  描画_所有時間(f, f.game.MAN_TEBAN, 10);
+  描画_所有時間(f, f.game.COM_TEBAN, 10);
   EXPECT_TRUE(ops.empty());
   消去_所有時間(f, TEBAN_NASI);
   EXPECT_TRUE(ops.empty());
 }
 
 TEST_F(ClockTest, TheTickShowsTheMoverOnceAWholeSecond) {
-  f.MAN_JIKAN = 100;
-  f.COM_JIKAN = 7;
-  f.KAISI_JIKOKU = w.clock.now();
-  f.Timer1_Enabled = true;
+  f.clock.MAN_JIKAN = 100;
+  f.clock.COM_JIKAN = 7;
+  f.clock.KAISI_JIKOKU = w.clock.now();
+  f.clock.Timer1_Enabled = true;
   w.clock.advance(0.5);
   Timer1_Timer(f);  // still second 0: nothing
   EXPECT_TRUE(時計の文字().empty());
-  EXPECT_DOUBLE_EQ(f.KEIKA_BYOU, 0.5);
+  EXPECT_DOUBLE_EQ(f.clock.KEIKA_BYOU, 0.5);
   w.clock.advance(0.7);
   Timer1_Timer(f);
   w.clock.advance(0.2);
   Timer1_Timer(f);  // still second 1
   EXPECT_EQ(時計の文字(), (std::vector<std::string>{"00:01:41", "00:01:41"}));
   EXPECT_EQ(種類(ops, PaintOp::Repaint).size(), 1u);
-  EXPECT_EQ(f.MAN_JIKAN, 100);  // the total grows only when the move is made
+  EXPECT_EQ(f.clock.MAN_JIKAN, 100);  // the total grows only when the move is made
   ops.clear();
-  f.TEBAN = f.COM_TEBAN;
+  f.game.TEBAN = f.game.COM_TEBAN;
   w.clock.advance(1);
   Timer1_Timer(f);
   EXPECT_EQ(時計の文字(), (std::vector<std::string>{"00:00:09", "00:00:09"}));
 }
 
 TEST_F(ClockTest, TheTickDoesNothingWhenDisabledOrTheGameIsOver) {
-  f.KAISI_JIKOKU = w.clock.now();
+  f.clock.KAISI_JIKOKU = w.clock.now();
   w.clock.advance(5);
   Timer1_Timer(f);
-  f.Timer1_Enabled = true;
-  f.SYOUSYA = 1;
+  f.clock.Timer1_Enabled = true;
+  f.game.SYOUSYA = 1;
   Timer1_Timer(f);
   EXPECT_TRUE(ops.empty());
-  EXPECT_DOUBLE_EQ(f.KEIKA_BYOU, 0);
+  EXPECT_DOUBLE_EQ(f.clock.KEIKA_BYOU, 0);
 }
 
 TEST_F(ClockTest, TheOptionShowsBothTotalsAtOnceAndHidesThem) {
-  f.menu.KEIKA = false;
-  f.MAN_JIKAN = 3600;
-  f.COM_JIKAN = 61;
+  f.options.KEIKA = false;
+  f.clock.MAN_JIKAN = 3600;
+  f.clock.COM_JIKAN = 61;
   KEIKA_Click(f);
-  EXPECT_TRUE(f.menu.KEIKA);
-  EXPECT_TRUE(f.Timer1_Enabled);
+  EXPECT_TRUE(f.options.KEIKA);
+  EXPECT_TRUE(f.clock.Timer1_Enabled);
   EXPECT_EQ(時計の文字(), (std::vector<std::string>{"00:01:01", "00:01:01", "01:00:00", "01:00:00"}));
   ops.clear();
   KEIKA_Click(f);
-  EXPECT_FALSE(f.menu.KEIKA);
-  EXPECT_FALSE(f.Timer1_Enabled);
+  EXPECT_FALSE(f.options.KEIKA);
+  EXPECT_FALSE(f.clock.Timer1_Enabled);
   EXPECT_TRUE(時計の文字().empty());
-  EXPECT_EQ(絵の列(ops, 14, 9), std::vector<int>{f.HAIKEI});
-  EXPECT_EQ(絵の列(ops, -1, 9), std::vector<int>{f.HAIKEI});
+  EXPECT_EQ(絵の列(ops, 14, 9), std::vector<int>{f.view.HAIKEI});
+  EXPECT_EQ(絵の列(ops, -1, 9), std::vector<int>{f.view.HAIKEI});
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST_F(DrawingTest, InitialBoardPaints40PiecesAnd41EmptySquaresEachWithAGreenOut
       const PaintOp& frame = ops[2 * ((x - 1) * 9 + (y - 1)) + 1];
       ASSERT_EQ(pic.kind, PaintOp::Picture);
       EXPECT_TRUE(位置(pic, x, y));
-      EXPECT_EQ(pic.id_or_colour, f.BAN[x][y]);
+      EXPECT_EQ(pic.id_or_colour, f.pos.BAN[x][y]);
       EXPECT_TRUE(輪郭(frame, 2, x, y)) << x << "," << y;  // green
       (pic.id_or_colour == KARA ? empty : pieces) += 1;
     }
@@ -95,9 +95,9 @@ TEST_F(DrawingTest, KanjiModePrintsOnlyOneToNine) {
 }
 
 TEST_F(DrawingTest, TextFollowsTheWindowsBoldFlag) {
-  f.FontBold = false;
+  f.view.FontBold = false;
   描画_移動駒種類(f, 1, 1, "歩", IRO_KEKKA);
-  f.FontBold = true;
+  f.view.FontBold = true;
   描画_移動駒種類(f, 1, 1, "歩", IRO_KEKKA);
   描画_数値(f, 1, 1, 3, IRO_MOJI, 0, 12);
   const auto t = 文字(ops);
@@ -132,9 +132,9 @@ TEST_F(DrawingTest, BackgroundCoversEverythingButTheBoard) {
 }
 
 TEST_F(DrawingTest, BottomStandShowsPiecesWithCountsAndEmptyCellsWithout) {
-  f.HAIKEI = HAIKEI_TATAMI;
-  f.SITA_MOTI[1] = 1;  // a pawn
-  f.SITA_MOTI[7] = 2;  // two rooks
+  f.view.HAIKEI = HAIKEI_TATAMI;
+  f.pos.SITA_MOTI[1] = 1;  // a pawn
+  f.pos.SITA_MOTI[7] = 2;  // two rooks
   描画_自持盤(f);
   // Every row starts empty with its count cell cleared.
   for (int y = 3; y <= 9; ++y) {
@@ -163,14 +163,14 @@ TEST_F(DrawingTest, BottomStandShowsPiecesWithCountsAndEmptyCellsWithout) {
 }
 
 TEST_F(DrawingTest, TopStandHasTheRookAtTheTopAndRedrawsBoardColumnOne) {
-  f.UE_MOTI[7] = 1;  // rook
-  f.UE_MOTI[1] = 3;  // pawns
+  f.pos.UE_MOTI[7] = 1;  // rook
+  f.pos.UE_MOTI[1] = 3;  // pawns
   描画_敵持盤(f);
   EXPECT_EQ(絵の列(ops, -1, 1), (std::vector<int>{KARA, SYA}));
   EXPECT_EQ(絵の列(ops, -1, 7), (std::vector<int>{KARA, HU}));
   EXPECT_EQ(絵の列(ops, -1, 4), std::vector<int>{KARA});
   for (int i = 1; i <= 7; ++i) {
-    EXPECT_EQ(絵の列(ops, 0, i), std::vector<int>{f.HAIKEI});
+    EXPECT_EQ(絵の列(ops, 0, i), std::vector<int>{f.view.HAIKEI});
     EXPECT_EQ(輪郭の数(ops, IRO_WAKU, 1, i), 1);
   }
   // The outline of board column 1 is the last thing of each row.
@@ -186,10 +186,9 @@ TEST_F(DrawingTest, TopStandHasTheRookAtTheTopAndRedrawsBoardColumnOne) {
 
 TEST_F(DrawingTest, ARealMovePaintsBothSquaresAndTheMirrorMove) {
   // Bottom pawn (3, 7) -> (3, 6): the top pawn on (7, 3) jumps to (7, 4).
-  駒移動(f, 3, 7, 3, 6, -HU);
-  駒移動_相対駒(f, 3, 7, 3, 6, -HU);
-  EXPECT_EQ(f.BAN[3][6], -HU);
-  EXPECT_EQ(f.BAN[7][4], HU);
+  盤上で指す(f, {3, 7, 3, 6, -HU, -HU});
+  EXPECT_EQ(f.pos.BAN[3][6], -HU);
+  EXPECT_EQ(f.pos.BAN[7][4], HU);
   EXPECT_EQ(絵の列(ops, 3, 7), std::vector<int>{KARA});
   EXPECT_EQ(絵の列(ops, 3, 6), std::vector<int>{-HU});
   EXPECT_EQ(絵の列(ops, 7, 3), std::vector<int>{KARA});
@@ -200,15 +199,15 @@ TEST_F(DrawingTest, ARealMovePaintsBothSquaresAndTheMirrorMove) {
 }
 
 TEST_F(DrawingTest, ACaptureAndADropRepaintTheStands) {
-  f.BAN[3][6] = HU;
-  駒移動(f, 3, 7, 3, 6, -HU);
-  EXPECT_EQ(f.SITA_MOTI[1], 1);
-  EXPECT_EQ(f.SITA_MOTI_SU, 1);
+  f.pos.BAN[3][6] = HU;
+  盤上で指す(f, {3, 7, 3, 6, -HU, -HU});
+  EXPECT_EQ(f.pos.SITA_MOTI[1], 1);
+  EXPECT_EQ(f.pos.SITA_MOTI_SU, 1);
   EXPECT_EQ(絵の列(ops, 11, 3), (std::vector<int>{KARA, -HU}));
   ops.clear();
-  駒移動(f, 11, 3, 5, 5, -HU);
-  EXPECT_EQ(f.SITA_MOTI[1], 0);
-  EXPECT_EQ(f.BAN[5][5], -HU);
+  盤上で指す(f, {11, 3, 5, 5, -HU, -HU});
+  EXPECT_EQ(f.pos.SITA_MOTI[1], 0);
+  EXPECT_EQ(f.pos.BAN[5][5], -HU);
   // The source cell is painted empty, then the whole stand, now without a pawn.
   EXPECT_EQ(絵の列(ops, 11, 3), (std::vector<int>{KARA, KARA}));
   EXPECT_TRUE(文字(ops).empty());
@@ -223,6 +222,21 @@ TEST_F(DrawingTest, BrowserVisibilityGoesToTheRecordPanel) {
   描画_可視(f, false, false, false);
   EXPECT_FALSE(w.record.drive);
   EXPECT_FALSE(w.record.dir);
+}
+
+TEST(Geometry, WindowPointsMapToCellsByFloorDivision) {
+  EXPECT_EQ(座標_列(1349), -1);  // one twip left of the board origin
+  EXPECT_EQ(座標_列(1350), 0);
+  EXPECT_EQ(座標_行(100), 0);
+  EXPECT_EQ(座標_行(99), -1);
+  EXPECT_EQ(座標_列(1350 + 610 - 1), 0);
+  EXPECT_EQ(座標_列(1350 + 610), 1);
+  EXPECT_EQ(座標_列(1350 + 610 * 10), 10);
+  EXPECT_EQ(座標_列(1350 + 610 * 11 + 305), 11);
+  EXPECT_EQ(座標_行(100 + 690 * 9 + 689), 9);
+  EXPECT_EQ(座標_列(1350 - 610 - 1), -2);
+  EXPECT_DOUBLE_EQ(座標_左(-1), 740);
+  EXPECT_DOUBLE_EQ(座標_上(8.5), 100 + 690 * 8.5);
 }
 
 }  // namespace

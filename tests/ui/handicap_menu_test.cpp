@@ -29,9 +29,9 @@ TEST_F(HandicapMenuTest, UpRemovesTheTopBishopAndShowsTheRankDownPutsItBack) {
   w.record.panel = true;
   LBEL_UP_Click(f);
   EXPECT_FALSE(w.record.panel);
-  EXPECT_EQ(f.HANDE_LEVEL, 1);
-  EXPECT_EQ(f.HANDE_SETTEI, YES);
-  EXPECT_EQ(f.BAN[8][2], KARA);
+  EXPECT_EQ(f.game.HANDE_LEVEL, 1);
+  EXPECT_EQ(f.game.HANDE_SETTEI, YES);
+  EXPECT_EQ(f.pos.BAN[8][2], KARA);
   EXPECT_EQ(絵の列(ops, 8, 2), std::vector<int>{KARA});
   EXPECT_EQ(輪郭の数(ops, IRO_WAKU, 8, 2), 1);
   bool label = false;
@@ -39,7 +39,7 @@ TEST_F(HandicapMenuTest, UpRemovesTheTopBishopAndShowsTheRankDownPutsItBack) {
   EXPECT_TRUE(label);
   ops.clear();
   LEBEL_DOWN_Click(f);
-  EXPECT_EQ(f.BAN[8][2], KAKU);
+  EXPECT_EQ(f.pos.BAN[8][2], KAKU);
   EXPECT_EQ(絵の列(ops, 8, 2), std::vector<int>{KAKU});
   label = false;
   for (const auto& op : 文字(ops)) label = label || op.text == "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級";
@@ -49,16 +49,16 @@ TEST_F(HandicapMenuTest, UpRemovesTheTopBishopAndShowsTheRankDownPutsItBack) {
 
 TEST_F(HandicapMenuTest, TheEleventhStepDownChangesNothingButTheFlag) {
   for (int i = 0; i < 10; ++i) LEBEL_DOWN_Click(f);
-  EXPECT_EQ(f.HANDE_LEVEL, -10);
-  for (int x = 1; x <= 9; ++x) EXPECT_EQ(f.BAN[x][9], x == 5 ? -OU : KARA) << x;
-  EXPECT_EQ(f.BAN[2][8], KARA);
-  EXPECT_EQ(f.BAN[8][8], KARA);
+  EXPECT_EQ(f.game.HANDE_LEVEL, -10);
+  for (int x = 1; x <= 9; ++x) EXPECT_EQ(f.pos.BAN[x][9], x == 5 ? -OU : KARA) << x;
+  EXPECT_EQ(f.pos.BAN[2][8], KARA);
+  EXPECT_EQ(f.pos.BAN[8][8], KARA);
   ops.clear();
   w.sound.calls.clear();
-  f.HANDE_SETTEI = NO;
+  f.game.HANDE_SETTEI = NO;
   LEBEL_DOWN_Click(f);
-  EXPECT_EQ(f.HANDE_LEVEL, -10);
-  EXPECT_EQ(f.HANDE_SETTEI, YES);
+  EXPECT_EQ(f.game.HANDE_LEVEL, -10);
+  EXPECT_EQ(f.game.HANDE_SETTEI, YES);
   EXPECT_TRUE(絵(ops).empty());
   EXPECT_TRUE(w.sound.calls.empty());
 }
@@ -73,10 +73,10 @@ TEST_F(HandicapMenuTest, RefusedInRecordModeAfterAMoveAndAfterAReversal) {
       {NO, 0, YES, "反転後ではできません\r\r局面→最初にして下さい"},
   };
   for (const auto& c : cases) {
-    f.KIFU_MODE = c.kifu;
-    f.TESUU = c.tesuu;
-    f.HANTEN = c.hanten;
-    f.TESUU_MAX = 5;
+    f.game.KIFU_MODE = c.kifu;
+    f.game.TESUU = c.tesuu;
+    f.game.HANTEN = c.hanten;
+    f.game.TESUU_MAX = 5;
     w.dialogs.boxes.clear();
     w.sound.calls.clear();
     LBEL_UP_Click(f);
@@ -85,19 +85,19 @@ TEST_F(HandicapMenuTest, RefusedInRecordModeAfterAMoveAndAfterAReversal) {
     EXPECT_EQ(w.dialogs.boxes[0].title, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
     EXPECT_EQ(w.dialogs.boxes[1].text, c.text);
     EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KINSHI", "KINSHI"}));
-    EXPECT_EQ(f.HANDE_LEVEL, 0);
-    EXPECT_EQ(f.HANDE_SETTEI, NO);
-    EXPECT_EQ(f.TESUU_MAX, 5);
-    EXPECT_EQ(f.BAN[8][2], KAKU);
+    EXPECT_EQ(f.game.HANDE_LEVEL, 0);
+    EXPECT_EQ(f.game.HANDE_SETTEI, NO);
+    EXPECT_EQ(f.game.TESUU_MAX, 5);
+    EXPECT_EQ(f.pos.BAN[8][2], KAKU);
   }
 }
 
 TEST_F(HandicapMenuTest, AStartedGameWithoutAMoveMayStillChangeIt) {
-  f.TEBAN = TEBAN_SENTE;
-  f.TESUU_MAX = 3;  // left from an earlier game
+  f.game.TEBAN = TEBAN_SENTE;
+  f.game.TESUU_MAX = 3;  // left from an earlier game
   LBEL_UP_Click(f);
-  EXPECT_EQ(f.HANDE_LEVEL, 1);
-  EXPECT_EQ(f.TESUU_MAX, 0);
+  EXPECT_EQ(f.game.HANDE_LEVEL, 1);
+  EXPECT_EQ(f.game.TESUU_MAX, 0);
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ TEST_F(LabelsTest, MoveCounterIsRightAlignedByItsDigits) {
   for (const auto& c : cases) {
     ops.clear();
     描画_手数(f, c.n, IRO_KAGE);  // the colour asked for is not used
-    EXPECT_EQ(絵の列(ops, 13, 3), std::vector<int>{f.HAIKEI});
-    EXPECT_EQ(絵の列(ops, 14, 3), std::vector<int>{f.HAIKEI});
+    EXPECT_EQ(絵の列(ops, 13, 3), std::vector<int>{f.view.HAIKEI});
+    EXPECT_EQ(絵の列(ops, 14, 3), std::vector<int>{f.view.HAIKEI});
     EXPECT_EQ(輪郭の数(ops, IRO_WAKU, 11, 3), 1);
     const auto t = 文字(ops);
     ASSERT_EQ(t.size(), 4u);
@@ -60,7 +60,7 @@ TEST_F(LabelsTest, FixedLabelsByCode) {
 
 TEST_F(LabelsTest, HandicapRankLabel) {
   描画_ハンデレベル(f, 0);
-  for (int c = 11; c <= 14; ++c) EXPECT_EQ(絵の列(ops, c, 1), std::vector<int>{f.HAIKEI});
+  for (int c = 11; c <= 14; ++c) EXPECT_EQ(絵の列(ops, c, 1), std::vector<int>{f.view.HAIKEI});
   const auto t = 文字(ops);
   ASSERT_EQ(t.size(), 2u);
   EXPECT_EQ(t[1].text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
@@ -70,9 +70,9 @@ TEST_F(LabelsTest, HandicapRankLabel) {
 }
 
 TEST_F(LabelsTest, CoordinateLabelsTurnTheFontBoldForGood) {
-  f.FontBold = false;
+  f.view.FontBold = false;
   描画_桝_数値(f);
-  EXPECT_TRUE(f.FontBold);
+  EXPECT_TRUE(f.view.FontBold);
   const auto t = 文字(ops);
   ASSERT_EQ(t.size(), 36u);
   for (const auto& op : t) EXPECT_TRUE(op.bold);
@@ -111,10 +111,10 @@ TEST_F(LabelsTest, LevelLabel) {
 }
 
 TEST_F(LabelsTest, LastMoveTextsSitBesideTheirSide) {
-  f.MAN_TEBAN = -1;
-  f.COM_TEBAN = 1;
-  描画_移動結果(f, f.MAN_TEBAN, 3, 6, -HU, IRO_KEKKA);
-  for (int c = 12; c <= 14; ++c) EXPECT_EQ(絵の列(ops, c, 2), std::vector<int>{f.HAIKEI});
+  f.game.MAN_TEBAN = -1;
+  f.game.COM_TEBAN = 1;
+  描画_移動結果(f, f.game.MAN_TEBAN, 3, 6, -HU, IRO_KEKKA);
+  for (int c = 12; c <= 14; ++c) EXPECT_EQ(絵の列(ops, c, 2), std::vector<int>{f.view.HAIKEI});
   auto t = 文字(ops);
   ASSERT_EQ(t.size(), 6u);
   const double man_x[] = {12.4, 12.8, 13.4};
@@ -132,9 +132,9 @@ TEST_F(LabelsTest, LastMoveTextsSitBesideTheirSide) {
   EXPECT_TRUE(枠(ops).empty());
 
   ops.clear();
-  描画_移動結果(f, f.COM_TEBAN, 7, 4, HU, IRO_MOJI);
+  描画_移動結果(f, f.game.COM_TEBAN, 7, 4, HU, IRO_MOJI);
   // All three columns the text covers are cleared, -2 included (its first character).
-  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(ops, c, 8), std::vector<int>{f.HAIKEI});
+  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(ops, c, 8), std::vector<int>{f.view.HAIKEI});
   t = 文字(ops);
   ASSERT_EQ(t.size(), 6u);
   EXPECT_TRUE(位置(t[1], -1.6, 8.4));
@@ -155,13 +155,13 @@ TEST_F(LabelsTest, LastMoveTextsSitBesideTheirSide) {
 
 TEST_F(LabelsTest, ErasingTheThinkingLabel) {
   消去_思考中(f);
-  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(ops, c, 8), std::vector<int>{f.HAIKEI});
+  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(ops, c, 8), std::vector<int>{f.view.HAIKEI});
   EXPECT_TRUE(輪郭(ops.back(), IRO_WAKU, -1, 7));
   EXPECT_EQ(ops.size(), 4u);
 }
 
 TEST_F(LabelsTest, MoveGuidanceOutlinesOnlyLegalTargets) {
-  f.SIDOU_FLAG = YES;
+  f.options.SIDOU_FLAG = YES;
   描画_移動可能桝色(f, 2, 8, 15, -KAKU);  // the bishop is hemmed in by its own pawns
   EXPECT_EQ(枠(ops).size(), 81u);
   ops.clear();
@@ -179,7 +179,7 @@ TEST_F(LabelsTest, MoveGuidanceOutlinesOnlyLegalTargets) {
 }
 
 TEST_F(LabelsTest, GuidanceOffStillWipesOldOutlines) {
-  f.SIDOU_FLAG = NO;
+  f.options.SIDOU_FLAG = NO;
   描画_移動可能桝色(f, 3, 7, 15, -HU);
   const auto r = 枠(ops);
   ASSERT_EQ(r.size(), 81u);
@@ -187,7 +187,7 @@ TEST_F(LabelsTest, GuidanceOffStillWipesOldOutlines) {
 }
 
 TEST_F(LabelsTest, MirrorSquareIsOutlinedOnlyForAnOpposingPiece) {
-  auto& B = f.BAN;
+  auto& B = f.pos.BAN;
   for (auto& col : B)
     for (int& c : col) c = KARA;
   B[2][3] = -GIN;

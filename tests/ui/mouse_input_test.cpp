@@ -47,13 +47,13 @@ class MouseTest : public ::testing::Test {
 
   // Only these pieces on the board.
   void place(std::initializer_list<Piece> pieces) {
-    for (auto& col : f.BAN)
+    for (auto& col : f.pos.BAN)
       for (int& c : col) c = KARA;
     for (const auto& p : pieces) {
-      f.BAN[p.x][p.y] = p.code;
+      f.pos.BAN[p.x][p.y] = p.code;
       if (p.code == -OU) {
-        f.SITA_OU_X = p.x;
-        f.SITA_OU_Y = p.y;
+        f.pos.SITA_OU_X = p.x;
+        f.pos.SITA_OU_Y = p.y;
       }
     }
   }
@@ -74,9 +74,9 @@ TEST_F(MouseTest, NoGameRefusesEveryClick) {
   EXPECT_EQ(last_box().title, "開始");
   EXPECT_EQ(last_box().text, "「対局」で始めて下さい");
   EXPECT_EQ(sounds(), Sounds{"KINSHI"});  // the refusal sound comes first
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   click(3, 6);
-  EXPECT_EQ(f.BAN[3][7], -HU);
+  EXPECT_EQ(f.pos.BAN[3][7], -HU);
   EXPECT_EQ(w.dialogs.boxes.size(), 2u);
 }
 
@@ -90,35 +90,35 @@ TEST_F(MouseTest, EveryClickHidesTheRecordBrowserAndPanel) {
 
 TEST_F(MouseTest, AFinishedGameAsksForANewOne) {
   start_two_humans();
-  f.SYOUSYA = f.MAN_TEBAN;
+  f.game.SYOUSYA = f.game.MAN_TEBAN;
   click(3, 7);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "終局");
   EXPECT_EQ(last_box().text, "新規に対局してください");
   EXPECT_TRUE(sounds().empty());
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
 }
 
 TEST_F(MouseTest, ALoadedRecordAsksToStepOnAndNoStartsAfresh) {
   start_two_humans();
-  f.KIFU_MODE = YES;
+  f.game.KIFU_MODE = YES;
   click(3, 7);  // Yes (nothing queued): the click only asked
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_TRUE(last_box().yes_no);
   EXPECT_EQ(last_box().title, "棋譜");
   EXPECT_EQ(last_box().text, "棋譜を '進 'で進めて下さい");
-  EXPECT_EQ(f.KIFU_MODE, YES);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.game.KIFU_MODE, YES);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   EXPECT_TRUE(sounds().empty());
 
-  f.BAN[5][5] = -KIN;
+  f.pos.BAN[5][5] = -KIN;
   w.dialogs.answers.push_back(false);
   click(3, 7);
-  EXPECT_EQ(f.KIFU_MODE, NO);
-  EXPECT_EQ(f.TEBAN, TEBAN_NASI);
-  EXPECT_EQ(f.BAN[5][5], KARA);  // the initial position again
+  EXPECT_EQ(f.game.KIFU_MODE, NO);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(f.pos.BAN[5][5], KARA);  // the initial position again
   EXPECT_EQ(sounds(), Sounds{"KINSHI"});
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
 }
 
 // ---- picking ----
@@ -126,19 +126,18 @@ TEST_F(MouseTest, ALoadedRecordAsksToStepOnAndNoStartsAfresh) {
 TEST_F(MouseTest, AnEmptySquarePicksNothing) {
   start_two_humans();
   click(5, 5);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   EXPECT_TRUE(w.canvas.ops.empty());
 }
 
 TEST_F(MouseTest, PickingOwnPieceOutlinesItAndItsMirrorPiece) {
   start_two_humans();
-  f.SIDOU_FLAG = YES;
-  f.SIDOU_IRO = 15;
+  f.options.SIDOU_FLAG = YES;
   click(3, 7);
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.MOTO_X, 3);
-  EXPECT_EQ(f.MOTO_Y, 7);
-  EXPECT_EQ(f.KOMA, -HU);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.MOTO_X, 3);
+  EXPECT_EQ(f.pick.MOTO_Y, 7);
+  EXPECT_EQ(f.pick.KOMA, -HU);
   const auto& ops = w.canvas.ops;
   EXPECT_EQ(輪郭の数(ops, 15, 3, 6), 1);           // where it may go
   EXPECT_EQ(輪郭の数(ops, IRO_SENTAKU, 3, 7), 1);  // the pick
@@ -147,19 +146,18 @@ TEST_F(MouseTest, PickingOwnPieceOutlinesItAndItsMirrorPiece) {
 
 TEST_F(MouseTest, LookingAtAnOpposingPiecePicksNothing) {
   start_two_humans();
-  f.SIDOU_FLAG = YES;
-  f.SIDOU_IRO = 15;
+  f.options.SIDOU_FLAG = YES;
   click(7, 3);  // a top pawn while the bottom side is to move
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   EXPECT_EQ(輪郭の数(w.canvas.ops, 15, 7, 3), 1);  // outlined in the guidance colour
   EXPECT_EQ(輪郭の数(w.canvas.ops, 15, 7, 4), 1);  // and where it could go
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 7, 3), 0);
   // The next click on an empty square does nothing.
   w.canvas.ops.clear();
   click(7, 4);
-  EXPECT_EQ(f.SENTAKU, 0);
-  EXPECT_EQ(f.BAN[7][3], HU);
-  EXPECT_EQ(f.BAN[7][4], KARA);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
+  EXPECT_EQ(f.pos.BAN[7][3], HU);
+  EXPECT_EQ(f.pos.BAN[7][4], KARA);
   EXPECT_TRUE(w.canvas.ops.empty());
 }
 
@@ -168,10 +166,10 @@ TEST_F(MouseTest, ClickingAnotherOwnPieceChangesThePick) {
   click(3, 7);
   w.canvas.ops.clear();
   click(2, 8);
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.MOTO_X, 2);
-  EXPECT_EQ(f.MOTO_Y, 8);
-  EXPECT_EQ(f.KOMA, -KAKU);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.MOTO_X, 2);
+  EXPECT_EQ(f.pick.MOTO_Y, 8);
+  EXPECT_EQ(f.pick.KOMA, -KAKU);
   EXPECT_TRUE(輪郭(w.canvas.ops.front(), IRO_KESU, 3, 7));  // the old pick is wiped first
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 2, 8), 1);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_MOJI, 8, 2), 1);  // the top bishop mirrors it
@@ -183,15 +181,15 @@ TEST_F(MouseTest, ALegalMoveIsMadeWithItsMirrorMoveAndTheTurnPasses) {
   start_two_humans();
   click(3, 7);
   click(3, 6);
-  EXPECT_EQ(f.BAN[3][7], KARA);
-  EXPECT_EQ(f.BAN[3][6], -HU);
-  EXPECT_EQ(f.BAN[7][3], KARA);  // the mirror move
-  EXPECT_EQ(f.BAN[7][4], HU);
-  EXPECT_EQ(f.SENTAKU, 0);
-  EXPECT_EQ(f.TESUU, 1);
-  EXPECT_EQ(f.TESUU_HYOJI, 1);
-  EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
-  EXPECT_EQ(f.SYOUSYA, 0);
+  EXPECT_EQ(f.pos.BAN[3][7], KARA);
+  EXPECT_EQ(f.pos.BAN[3][6], -HU);
+  EXPECT_EQ(f.pos.BAN[7][3], KARA);  // the mirror move
+  EXPECT_EQ(f.pos.BAN[7][4], HU);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
+  EXPECT_EQ(f.game.TESUU, 1);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 1);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_GOTE);
+  EXPECT_EQ(f.game.SYOUSYA, 0);
   EXPECT_TRUE(w.dialogs.boxes.empty());
   EXPECT_EQ(sounds(), Sounds{"KOMAUCHI"});
   // The counter shows move 1.
@@ -202,14 +200,14 @@ TEST_F(MouseTest, ALegalMoveIsMadeWithItsMirrorMoveAndTheTurnPasses) {
 
   // Now the top side moves its pieces, and may not touch the bottom ones.
   click(3, 6);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   click(7, 4);
-  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
   click(7, 5);
-  EXPECT_EQ(f.BAN[7][5], HU);
-  EXPECT_EQ(f.BAN[3][5], -HU);  // mirrored back onto the bottom pawn's file
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
-  EXPECT_EQ(f.TESUU, 2);
+  EXPECT_EQ(f.pos.BAN[7][5], HU);
+  EXPECT_EQ(f.pos.BAN[3][5], -HU);  // mirrored back onto the bottom pawn's file
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.game.TESUU, 2);
 }
 
 TEST_F(MouseTest, AnIllegalMoveIsRefusedAndDropsThePick) {
@@ -217,11 +215,11 @@ TEST_F(MouseTest, AnIllegalMoveIsRefusedAndDropsThePick) {
   click(3, 7);
   w.canvas.ops.clear();
   click(3, 5);
-  EXPECT_EQ(f.SENTAKU, 0);
-  EXPECT_EQ(f.BAN[3][7], -HU);
-  EXPECT_EQ(f.BAN[3][5], KARA);
-  EXPECT_EQ(f.TESUU, 0);
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
+  EXPECT_EQ(f.pos.BAN[3][7], -HU);
+  EXPECT_EQ(f.pos.BAN[3][5], KARA);
+  EXPECT_EQ(f.game.TESUU, 0);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
   EXPECT_EQ(sounds(), Sounds{"KINSHI"});
   EXPECT_TRUE(w.dialogs.boxes.empty());
   // Every outline on the board is wiped.
@@ -235,11 +233,11 @@ TEST_F(MouseTest, ClickingOffTheBoardWipesHighlightsButKeepsThePick) {
   click(3, 7);
   w.canvas.ops.clear();
   click(14, 5);
-  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 3, 7), 2);  // guidance wipe and the pick's outline
   click(3, 6);
-  EXPECT_EQ(f.BAN[3][6], -HU);
-  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.pos.BAN[3][6], -HU);
+  EXPECT_EQ(f.game.TESUU, 1);
 }
 
 // ---- promotion by button ----
@@ -259,15 +257,15 @@ TEST_F(PromotionTest, APawnToTheLastRowNeedsTheRightButton) {
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "成り");
   EXPECT_EQ(last_box().text, "マウスの右をクリックして下さい");
-  EXPECT_EQ(f.SENTAKU, 1);  // still picked
-  EXPECT_EQ(f.BAN[2][2], -HU);
-  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 1);  // still picked
+  EXPECT_EQ(f.pos.BAN[2][2], -HU);
+  EXPECT_EQ(f.game.TESUU, 0);
   EXPECT_EQ(sounds(), Sounds{"KINSHI"});
   click(2, 1, MIGI_BUTTON);
   EXPECT_EQ(sounds(), (Sounds{"KINSHI", "KOMAUCHI"}));
-  EXPECT_EQ(f.BAN[2][1], -TO);
-  EXPECT_EQ(f.TESUU, 1);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pos.BAN[2][1], -TO);
+  EXPECT_EQ(f.game.TESUU, 1);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
 }
 
 TEST_F(PromotionTest, AKnightThatCouldNeverMoveAgainIsRefusedToo) {
@@ -275,34 +273,34 @@ TEST_F(PromotionTest, AKnightThatCouldNeverMoveAgainIsRefusedToo) {
   click(4, 2);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "成り");
-  EXPECT_EQ(f.BAN[3][4], -KEI);
+  EXPECT_EQ(f.pos.BAN[3][4], -KEI);
   click(4, 2, MIGI_BUTTON);
-  EXPECT_EQ(f.BAN[4][2], -KEI_NARI);
+  EXPECT_EQ(f.pos.BAN[4][2], -KEI_NARI);
 }
 
 TEST_F(PromotionTest, TheRightButtonPromotesWhenPromotionIsOptional) {
   click(7, 4);
   click(7, 3, MIGI_BUTTON);
-  EXPECT_EQ(f.BAN[7][3], -GIN_NARI);
+  EXPECT_EQ(f.pos.BAN[7][3], -GIN_NARI);
   EXPECT_TRUE(w.dialogs.boxes.empty());
 }
 
 TEST_F(PromotionTest, TheLeftButtonNeverPromotes) {
   click(7, 4);
   click(7, 3);
-  EXPECT_EQ(f.BAN[7][3], -GIN);
+  EXPECT_EQ(f.pos.BAN[7][3], -GIN);
   EXPECT_TRUE(w.dialogs.boxes.empty());
 }
 
 TEST_F(PromotionTest, TheRightButtonOnAMoveThatCannotPromoteMakesItPlain) {
   click(8, 5);
   click(8, 4, MIGI_BUTTON);  // a gold never promotes
-  EXPECT_EQ(f.BAN[8][4], -KIN);
+  EXPECT_EQ(f.pos.BAN[8][4], -KIN);
   click(5, 1);  // the top side's turn; pass it back with a king step
   click(4, 1);
   click(7, 4);
   click(6, 5, MIGI_BUTTON);  // a silver moving outside the zone
-  EXPECT_EQ(f.BAN[6][5], -GIN);
+  EXPECT_EQ(f.pos.BAN[6][5], -GIN);
   EXPECT_TRUE(w.dialogs.boxes.empty());
 }
 
@@ -310,63 +308,63 @@ TEST_F(PromotionTest, OnlyTheLeftButtonIsRefused) {
   click(2, 2);
   click(2, 1, 4);  // middle button: made, and not promoted
   EXPECT_TRUE(w.dialogs.boxes.empty());
-  EXPECT_EQ(f.BAN[2][1], -HU);
-  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.pos.BAN[2][1], -HU);
+  EXPECT_EQ(f.game.TESUU, 1);
 }
 
 // ---- the stands ----
 
 TEST_F(MouseTest, ADropFromTheBottomStand) {
   start_two_humans();
-  f.SITA_MOTI[2] = 1;  // a lance, row 4 of the stand
-  f.SITA_MOTI_SU = 1;
+  f.pos.SITA_MOTI[2] = 1;  // a lance, row 4 of the stand
+  f.pos.SITA_MOTI_SU = 1;
   click(11, 4);
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.MOTO_X, 11);
-  EXPECT_EQ(f.MOTO_Y, 4);
-  EXPECT_EQ(f.KOMA, -KYOU);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.MOTO_X, 11);
+  EXPECT_EQ(f.pick.MOTO_Y, 4);
+  EXPECT_EQ(f.pick.KOMA, -KYOU);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 11, 4), 1);
   click(5, 5);
-  EXPECT_EQ(f.BAN[5][5], -KYOU);
-  EXPECT_EQ(f.SITA_MOTI[2], 0);
-  EXPECT_EQ(f.SITA_MOTI_SU, 0);
-  EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
-  EXPECT_EQ(f.TESUU, 1);
+  EXPECT_EQ(f.pos.BAN[5][5], -KYOU);
+  EXPECT_EQ(f.pos.SITA_MOTI[2], 0);
+  EXPECT_EQ(f.pos.SITA_MOTI_SU, 0);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_GOTE);
+  EXPECT_EQ(f.game.TESUU, 1);
 }
 
 TEST_F(MouseTest, TheTopStandsRookAtRowOneDropsFromSlotSeven) {
   start_two_humans();
   click(3, 7);
   click(3, 6);  // the bottom side moves; the top side is to move
-  f.UE_MOTI[7] = 1;
-  f.UE_MOTI_SU = 1;
+  f.pos.UE_MOTI[7] = 1;
+  f.pos.UE_MOTI_SU = 1;
   click(-1, 1);
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.KOMA, SYA);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.KOMA, SYA);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, -1, 1), 1);
   click(5, 5);
-  EXPECT_EQ(f.MOTO_X, -1);
-  EXPECT_EQ(f.MOTO_Y, 7);  // the hand slot, not the stand row
-  EXPECT_EQ(f.BAN[5][5], SYA);
-  EXPECT_EQ(f.UE_MOTI[7], 0);
-  EXPECT_EQ(f.UE_MOTI_SU, 0);
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.pick.MOTO_X, -1);
+  EXPECT_EQ(f.pick.MOTO_Y, 7);  // the hand slot, not the stand row
+  EXPECT_EQ(f.pos.BAN[5][5], SYA);
+  EXPECT_EQ(f.pos.UE_MOTI[7], 0);
+  EXPECT_EQ(f.pos.UE_MOTI_SU, 0);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
 }
 
 TEST_F(MouseTest, TheOtherSidesStandCanBeLookedAtButNotPlayedFrom) {
   start_two_humans();
-  f.SIDOU_IRO = 15;
-  f.UE_MOTI[1] = 1;  // a top pawn, row 7 of the top stand
+  f.options.SIDOU_FLAG = YES;
+  f.pos.UE_MOTI[1] = 1;  // a top pawn, row 7 of the top stand
   click(-1, 7);
-  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
   EXPECT_EQ(輪郭の数(w.canvas.ops, 15, -1, 7), 1);  // looked at, not picked
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, -1, 7), 0);
   w.canvas.ops.clear();
   click(5, 5);
-  EXPECT_EQ(f.SENTAKU, 0);
-  EXPECT_EQ(f.BAN[5][5], KARA);
-  EXPECT_EQ(f.UE_MOTI[1], 1);
-  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
+  EXPECT_EQ(f.pos.BAN[5][5], KARA);
+  EXPECT_EQ(f.pos.UE_MOTI[1], 1);
+  EXPECT_EQ(f.game.TESUU, 0);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, -1, 7), 1);
 }
 
@@ -375,39 +373,39 @@ TEST_F(MouseTest, AnEmptyStandCellPicksNothing) {
   click(11, 3);
   click(-1, 1);
   click(11, 10);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
 }
 
 TEST_F(MouseTest, AStandPickCanBeReplacedByABoardPiece) {
   start_two_humans();
-  f.SITA_MOTI[1] = 1;
+  f.pos.SITA_MOTI[1] = 1;
   click(11, 3);
   click(3, 7);  // an own piece: the pick changes to it
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.MOTO_X, 3);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.MOTO_X, 3);
   click(3, 6);
-  EXPECT_EQ(f.BAN[3][6], -HU);
-  EXPECT_EQ(f.SITA_MOTI[1], 1);
+  EXPECT_EQ(f.pos.BAN[3][6], -HU);
+  EXPECT_EQ(f.pos.SITA_MOTI[1], 1);
 }
 
 TEST_F(MouseTest, AStandCellReplacesABoardPick) {
   start_two_humans();
-  f.SITA_MOTI[5] = 1;  // a gold, row 7 of the bottom stand
+  f.pos.SITA_MOTI[5] = 1;  // a gold, row 7 of the bottom stand
   click(3, 7);
   w.canvas.ops.clear();
   click(11, 7);
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.MOTO_X, 11);
-  EXPECT_EQ(f.MOTO_Y, 7);
-  EXPECT_EQ(f.KOMA, -KIN);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.MOTO_X, 11);
+  EXPECT_EQ(f.pick.MOTO_Y, 7);
+  EXPECT_EQ(f.pick.KOMA, -KIN);
   EXPECT_TRUE(輪郭(w.canvas.ops.front(), IRO_KESU, 1, 1));  // the old guidance goes first
   // Wiped by the old guidance, as the old pick, and before the drop guidance.
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 3, 7), 3);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 11, 7), 1);
   click(5, 5);
-  EXPECT_EQ(f.BAN[5][5], -KIN);
-  EXPECT_EQ(f.BAN[3][7], -HU);
-  EXPECT_EQ(f.SITA_MOTI[5], 0);
+  EXPECT_EQ(f.pos.BAN[5][5], -KIN);
+  EXPECT_EQ(f.pos.BAN[3][7], -HU);
+  EXPECT_EQ(f.pos.SITA_MOTI[5], 0);
 }
 
 // ---- the end of a game between two humans ----
@@ -417,11 +415,11 @@ TEST_F(MouseTest, TakingTheTopKingWinsForTheFirstPlayer) {
   place({{5, 9, -OU}, {5, 1, OU}, {5, 3, -SYA}});
   click(5, 3);
   click(5, 1);
-  EXPECT_EQ(f.SYOUSYA, f.MAN_TEBAN);
+  EXPECT_EQ(f.game.SYOUSYA, f.game.MAN_TEBAN);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "終了");
   EXPECT_EQ(last_box().text, "先手の勝ちです");
-  EXPECT_EQ(f.BAN[5][1], -SYA);
+  EXPECT_EQ(f.pos.BAN[5][1], -SYA);
   click(5, 1);
   EXPECT_EQ(last_box().text, "新規に対局してください");
 }
@@ -433,7 +431,7 @@ TEST_F(MouseTest, TakingTheBottomKingWinsForTheSecondPlayer) {
   click(1, 8);  // the first player wastes a move
   click(5, 7);
   click(5, 9);
-  EXPECT_EQ(f.SYOUSYA, f.COM_TEBAN);
+  EXPECT_EQ(f.game.SYOUSYA, f.game.COM_TEBAN);
   EXPECT_EQ(last_box().title, "終了");
   EXPECT_EQ(last_box().text, "後手の勝ちです");
 }
@@ -442,68 +440,68 @@ TEST_F(MouseTest, TakingTheBottomKingWinsForTheSecondPlayer) {
 
 TEST_F(MouseTest, AnInterruptedGameBetweenHumansAnnouncesTheTurnFirst) {
   start_two_humans();
-  f.menu.KEIKA = true;
-  f.SAIKAI_MSG = YES;
+  f.options.KEIKA = true;
+  f.game.SAIKAI_MSG = YES;
   w.clock.advance(30);
   click(3, 7);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "対局");
   EXPECT_EQ(last_box().text, "先手の番です");
-  EXPECT_EQ(f.SAIKAI_MSG, NO);
-  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 30);
-  EXPECT_TRUE(f.Timer1_Enabled);
-  EXPECT_EQ(f.SENTAKU, 1);  // and the click picked the pawn
-  f.SAIKAI_MSG = YES;
-  f.TEBAN = TEBAN_GOTE;
-  f.SENTAKU = 0;
+  EXPECT_EQ(f.game.SAIKAI_MSG, NO);
+  EXPECT_DOUBLE_EQ(f.clock.KAISI_JIKOKU, 30);
+  EXPECT_TRUE(f.clock.Timer1_Enabled);
+  EXPECT_EQ(f.pick.SENTAKU, 1);  // and the click picked the pawn
+  f.game.SAIKAI_MSG = YES;
+  f.game.TEBAN = TEBAN_GOTE;
+  f.pick.SENTAKU = 0;
   click(7, 3);
   EXPECT_EQ(last_box().text, "後手の番です");
-  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
 }
 
 TEST_F(MouseTest, TheMoversTotalGrowsAndTheClockRestarts) {
   start_two_humans();
-  f.KEIKA_BYOU = 12.5;
+  f.clock.KEIKA_BYOU = 12.5;
   w.clock.advance(100);
   click(3, 7);
   click(3, 6);
-  EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 12.5);
-  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 0);
-  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 100);
-  f.KEIKA_BYOU = 4;
+  EXPECT_DOUBLE_EQ(f.clock.MAN_JIKAN, 12.5);
+  EXPECT_DOUBLE_EQ(f.clock.COM_JIKAN, 0);
+  EXPECT_DOUBLE_EQ(f.clock.KAISI_JIKOKU, 100);
+  f.clock.KEIKA_BYOU = 4;
   click(7, 4);
   click(7, 5);
-  EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 12.5);
-  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 4);
+  EXPECT_DOUBLE_EQ(f.clock.MAN_JIKAN, 12.5);
+  EXPECT_DOUBLE_EQ(f.clock.COM_JIKAN, 4);
 }
 
 TEST_F(MouseTest, EachMoveStoresThePositionBeforeItWithTheMoversTime) {
   start_two_humans();
-  f.MAN_JIKAN = 10;
-  f.COM_JIKAN = 20;
-  f.KEIKA_BYOU = 2;
+  f.clock.MAN_JIKAN = 10;
+  f.clock.COM_JIKAN = 20;
+  f.clock.KEIKA_BYOU = 2;
   click(3, 7);
   click(3, 6);
-  EXPECT_EQ(f.TESUU_MAX, 0);
-  EXPECT_EQ(f.KIFU_BAN[0][3][7], -HU);  // the position before the move
-  EXPECT_EQ(f.KIFU_BAN[0][3][6], KARA);
+  EXPECT_EQ(f.game.TESUU_MAX, 0);
+  EXPECT_EQ(f.record[0].BAN[3][7], -HU);  // the position before the move
+  EXPECT_EQ(f.record[0].BAN[3][6], KARA);
   // The first player moved: its total gets the elapsed time.
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN[0], 10);
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[0], 12);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN[0], 20);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[0], 20);
-  f.KEIKA_BYOU = 5;
+  EXPECT_DOUBLE_EQ(f.record[0].MAN_JIKAN, 10);
+  EXPECT_DOUBLE_EQ(f.record[0].MAN_JIKAN2, 12);
+  EXPECT_DOUBLE_EQ(f.record[0].COM_JIKAN, 20);
+  EXPECT_DOUBLE_EQ(f.record[0].COM_JIKAN2, 20);
+  f.clock.KEIKA_BYOU = 5;
   click(7, 4);
   click(7, 5);
-  EXPECT_EQ(f.TESUU_MAX, 1);
-  EXPECT_EQ(f.KIFU_BAN[1][3][6], -HU);
-  EXPECT_EQ(f.KIFU_BAN[1][7][4], HU);
+  EXPECT_EQ(f.game.TESUU_MAX, 1);
+  EXPECT_EQ(f.record[1].BAN[3][6], -HU);
+  EXPECT_EQ(f.record[1].BAN[7][4], HU);
   // The second player moved: the after-time goes to the second player's total.
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN[1], 12);
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[1], 12);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN[1], 20);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[1], 25);
-  EXPECT_DOUBLE_EQ(f.COM_JIKAN, 25);
+  EXPECT_DOUBLE_EQ(f.record[1].MAN_JIKAN, 12);
+  EXPECT_DOUBLE_EQ(f.record[1].MAN_JIKAN2, 12);
+  EXPECT_DOUBLE_EQ(f.record[1].COM_JIKAN, 20);
+  EXPECT_DOUBLE_EQ(f.record[1].COM_JIKAN2, 25);
+  EXPECT_DOUBLE_EQ(f.clock.COM_JIKAN, 25);
 }
 
 TEST_F(MouseTest, TheLastMoveIsShownOnTheMoversSide) {
@@ -526,8 +524,8 @@ TEST_F(MouseTest, TheLastMoveIsShownOnTheMoversSide) {
 
 TEST_F(MouseTest, TheRecordIsFullAtFiveHundredMoves) {
   start_two_humans();
-  f.TESUU = 500;
-  f.TESUU_HYOJI = 500;
+  f.game.TESUU = 500;
+  f.game.TESUU_HYOJI = 500;
   click(3, 7);
   w.canvas.ops.clear();
   click(3, 6);
@@ -535,12 +533,12 @@ TEST_F(MouseTest, TheRecordIsFullAtFiveHundredMoves) {
   EXPECT_EQ(last_box().title, "手数");
   EXPECT_EQ(last_box().text, "これ以上指すことはできません（500手）");
   EXPECT_EQ(sounds(), Sounds{"KINSHI"});
-  EXPECT_EQ(f.BAN[3][7], -HU);
-  EXPECT_EQ(f.BAN[7][3], HU);
-  EXPECT_EQ(f.TESUU, 500);
-  EXPECT_EQ(f.TESUU_HYOJI, 500);
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pos.BAN[3][7], -HU);
+  EXPECT_EQ(f.pos.BAN[7][3], HU);
+  EXPECT_EQ(f.game.TESUU, 500);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 500);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 3, 7), 2);
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 5, 5), 1);
   EXPECT_TRUE(文字(w.canvas.ops).empty());  // the counter did not move
@@ -559,91 +557,91 @@ class AgainstComputerTest : public MouseTest {
 };
 
 TEST_F(AgainstComputerTest, TheHumansMoveHandsTheTurnToTheComputer) {
-  f.KEIKA_BYOU = 3;
+  f.clock.KEIKA_BYOU = 3;
   click(3, 7);
   click(3, 6);
-  EXPECT_EQ(f.BAN[3][6], -HU);
-  EXPECT_DOUBLE_EQ(f.MAN_JIKAN, 3);
+  EXPECT_EQ(f.pos.BAN[3][6], -HU);
+  EXPECT_DOUBLE_EQ(f.clock.MAN_JIKAN, 3);
   // The human's snapshot carries the human's time only.
-  EXPECT_DOUBLE_EQ(f.KIFU_MAN_JIKAN2[0], 3);
-  EXPECT_DOUBLE_EQ(f.KIFU_COM_JIKAN2[0], 0);
-  EXPECT_EQ(f.SYOUSYA, 0);
+  EXPECT_DOUBLE_EQ(f.record[0].MAN_JIKAN2, 3);
+  EXPECT_DOUBLE_EQ(f.record[0].COM_JIKAN2, 0);
+  EXPECT_EQ(f.game.SYOUSYA, 0);
   EXPECT_TRUE(w.dialogs.boxes.empty());
   // The computer answered inside the same click and handed the turn back.
-  EXPECT_EQ(f.TESUU, 2);
-  EXPECT_EQ(f.TESUU_HYOJI, 2);
-  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+  EXPECT_EQ(f.game.TESUU, 2);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 2);
+  EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
   // Top pieces off their first squares: the mirrored pawn and the computer's piece.
   const auto initial = 初期局面();
   int top_moved = 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (f.BAN[x][y] >= HU && f.BAN[x][y] != initial->BAN[x][y]) ++top_moved;
+      if (f.pos.BAN[x][y] >= HU && f.pos.BAN[x][y] != initial->pos.BAN[x][y]) ++top_moved;
   EXPECT_GE(top_moved, 2);
 }
 
 TEST_F(AgainstComputerTest, TheHumanCanOnlyLookAtTheComputersPieces) {
   click(7, 3);
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
   click(7, 4);
-  EXPECT_EQ(f.BAN[7][3], HU);
-  EXPECT_EQ(f.TESUU, 0);
+  EXPECT_EQ(f.pos.BAN[7][3], HU);
+  EXPECT_EQ(f.game.TESUU, 0);
 }
 
 TEST_F(AgainstComputerTest, TakingTheComputersKingWins) {
   place({{5, 9, -OU}, {5, 1, OU}, {5, 3, -SYA}});
   click(5, 3);
   click(5, 1);
-  EXPECT_EQ(f.SYOUSYA, f.MAN_TEBAN);
+  EXPECT_EQ(f.game.SYOUSYA, f.game.MAN_TEBAN);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "終了");
   EXPECT_EQ(last_box().text, "あなたの勝ちです");
-  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+  EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
 }
 
 TEST_F(AgainstComputerTest, AnInterruptedGameAnnouncesTheHuman) {
-  f.SAIKAI_MSG = YES;
+  f.game.SAIKAI_MSG = YES;
   click(3, 7);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(last_box().title, "対局");
   EXPECT_EQ(last_box().text, "MANの番です");
-  EXPECT_TRUE(f.Timer1_Enabled);
-  EXPECT_EQ(f.SENTAKU, 1);
+  EXPECT_TRUE(f.clock.Timer1_Enabled);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
 }
 
 TEST_F(AgainstComputerTest, AClickOnTheComputersTurnLetsItMoveFirst) {
-  f.TEBAN = f.COM_TEBAN;
-  f.SAIKAI_MSG = YES;
+  f.game.TEBAN = f.game.COM_TEBAN;
+  f.game.SAIKAI_MSG = YES;
   click(5, 9);
   ASSERT_GE(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].title, "再開(COM)");
   EXPECT_EQ(w.dialogs.boxes[0].text, "OKですか？");
-  EXPECT_EQ(f.SAIKAI_MSG, NO);
-  EXPECT_EQ(f.TESUU, 1);
-  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
+  EXPECT_EQ(f.game.SAIKAI_MSG, NO);
+  EXPECT_EQ(f.game.TESUU, 1);
+  EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
   // Then the click picks the king on the position after the computer's move.
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.MOTO_X, 5);
-  EXPECT_EQ(f.MOTO_Y, 9);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.pick.MOTO_X, 5);
+  EXPECT_EQ(f.pick.MOTO_Y, 9);
 }
 
 TEST_F(AgainstComputerTest, AClickEndsWhenTheComputersMoveWins) {
   place({{5, 9, -OU}, {5, 1, OU}, {5, 5, SYA}, {1, 9, -KYOU}});
-  f.TEBAN = f.COM_TEBAN;
+  f.game.TEBAN = f.game.COM_TEBAN;
   click(1, 9);
-  EXPECT_EQ(f.SYOUSYA, f.COM_TEBAN);
+  EXPECT_EQ(f.game.SYOUSYA, f.game.COM_TEBAN);
   EXPECT_EQ(last_box().title, "終了");
-  EXPECT_EQ(f.SENTAKU, 0);  // the lance was not picked
+  EXPECT_EQ(f.pick.SENTAKU, 0);  // the lance was not picked
 }
 
 TEST_F(AgainstComputerTest, AClickEndsWhenTheComputerCannotMoveAtAFullRecord) {
-  f.TEBAN = f.COM_TEBAN;
-  f.TESUU = 500;
+  f.game.TEBAN = f.game.COM_TEBAN;
+  f.game.TESUU = 500;
   click(3, 9);
-  EXPECT_EQ(f.TESUU, 500);
-  EXPECT_EQ(f.TEBAN, f.COM_TEBAN);
+  EXPECT_EQ(f.game.TESUU, 500);
+  EXPECT_EQ(f.game.TEBAN, f.game.COM_TEBAN);
   EXPECT_EQ(last_box().title, "手数");
-  EXPECT_EQ(f.SENTAKU, 0);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
 }
 
 // ---- any clicks at all ----
@@ -660,11 +658,11 @@ TEST_F(MouseTest, RandomClicksKeepEveryPieceAccountedFor) {
   };
   // Mostly a legal destination of the picked piece, so that games get played.
   auto target = [&](int& x, int& y) {
-    if (f.SENTAKU == 1 && next(4) != 0) {
+    if (f.pick.SENTAKU == 1 && next(4) != 0) {
       for (int tries = 0; tries < 200; ++tries) {
         x = 1 + next(9);
         y = 1 + next(9);
-        if (移動チェック(f, f.MOTO_X, f.MOTO_Y, x, y, f.KOMA) == YES) return;
+        if (移動チェック(f.pos, f.pick.MOTO_X, f.pick.MOTO_Y, x, y, f.pick.KOMA) == YES) return;
       }
     }
     // The board, the stands, or anywhere on the window.
@@ -679,41 +677,41 @@ TEST_F(MouseTest, RandomClicksKeepEveryPieceAccountedFor) {
     int x = 0, y = 0;
     target(x, y);
     const int button = next(3) == 0 ? MIGI_BUTTON : HIDARI_BUTTON;
-    const int tesuu = f.TESUU;
-    const bool over = f.SYOUSYA != 0;
+    const int tesuu = f.game.TESUU;
+    const bool over = f.game.SYOUSYA != 0;
     click(x, y, button);
     if (over) {
-      ASSERT_EQ(f.TESUU, tesuu) << "a move after the end, click " << i;
+      ASSERT_EQ(f.game.TESUU, tesuu) << "a move after the end, click " << i;
       START_Click(f);  // a new game
       ++games;
-    } else if (f.TESUU >= KIFU_T_MAX) {
-      f.SYOUSYA = f.MAN_TEBAN;  // end a game that filled the record
+    } else if (f.game.TESUU >= KIFU_T_MAX) {
+      f.game.SYOUSYA = f.game.MAN_TEBAN;  // end a game that filled the record
     }
-    if (f.TESUU != tesuu) ++moves;
+    if (f.game.TESUU != tesuu) ++moves;
 
     int kings = 0, men = 0;
     for (int bx = 1; bx <= 9; ++bx)
       for (int by = 1; by <= 9; ++by) {
-        const int c = f.BAN[bx][by];
+        const int c = f.pos.BAN[bx][by];
         if (c == OU || c == -OU) ++kings;
         if (c != KARA) ++men;
       }
     int sita = 0, ue = 0;
     for (int k = 1; k <= 7; ++k) {
-      ASSERT_GE(f.SITA_MOTI[k], 0);
-      ASSERT_GE(f.UE_MOTI[k], 0);
-      sita += f.SITA_MOTI[k];
-      ue += f.UE_MOTI[k];
+      ASSERT_GE(f.pos.SITA_MOTI[k], 0);
+      ASSERT_GE(f.pos.UE_MOTI[k], 0);
+      sita += f.pos.SITA_MOTI[k];
+      ue += f.pos.UE_MOTI[k];
     }
     ASSERT_EQ(men + sita + ue, 40 - (2 - kings)) << "after click " << i;
-    if (f.SYOUSYA == 0) {
+    if (f.game.SYOUSYA == 0) {
       ASSERT_EQ(kings, 2) << "after click " << i;
-      ASSERT_EQ(f.SITA_MOTI_SU, sita) << "after click " << i;
-      ASSERT_EQ(f.UE_MOTI_SU, ue) << "after click " << i;
+      ASSERT_EQ(f.pos.SITA_MOTI_SU, sita) << "after click " << i;
+      ASSERT_EQ(f.pos.UE_MOTI_SU, ue) << "after click " << i;
     } else {
       // A taken king counts in the taker's total but lies in no hand slot.
       ASSERT_EQ(kings, 1);
-      ASSERT_EQ(f.SITA_MOTI_SU + f.UE_MOTI_SU, sita + ue + 1) << "after click " << i;
+      ASSERT_EQ(f.pos.SITA_MOTI_SU + f.pos.UE_MOTI_SU, sita + ue + 1) << "after click " << i;
     }
   }
   EXPECT_GT(moves, 1000);

@@ -5,6 +5,7 @@
 
 #include "paint_support.hpp"
 #include "script/fakes.hpp"
+#include "support/marks.hpp"
 #include "ui/drawing.hpp"
 
 namespace velmora {
@@ -20,15 +21,15 @@ class StartupTest : public ::testing::Test {
 
 TEST_F(StartupTest, StartsWithTheInitialPositionAndNoGame) {
   Form_Load(f);
-  EXPECT_EQ(f.TEBAN, TEBAN_NASI);
-  EXPECT_EQ(f.MAN_TEBAN, -1);
-  EXPECT_EQ(f.COM_TEBAN, 1);
-  EXPECT_EQ(f.COM_LEVEL, 3);
-  EXPECT_TRUE(f.menu.LEVEL3);
-  EXPECT_EQ(f.KIFU_MODE, NO);
-  EXPECT_EQ(f.BAN[5][9], -OU);
-  EXPECT_FALSE(f.Timer1_Enabled);
-  EXPECT_FALSE(f.START_DIR.empty());
+  EXPECT_EQ(f.game.TEBAN, TEBAN_NASI);
+  EXPECT_EQ(f.game.MAN_TEBAN, -1);
+  EXPECT_EQ(f.game.COM_TEBAN, 1);
+  EXPECT_EQ(f.game.COM_LEVEL, 3);
+  EXPECT_TRUE(testing::印(f, "LEVEL3"));
+  EXPECT_EQ(f.game.KIFU_MODE, NO);
+  EXPECT_EQ(f.pos.BAN[5][9], -OU);
+  EXPECT_FALSE(f.clock.Timer1_Enabled);
+  EXPECT_FALSE(f.options.START_DIR.empty());
   EXPECT_TRUE(w.dialogs.boxes.empty());
   // The whole window was drawn: 40 pieces among the pictures, the title last.
   int pieces = 0;
@@ -56,10 +57,10 @@ TEST_F(StartupTest, TheWindowIsPlacedUnlessItsTopIsAlreadyAtMinusSixty) {
 
 TEST_F(StartupTest, FullRedrawPaintsInItsOrder) {
   Form_Load(f);
-  f.TAISEN_MODE = MODE_MAN_COM;
-  f.HANDE_SETTEI = YES;
-  f.HANDE_LEVEL = -10;
-  f.SITA_MOTI[1] = 1;
+  f.game.TAISEN_MODE = MODE_MAN_COM;
+  f.game.HANDE_SETTEI = YES;
+  f.game.HANDE_LEVEL = -10;
+  f.pos.SITA_MOTI[1] = 1;
   w.canvas.ops.clear();
   画面_再描画(f);
   const auto& ops = w.canvas.ops;
@@ -91,8 +92,8 @@ TEST_F(StartupTest, FullRedrawPaintsInItsOrder) {
   for (const auto& op : 文字(ops)) EXPECT_NE(op.text, "手目");
 
   // Between two humans without a handicap: neither the level nor the rank.
-  f.TAISEN_MODE = MODE_MAN_MAN;
-  f.HANDE_SETTEI = NO;
+  f.game.TAISEN_MODE = MODE_MAN_MAN;
+  f.game.HANDE_SETTEI = NO;
   w.canvas.ops.clear();
   画面_再描画(f);
   for (const auto& op : 文字(ops)) {
@@ -103,66 +104,66 @@ TEST_F(StartupTest, FullRedrawPaintsInItsOrder) {
 
 TEST_F(StartupTest, StartBeginsAGameBetweenTwoHumans) {
   Form_Load(f);
-  f.menu.KEIKA = false;  // the settings file starts with the clock shown
+  f.options.KEIKA = false;  // the settings file starts with the clock shown
   w.clock.advance(50);
   w.canvas.ops.clear();
   START_Click(f);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].title, " ");
   EXPECT_EQ(w.dialogs.boxes[0].text, "先手の番です");
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
-  EXPECT_EQ(f.MAN_TEBAN, 1);
-  EXPECT_EQ(f.COM_TEBAN, -1);
-  EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_MAN);
-  EXPECT_EQ(f.SAIKAI_MSG, NO);
-  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 50);
-  EXPECT_FALSE(f.Timer1_Enabled);  // the clock display is off
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.game.MAN_TEBAN, 1);
+  EXPECT_EQ(f.game.COM_TEBAN, -1);
+  EXPECT_EQ(f.game.TAISEN_MODE, MODE_MAN_MAN);
+  EXPECT_EQ(f.game.SAIKAI_MSG, NO);
+  EXPECT_DOUBLE_EQ(f.clock.KAISI_JIKOKU, 50);
+  EXPECT_FALSE(f.clock.Timer1_Enabled);  // the clock display is off
   // The level label is wiped and every highlight with it.
-  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(w.canvas.ops, c, 0), std::vector<int>{f.HAIKEI});
+  for (int c = -2; c <= 0; ++c) EXPECT_EQ(絵の列(w.canvas.ops, c, 0), std::vector<int>{f.view.HAIKEI});
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_KESU, 5, 5), 1);
 }
 
 TEST_F(StartupTest, StartWithTheClockShownRunsTheTimer) {
   Form_Load(f);
-  f.menu.KEIKA = true;
+  f.options.KEIKA = true;
   START_Click(f);
-  EXPECT_TRUE(f.Timer1_Enabled);
+  EXPECT_TRUE(f.clock.Timer1_Enabled);
 }
 
 TEST_F(StartupTest, StartContinuesTheShownPositionWithItsTurn) {
   Form_Load(f);
   START_Click(f);
-  f.TESUU_HYOJI = 3;
-  f.TEBAN = TEBAN_GOTE;
-  f.SENTAKU = 1;
-  f.KIFU_MODE = YES;
-  f.TESUU_MAX = 7;
-  f.SAIKAI_MSG = YES;
+  f.game.TESUU_HYOJI = 3;
+  f.game.TEBAN = TEBAN_GOTE;
+  f.pick.SENTAKU = 1;
+  f.game.KIFU_MODE = YES;
+  f.game.TESUU_MAX = 7;
+  f.game.SAIKAI_MSG = YES;
   w.dialogs.boxes.clear();
   START_Click(f);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].text, "後手の番です");
-  EXPECT_EQ(f.TEBAN, TEBAN_GOTE);
-  EXPECT_EQ(f.SAIKAI_MSG, NO);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_GOTE);
+  EXPECT_EQ(f.game.SAIKAI_MSG, NO);
   // Left as they were.
-  EXPECT_EQ(f.SENTAKU, 1);
-  EXPECT_EQ(f.KIFU_MODE, YES);
-  EXPECT_EQ(f.TESUU_MAX, 7);
+  EXPECT_EQ(f.pick.SENTAKU, 1);
+  EXPECT_EQ(f.game.KIFU_MODE, YES);
+  EXPECT_EQ(f.game.TESUU_MAX, 7);
 }
 
 TEST_F(StartupTest, StartAfterAWinBeginsAfresh) {
   Form_Load(f);
   START_Click(f);
-  f.BAN[5][5] = -KIN;
-  f.TESUU_HYOJI = 9;
-  f.TEBAN = TEBAN_GOTE;
-  f.SYOUSYA = 1;
+  f.pos.BAN[5][5] = -KIN;
+  f.game.TESUU_HYOJI = 9;
+  f.game.TEBAN = TEBAN_GOTE;
+  f.game.SYOUSYA = 1;
   w.canvas.ops.clear();
   START_Click(f);
-  EXPECT_EQ(f.SYOUSYA, 0);
-  EXPECT_EQ(f.BAN[5][5], KARA);
-  EXPECT_EQ(f.TEBAN, TEBAN_SENTE);
-  EXPECT_EQ(f.TESUU_HYOJI, 0);
+  EXPECT_EQ(f.game.SYOUSYA, 0);
+  EXPECT_EQ(f.pos.BAN[5][5], KARA);
+  EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 0);
   int repaints = 0;
   for (const auto& op : w.canvas.ops)
     if (op.kind == PaintOp::Repaint) ++repaints;
@@ -176,12 +177,12 @@ TEST_F(StartupTest, SenteLetsTheHumanMoveFirst) {
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].title, " ");
   EXPECT_EQ(w.dialogs.boxes[0].text, "MANの番です");
-  EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_COM);
-  EXPECT_EQ(f.TEBAN, 1);
-  EXPECT_EQ(f.MAN_TEBAN, 1);
-  EXPECT_EQ(f.COM_TEBAN, -1);
-  EXPECT_TRUE(f.Timer1_Enabled);  // against the computer always
-  EXPECT_DOUBLE_EQ(f.KAISI_JIKOKU, 7);
+  EXPECT_EQ(f.game.TAISEN_MODE, MODE_MAN_COM);
+  EXPECT_EQ(f.game.TEBAN, 1);
+  EXPECT_EQ(f.game.MAN_TEBAN, 1);
+  EXPECT_EQ(f.game.COM_TEBAN, -1);
+  EXPECT_TRUE(f.clock.Timer1_Enabled);  // against the computer always
+  EXPECT_DOUBLE_EQ(f.clock.KAISI_JIKOKU, 7);
   bool level = false;
   for (const auto& op : 文字(w.canvas.ops))
     if (op.text == "LEVEL") level = true;
@@ -191,17 +192,17 @@ TEST_F(StartupTest, SenteLetsTheHumanMoveFirst) {
 TEST_F(StartupTest, SenteAfterSteppingBackKeepsTheRecordUpToTheShownMove) {
   Form_Load(f);
   START_Click(f);
-  f.TESUU = 5;
-  f.TESUU_HYOJI = 5;
-  f.TESUU_MAX = 9;
-  f.TEBAN = f.MAN_TEBAN;
-  f.SENTAKU = 1;
-  f.KIFU_MODE = YES;
+  f.game.TESUU = 5;
+  f.game.TESUU_HYOJI = 5;
+  f.game.TESUU_MAX = 9;
+  f.game.TEBAN = f.game.MAN_TEBAN;
+  f.pick.SENTAKU = 1;
+  f.game.KIFU_MODE = YES;
   w.dialogs.boxes.clear();
   SENTE_Click(f);
-  EXPECT_EQ(f.TESUU_MAX, 5);
-  EXPECT_EQ(f.SENTAKU, 0);
-  EXPECT_EQ(f.KIFU_MODE, NO);
+  EXPECT_EQ(f.game.TESUU_MAX, 5);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
+  EXPECT_EQ(f.game.KIFU_MODE, NO);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].title, "対局");
   EXPECT_EQ(w.dialogs.boxes[0].text, "MANの番です");
@@ -210,45 +211,45 @@ TEST_F(StartupTest, SenteAfterSteppingBackKeepsTheRecordUpToTheShownMove) {
 TEST_F(StartupTest, SenteAfterAReversalEndsTheRecordAtTheMoveIndex) {
   Form_Load(f);
   START_Click(f);
-  f.TESUU = 0;        // a reversal restarts the record …
-  f.TESUU_HYOJI = 6;  // … while the shown number keeps counting
-  f.TESUU_MAX = 6;
-  f.TEBAN = f.MAN_TEBAN;
+  f.game.TESUU = 0;        // a reversal restarts the record …
+  f.game.TESUU_HYOJI = 6;  // … while the shown number keeps counting
+  f.game.TESUU_MAX = 6;
+  f.game.TEBAN = f.game.MAN_TEBAN;
   SENTE_Click(f);
-  EXPECT_EQ(f.TESUU_MAX, 0);
-  f.TESUU_MAX = 6;
-  f.TEBAN = f.COM_TEBAN;
+  EXPECT_EQ(f.game.TESUU_MAX, 0);
+  f.game.TESUU_MAX = 6;
+  f.game.TEBAN = f.game.COM_TEBAN;
   GOTE_Click(f);
-  EXPECT_EQ(f.TESUU_MAX, 0);
+  EXPECT_EQ(f.game.TESUU_MAX, 0);
 }
 
 TEST_F(StartupTest, GoteGivesTheComputerTheFirstMove) {
   Form_Load(f);
   GOTE_Click(f);
-  EXPECT_EQ(f.TAISEN_MODE, MODE_MAN_COM);
-  EXPECT_EQ(f.MAN_TEBAN, -1);
-  EXPECT_EQ(f.COM_TEBAN, 1);
+  EXPECT_EQ(f.game.TAISEN_MODE, MODE_MAN_COM);
+  EXPECT_EQ(f.game.MAN_TEBAN, -1);
+  EXPECT_EQ(f.game.COM_TEBAN, 1);
   // The computer has made the first move and handed the turn over, without a box.
-  EXPECT_EQ(f.TESUU, 1);
-  EXPECT_EQ(f.TEBAN, f.MAN_TEBAN);
-  EXPECT_EQ(f.TEBAN, -1);
+  EXPECT_EQ(f.game.TESUU, 1);
+  EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
+  EXPECT_EQ(f.game.TEBAN, -1);
   for (const auto& b : w.dialogs.boxes) EXPECT_NE(b.text, "MANの番です");
 }
 
 TEST_F(StartupTest, GoteContinuingOnTheHumansTurnKeepsTheSides) {
   Form_Load(f);
   GOTE_Click(f);
-  f.TESUU_HYOJI = 2;
-  f.TEBAN = f.MAN_TEBAN;  // -1
-  f.SAIKAI_MSG = YES;
+  f.game.TESUU_HYOJI = 2;
+  f.game.TEBAN = f.game.MAN_TEBAN;  // -1
+  f.game.SAIKAI_MSG = YES;
   w.dialogs.boxes.clear();
   GOTE_Click(f);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_EQ(w.dialogs.boxes[0].title, "対局");
   EXPECT_EQ(w.dialogs.boxes[0].text, "MANの番です");
-  EXPECT_EQ(f.MAN_TEBAN, -1);
-  EXPECT_EQ(f.TEBAN, -1);
-  EXPECT_EQ(f.SAIKAI_MSG, NO);
+  EXPECT_EQ(f.game.MAN_TEBAN, -1);
+  EXPECT_EQ(f.game.TEBAN, -1);
+  EXPECT_EQ(f.game.SAIKAI_MSG, NO);
 }
 
 TEST_F(StartupTest, MenusOpenedHideTheRecordBrowser) {
@@ -261,6 +262,12 @@ TEST_F(StartupTest, MenusOpenedHideTheRecordBrowser) {
   const auto before = w.canvas.ops.size();
   MATCH_MAN_Click(f);
   EXPECT_EQ(w.canvas.ops.size(), before);
+}
+
+TEST_F(StartupTest, ANewGameDropsThePick) {
+  f.pick.SENTAKU = 1;
+  初期設定(f);
+  EXPECT_EQ(f.pick.SENTAKU, 0);
 }
 
 }  // namespace
