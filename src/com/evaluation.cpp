@@ -5,6 +5,7 @@
 #include "com/evaluation.hpp"
 
 #include <cstdlib>
+#include <optional>
 
 #include "com/probes.hpp"
 #include "rules/legality.hpp"
@@ -283,61 +284,74 @@ double 王(const 探索の場& s, int x2, int y2, double S) {
   return S;
 }
 
-}  // namespace
+// --- the decisive rules ---
 
-double 盤評価(const 探索の場& s, const 指し手& m, int cap) {
-  const int x1 = m.x1, y1 = m.y1, x2 = m.x2, y2 = m.y2, piece = m.placed;
-  const auto& B = s.pos.BAN;
-  const int ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
-  const bool drop = x1 < 0;
-  double S = 0;
-
-  // --- decisive rules ---
+// A score that ends the evaluation at once: the bottom king taken, the own
+// king left attacked, the bottom king mated (by a pawn: the move loses).
+std::optional<double> 決着(const 探索の場& s, const 指し手& m, int cap) {
   if (cap == -OU) return 9999;
   if (s.maps.SITA_SEIRYOKU[s.pos.UE_OU_X][s.pos.UE_OU_Y] >= 1) return -9998;
-  if (s.maps.UE_SEIRYOKU[ox][oy] > 0) {
-    if (詰めかMAN(s.pos, s.maps) == YES) return piece == HU ? -9998 : 9998;
-    if (s.maps.SITA_TORI[x2][y2] == -OU && s.maps.UE_SEIRYOKU[x2][y2] > 0) S += 100;
-    if (s.maps.SITA_SEIRYOKU[x2][y2] <= 2 && s.maps.UE_MAMORI[x2][y2] == SYA_NARI && x2 != ox && y2 != oy &&
-        std::abs(x2 - ox) < 2 && std::abs(y2 - oy) < 2 &&
-        (s.maps.UE_MAMORI_X[x2][y2] == ox || s.maps.UE_MAMORI_Y[x2][y2] == oy))
-      S += 900;
-    if (s.maps.SITA_SEIRYOKU[x2][y2] == 0) S += 10;
+  if (s.maps.UE_SEIRYOKU[s.pos.SITA_OU_X][s.pos.SITA_OU_Y] > 0 && 詰めかMAN(s.pos, s.maps) == YES)
+    return m.placed == HU ? -9998 : 9998;
+  return std::nullopt;
+}
+
+// The move checks the bottom king: a checker the king alone attacks, a
+// promoted rook guarding the square beside the king, a checker nothing attacks.
+double 王手(const 探索の場& s, int x2, int y2, double S) {
+  const 勢力図& M = s.maps;
+  const int ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
+  if (M.UE_SEIRYOKU[ox][oy] <= 0) return S;
+  if (M.SITA_TORI[x2][y2] == -OU && M.UE_SEIRYOKU[x2][y2] > 0) S += 100;
+  if (M.SITA_SEIRYOKU[x2][y2] <= 2 && M.UE_MAMORI[x2][y2] == SYA_NARI && x2 != ox && y2 != oy &&
+      std::abs(x2 - ox) < 2 && std::abs(y2 - oy) < 2 &&
+      (M.UE_MAMORI_X[x2][y2] == ox || M.UE_MAMORI_Y[x2][y2] == oy))
+    S += 900;
+  if (M.SITA_SEIRYOKU[x2][y2] == 0) S += 10;
+  return S;
+}
+
+// --- the general rules ---
+
+// Closer to the bottom king than the piece stood: along the longer distance.
+double 王への接近(const 探索の場& s, int x2, int y2, double S) {
+  const int dx = std::abs(x2 - s.pos.SITA_OU_X), dy = std::abs(y2 - s.pos.SITA_OU_Y);
+  if (dx > dy) {
+    if (s.search.OU_KYORI > dx) S += 1;
+  } else if (s.search.OU_KYORI > dy) {
+    S += 0.1;
   }
+  return S;
+}
 
-  // --- general rules ---
-  if (drop)
-    S -= 5;
-  else if (piece > s.search.KOUHO_KOMA)
-    S += 10;
-
-  S += 盤評価_COM危険座標(s, piece, x2, y2);
-
-  {  // approach to the bottom king
-    const int dx = std::abs(x2 - ox), dy = std::abs(y2 - oy);
-    if (dx > dy) {
-      if (s.search.OU_KYORI > dx) S += 1;
-    } else if (s.search.OU_KYORI > dy) {
-      S += 0.1;
-    }
+// The cheapest attacker of the moved piece is pinned to its king, and the
+// moved piece reaches it.
+double 釘付けの取り手(const 探索の場& s, const 指し手& m, double S) {
+  const auto& B = s.pos.BAN;
+  const 勢力図& M = s.maps;
+  const int x2 = m.x2, y2 = m.y2, ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
+  const int ax = M.SITA_TORI_X[x2][y2], ay = M.SITA_TORI_Y[x2][y2];
+  const int sita = M.SITA_SEIRYOKU[x2][y2];
+  const bool few = (M.UE_SEIRYOKU[x2][y2] > 0 && M.UE_SEIRYOKU[ox][oy] > 0 && sita == 2) || sita == 1;
+  const bool king_on_line =
+      ((oy == y2 || ox == x2) && oy != ay && ox != ax) || (oy != y2 && oy == ay) || (ox != x2 && ox == ax);
+  if (M.SITA_SEIRYOKU[ax][ay] > 0 && s.search.SITA_UGOKENAI[ax][ay] == 1 && few && king_on_line &&
+      移動チェック(s.pos, x2, y2, ax, ay, s.search.KOUHO_KOMA) == YES) {
+    if (m.打ち() || B[s.search.UE_TORI_X_MAE[ax][ay]][s.search.UE_TORI_Y_MAE[ax][ay]] != KARA)
+      S += 価値(B[ax][ay]);
   }
+  return S;
+}
 
-  {  // the cheapest attacker of the moved piece is pinned to its king
-    const int ax = s.maps.SITA_TORI_X[x2][y2], ay = s.maps.SITA_TORI_Y[x2][y2];
-    const int sita = s.maps.SITA_SEIRYOKU[x2][y2];
-    const bool few =
-        (s.maps.UE_SEIRYOKU[x2][y2] > 0 && s.maps.UE_SEIRYOKU[ox][oy] > 0 && sita == 2) || sita == 1;
-    const bool king_on_line =
-        ((oy == y2 || ox == x2) && oy != ay && ox != ax) || (oy != y2 && oy == ay) || (ox != x2 && ox == ax);
-    if (s.maps.SITA_SEIRYOKU[ax][ay] > 0 && s.search.SITA_UGOKENAI[ax][ay] == 1 && few && king_on_line &&
-        移動チェック(s.pos, x2, y2, ax, ay, s.search.KOUHO_KOMA) == YES) {
-      if (drop || B[s.search.UE_TORI_X_MAE[ax][ay]][s.search.UE_TORI_Y_MAE[ax][ay]] != KARA)
-        S += 価値(B[ax][ay]);
-    }
-  }
-
-  // safety of the destination
-  if (s.maps.SITA_SEIRYOKU[x2][y2] == 0) {
+// Where the piece now stands: unattacked (a bottom bishop line through it,
+// the bottom king's escapes taken), attacked and defended (exchanges, a
+// fork of king and rook by a gold or silver drop), attacked and undefended
+// (a drop there is lost).
+double 行き先の安全(const 探索の場& s, const 指し手& m, double S) {
+  const auto& B = s.pos.BAN;
+  const 勢力図& M = s.maps;
+  const int x2 = m.x2, y2 = m.y2, piece = m.placed, ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
+  if (M.SITA_SEIRYOKU[x2][y2] == 0) {
     if (piece != HU && piece != OU && piece != KAKU && piece != KAKU_NARI)
       S -= 盤評価_自角注意_COM(s.pos, s.search, x2, y2, piece);
     if ((KAKU <= piece && piece <= SYA_NARI) || piece == KYOU ||
@@ -345,41 +359,43 @@ double 盤評価(const 探索の場& s, const 指し手& m, int cap) {
       const int n = 調査_自王逃道(s.pos, s.maps);
       if (s.search.OU_NIGEMITI_MAE > n) S += s.search.OU_NIGEMITI_MAE - n;
     }
-  } else if (s.maps.UE_SEIRYOKU[x2][y2] > 0) {
+  } else if (M.UE_SEIRYOKU[x2][y2] > 0) {
     if ((s.pos.SITA_MOTI[MOTI_GIN] > 0 || s.pos.SITA_MOTI[MOTI_KIN] > 0) && 1 < x2 && x2 < 9 &&
         ((B[x2 - 1][y2] == OU && 自飛(B[x2 + 1][y2])) || (B[x2 + 1][y2] == OU && 自飛(B[x2 - 1][y2]))))
       S -= piece;
-    const int tori = 価値(s.maps.SITA_TORI[x2][y2]);
+    const int tori = 価値(M.SITA_TORI[x2][y2]);
     if (piece > tori) S = S - piece + tori;
-    if (s.maps.SITA_TORI[x2][y2] == -OU && s.maps.UE_SEIRYOKU[ox][oy] > 0 && y2 < oy) S += piece;
-  } else if (drop) {
+    if (M.SITA_TORI[x2][y2] == -OU && M.UE_SEIRYOKU[ox][oy] > 0 && y2 < oy) S += piece;
+  } else if (m.打ち()) {
     S = S - piece - 50;
   }
+  return S;
+}
 
-  if (B[x2][9] == -KYOU && (x2 == 1 || x2 == 9) && piece != KYOU && piece != SYA && piece != SYA_NARI &&
-      x2 != x1)
-    S -= 0.1;
-
-  // captures
-  if (cap != KARA) {
-    if (大駒(cap) && piece <= KIN) S += 価値(cap);
-    if (s.COM_LEVEL == 1) return S;
-    if (s.maps.SITA_SEIRYOKU[x2][y2] > 0) {
-      if (s.maps.UE_SEIRYOKU[x2][y2] > 0) {
-        if (B[x2][y2] < 価値(s.maps.SITA_TORI[x2][y2])) S += 価値(cap);
-      } else if (!drop && s.search.SITA_SEIRYOKU_MAE[x1][y1] > 0 &&
-                 調査_移動可場所数(s.pos, s.maps, x1, y1, piece) == 0) {
-        S += 価値(cap);
-      }
-    } else {
+// A capture, past the big-piece rule: what is taken counts unless the taker
+// is lost for it.
+double 駒取り(const 探索の場& s, const 指し手& m, int cap, double S) {
+  const 勢力図& M = s.maps;
+  const int x2 = m.x2, y2 = m.y2;
+  if (M.SITA_SEIRYOKU[x2][y2] > 0) {
+    if (M.UE_SEIRYOKU[x2][y2] > 0) {
+      if (s.pos.BAN[x2][y2] < 価値(M.SITA_TORI[x2][y2])) S += 価値(cap);
+    } else if (!m.打ち() && s.search.SITA_SEIRYOKU_MAE[m.x1][m.y1] > 0 &&
+               調査_移動可場所数(s.pos, s.maps, m.x1, m.y1, m.placed) == 0) {
       S += 価値(cap);
-      if (cap == -TO || cap == -KYOU_NARI || cap == -KEI_NARI) S += 50;
     }
+  } else {
+    S += 価値(cap);
+    if (cap == -TO || cap == -KYOU_NARI || cap == -KEI_NARI) S += 50;
   }
-  if (s.COM_LEVEL == 2) return S;
+  return S;
+}
 
-  // --- rules by the kind of the moved piece ---
-  switch (piece) {
+// --- the rules by the kind of the moved piece ---
+
+double 駒の種類(const 探索の場& s, const 指し手& m, int cap, double S) {
+  const int x1 = m.x1, y1 = m.y1, x2 = m.x2, y2 = m.y2;
+  switch (m.placed) {
     case HU: return 歩(s, cap, x1, y1, x2, y2, S);
     case TO: return s.maps.UE_SEIRYOKU[x2][y2] >= s.maps.SITA_SEIRYOKU[x2][y2] ? S + 1 : S;
     case KYOU: return 香(s, cap, x1, x2, y2, S);
@@ -393,6 +409,35 @@ double 盤評価(const 探索の場& s, const 指し手& m, int cap) {
     case OU: return 王(s, x2, y2, S);
     default: return S;  // promoted lance, knight and silver have no rules of their own
   }
+}
+
+}  // namespace
+
+double 盤評価(const 探索の場& s, const 指し手& m, int cap) {
+  if (const auto decided = 決着(s, m, cap)) return *decided;
+  const int x2 = m.x2, y2 = m.y2, piece = m.placed;
+  double S = 王手(s, x2, y2, 0);
+
+  if (m.打ち())
+    S -= 5;
+  else if (piece > s.search.KOUHO_KOMA)  // it promotes
+    S += 10;
+  S += 盤評価_COM危険座標(s, piece, x2, y2);
+  S = 王への接近(s, x2, y2, S);
+  S = 釘付けの取り手(s, m, S);
+  S = 行き先の安全(s, m, S);
+  // A lance of the bottom side in its corner: any other piece moving onto its file.
+  if (s.pos.BAN[x2][9] == -KYOU && (x2 == 1 || x2 == 9) && piece != KYOU && piece != SYA &&
+      piece != SYA_NARI && x2 != m.x1)
+    S -= 0.1;
+
+  if (cap != KARA) {
+    if (大駒(cap) && piece <= KIN) S += 価値(cap);
+    if (s.COM_LEVEL == 1) return S;
+    S = 駒取り(s, m, cap, S);
+  }
+  if (s.COM_LEVEL == 2) return S;
+  return 駒の種類(s, m, cap, S);
 }
 
 }  // namespace velmora

@@ -268,5 +268,24 @@ TEST(Search, NoCandidateAtAllIsReported) {
   EXPECT_EQ(s->search.HYOUKA_MAX, -99999);
 }
 
+#ifndef NDEBUG
+// An evaluation that changes the position it is given breaks the search's
+// promise to put every trial back; builds with assertions stop there. (A move
+// made in full comes back whole from the search's snapshots; the silver's
+// moves that may promote put back their two squares only.)
+TEST(SearchDeathTest, AnEvaluationThatChangesTheBoardIsCaughtWhenTheTrialIsTakenBack) {
+  auto s = 空の局面({{5, 1, OU}, {5, 6, GIN}, {1, 9, -OU}});
+  EXPECT_DEATH(
+      {
+        数える時計 clock;
+        探索(s->場(), clock, [](const 探索の場& t, const 指し手&, int) {
+          t.pos.BAN[9][9] = -HU;
+          return 0.0;
+        });
+      },
+      "left the position changed");
+}
+#endif
+
 }  // namespace
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/game.hpp"
+#include "rules/trial.hpp"
 #include "support/board.hpp"
 
 namespace velmora {
@@ -196,6 +197,24 @@ TEST(TentativeMove, ChangesThePositionLikeTheRealMoveButNotTheTotals) {
   EXPECT_EQ(trial->pos.SITA_MOTI_SU, 0);
   EXPECT_EQ(trial->pos.UE_MOTI_SU, 0);
 }
+
+#ifndef NDEBUG
+// Builds with assertions check every trial change of the board when it is put back.
+TEST(TrialDeathTest, ATrialThatLeavesAnotherSquareChangedFailsWhenItIsPutBack) {
+  auto s = 初期局面();
+  {
+    const 仮の駒 lifted(s->pos, 5, 7, KARA);
+    EXPECT_EQ(s->pos.BAN[5][7], KARA);
+  }
+  EXPECT_EQ(s->pos.BAN[5][7], -HU);
+  EXPECT_DEATH(
+      {
+        const 仮の移動 tried(s->pos, 5, 7, 5, 6, -HU);
+        s->pos.BAN[5][5] = HU;  // a square the trial does not own
+      },
+      "left the position changed");
+}
+#endif
 
 }  // namespace
 }  // namespace velmora

@@ -239,5 +239,13 @@ TEST(Geometry, WindowPointsMapToCellsByFloorDivision) {
   EXPECT_DOUBLE_EQ(座標_上(8.5), 100 + 690 * 8.5);
 }
 
+#ifndef NDEBUG
+// A real move neither makes nor loses a piece; builds with assertions check it.
+TEST_F(DrawingTest, ARealMoveThatWouldMakeAPieceStopsTheProgram) {
+  EXPECT_EQ(盤上で指す(f, {3, 7, 3, 6, -HU, -HU}), KARA);
+  EXPECT_DEATH(盤上で指す(f, {5, 5, 5, 4, -KIN, -KIN}), "made or lost a piece");  // from an empty square
+}
+#endif
+
 }  // namespace
 }  // namespace velmora
