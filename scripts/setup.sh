@@ -13,7 +13,7 @@ packages=(
   xvfb xdotool x11-apps imagemagick
   xdg-utils
   appstream desktop-file-utils shared-mime-info libfile-mimeinfo-perl man-db groff-base
-  dpkg-dev lintian fontconfig libfontconfig-dev fonts-dejavu-core
+  dpkg-dev lintian fontconfig libfontconfig-dev fonts-dejavu-core strace
 )
 
 missing=()

@@ -4,6 +4,20 @@
 
 namespace velmora {
 
+namespace {
+
+// share/velmora beside the running program's own directory (bin/ or games/),
+// wherever the installation was moved to: a package installs under /usr
+// what was built for /usr/local.
+std::filesystem::path 導入先データ() {
+  std::error_code ec;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec || program.empty()) return {};
+  return program.parent_path().parent_path() / "share" / "velmora";
+}
+
+}  // namespace
+
 std::optional<std::filesystem::path> 検索_データファイル(std::string_view name,
                                                          const std::filesystem::path& first) {
   const std::filesystem::path file{
@@ -14,7 +28,7 @@ std::optional<std::filesystem::path> 検索_データファイル(std::string_vi
 #ifndef VELMORA_INSTALL_DATA_DIR
 #define VELMORA_INSTALL_DATA_DIR ""
 #endif
-  const std::filesystem::path dirs[] = {first, VELMORA_DATA_DIR, VELMORA_INSTALL_DATA_DIR};
+  const std::filesystem::path dirs[] = {first, 導入先データ(), VELMORA_DATA_DIR, VELMORA_INSTALL_DATA_DIR};
   for (const auto& dir : dirs) {
     if (dir.empty() && &dir != &dirs[0]) continue;
     const auto candidate = dir / file;

@@ -1,6 +1,7 @@
 // Where the program's own data files (wave files, the help page) are found:
 // a given directory first (the working directory, or the one current at
-// start-up), then the data directory of the build tree, then the installed one.
+// start-up), then share/velmora of the installation the program runs from,
+// then the data directory of the build tree, then the installed one.
 #pragma once
 
 #include <filesystem>

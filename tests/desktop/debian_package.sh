@@ -66,6 +66,9 @@ readelf -d "$x/usr/games/velmora" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./lib/games/
 grep -q '^License: MIT' "$x/usr/share/doc/velmora/copyright" || fail "the copyright names no MIT licence"
 zcat "$x/usr/share/doc/velmora/changelog.gz" | head -1 | grep -q "^velmora ($version) " ||
   fail "the changelog does not start with version $version"
+# Run from an empty folder, the programs take the sounds installed beside them.
+(cd "$out" && strace -f -e trace=openat -o "$out/opened" "$x/usr/games/velmora-script" </dev/null >/dev/null 2>&1)
+grep -q "\"$x/usr/share/velmora/BGM.wav\", O_RDONLY" "$out/opened" || fail "velmora-script does not find its sounds"
 "$x/usr/games/velmora" --version | head -1 | grep -qx "velmora $version" || fail "velmora --version"
 
 exit "$failed"
