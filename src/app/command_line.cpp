@@ -1,7 +1,10 @@
 #include "app/command_line.hpp"
 
+#include <sys/stat.h>
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFileInfo>
 
 #include "app/main_window.hpp"
@@ -110,6 +113,21 @@ QString version_text() {
              "License MIT: this is free software; you are free to change and redistribute it.\n"
              "There is NO WARRANTY, to the extent permitted by law.\n")
       .arg(QStringLiteral(VELMORA_VERSION));
+}
+
+void use_desktop_places(MainWindow& window) {
+  // A relative XDG_CONFIG_HOME is to be ignored.
+  QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+  if (!QDir::isAbsolutePath(config)) config = QDir::homePath() + QStringLiteral("/.config");
+  const QString dir = QDir::cleanPath(config + QStringLiteral("/velmora"));
+  // Each folder that is missing is made for the user alone.
+  QString path;
+  for (const QString& part : dir.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+    path += QLatin1Char('/') + part;
+    ::mkdir(QFile::encodeName(path).constData(), 0700);
+  }
+  window.form().options.設定ファイル = QFile::encodeName(dir + QStringLiteral("/Velmora.ini")).toStdString();
+  window.record_panel()->set_directory(QDir::homePath().toStdString());
 }
 
 void open_record_file(MainWindow& window, const QString& path) {

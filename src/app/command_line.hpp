@@ -27,6 +27,12 @@ CommandLine parse_command_line(const QStringList& arguments);
 QString help_text();
 QString version_text();
 
+// Started from the desktop entry, where the working directory is usually
+// the home folder: the settings file goes under $XDG_CONFIG_HOME/velmora
+// (~/.config/velmora), made when missing, and the record panel opens in
+// the home folder. Call before start().
+void use_desktop_places(MainWindow& window);
+
 // Loads the record at `path` as a click on it in the record panel's file
 // list does: the panel moves to the file's directory and the file is read
 // there, with the same messages and refusals.

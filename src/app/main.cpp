@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -58,8 +57,6 @@ int main(int argc, char** argv) {
   // The sound library's SDL would otherwise take SIGINT and SIGTERM for
   // itself, and the window would no longer end when the session asks it to.
   if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
-  // The sound library starts beside the display and the window.
-  std::unique_ptr<velmora::app::WindowSound> sound = velmora::app::make_sound_port();
   const std::unique_ptr<QApplication> app = velmora::app::open_display(argc, argv);
   // The menus stay in the window, where the game lays them out; asking the
   // desktop for a global menu bar also costs the first frame a bus round trip.
@@ -72,8 +69,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "velmora: %s\n",
                  velmora::app::missing_japanese_font_notice().toLocal8Bit().constData());
 
-  velmora::app::MainWindow window(std::move(sound));
-  if (command.desktop) window.record_panel()->set_directory(QDir::homePath().toStdString());
+  velmora::app::MainWindow window;
+  if (command.desktop) velmora::app::use_desktop_places(window);
   velmora::app::measure_first_frame(window.view());
   velmora::app::start_e2e_log(window);
   window.start();
@@ -83,9 +80,12 @@ int main(int argc, char** argv) {
     if (const QString why = unreadable(command.record); !why.isEmpty())
       std::fprintf(stderr, "velmora: %s: %s\n", command.record.toLocal8Bit().constData(),
                    why.toLocal8Bit().constData());
-    // Once the window is up, as a click in the record panel would come.
-    QTimer::singleShot(0, &window,
-                       [&window, path = command.record] { velmora::app::open_record_file(window, path); });
+    // Once the window has started, sound and all, as a click in the record
+    // panel would come.
+    QObject::connect(
+        &window, &velmora::app::MainWindow::startedUp, &window,
+        [&window, path = command.record] { velmora::app::open_record_file(window, path); },
+        Qt::QueuedConnection);
   }
   return app->exec();
 }

@@ -49,6 +49,8 @@ QString box_text(std::string_view s) {
 }
 
 constexpr int kTimerPeriodMs = 200;
+constexpr int kSoundAtTheLatestMs = 1000;
+const QEvent::Type kStartSound = QEvent::Type(QEvent::User + 1);
 
 }  // namespace
 
@@ -102,8 +104,24 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::start() {
-  run(velmora::Form_Load);
+  // The start-up without its sound: the first frame does not need it.
+  starting_ = true;
+  run(velmora::起動_画面);
+  starting_ = false;
   timer_.start();
+  // Should the window never be painted, the sound starts all the same.
+  QTimer::singleShot(kSoundAtTheLatestMs, this, &MainWindow::start_sound);
+}
+
+void MainWindow::start_sound() {
+  if (sound_started_) return;
+  sound_started_ = true;
+  run(velmora::起動_サウンド);
+  emit startedUp();
+}
+
+void MainWindow::customEvent(QEvent* e) {
+  if (e->type() == kStartSound) start_sound();
 }
 
 void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
@@ -119,7 +137,7 @@ void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
     QCoreApplication::processEvents();
     discarding_input_ = false;
   }
-  if (!ticking_) emit handled();
+  if (!ticking_ && !starting_) emit handled();
   if (quit_requested_ && !closing_) {
     QMetaObject::invokeMethod(
         this,
@@ -133,6 +151,11 @@ void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == view_ && event->type() == QEvent::Paint && !sound_start_posted_) {
+    // Once the first frame is out, after whatever else that frame queued.
+    sound_start_posted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kStartSound), Qt::LowEventPriority);
+  }
   if (discarding_input_) {
     switch (event->type()) {
       case QEvent::MouseButtonPress:

@@ -32,7 +32,8 @@ class MainWindow final : public QMainWindow,
   explicit MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Runs the start-up sequence (Form_Load); call once, before show().
+  // Runs the start-up sequence (Form_Load) but its sound; call once, before
+  // show(). The sound starts once the window has been painted.
   void start();
 
   velmora::Form1& form() { return *form_; }
@@ -61,17 +62,21 @@ class MainWindow final : public QMainWindow,
   // A handler of input has run to its end and the window waits for input
   // again (the timer's ticks do not count).
   void handled();
+  // The start-up, sound and all, is over.
+  void startedUp();
 
  protected:
   void closeEvent(QCloseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void customEvent(QEvent* event) override;
 
  private:
   // Every entry into the game goes through here: the handler runs to its
   // end, then the menu's check marks follow the game's and a requested quit
   // happens.
   void run(const std::function<void(velmora::Form1&)>& handler);
+  void start_sound();
   void build_menus();
   void sync_checks();
   void tick();
@@ -88,6 +93,9 @@ class MainWindow final : public QMainWindow,
   bool quit_requested_ = false;
   bool closing_ = false;
   bool discarding_input_ = false;
+  bool starting_ = false;
+  bool sound_start_posted_ = false;
+  bool sound_started_ = false;
 };
 
 }  // namespace velmora::app

@@ -19,31 +19,26 @@ namespace {
 
 #ifdef VELMORA_SOUND_LIBRARY
 
-// The sound library on a thread of its own. Starting the library and
-// decoding the waves take longer than anything the first frame needs, so
-// the library starts the moment the port is made, beside the window's own
-// start, and every later call goes to the same thread in the order the game
-// made it. Only the start's result is waited for: the game warns at once
-// when there is no sound device. The buffer identifiers the game holds are
-// the port's own, each standing for the library's buffer once it is made
-// (0 when it could not be).
+// The sound library on a thread of its own: decoding the waves takes longer
+// than anything a frame needs, so every call of the game goes to that thread
+// in the order the game made it, and only the start's result is waited for
+// (the game warns at once when there is no sound device). The buffer
+// identifiers the game holds are the port's own, each standing for the
+// library's buffer once it is made (0 when it could not be).
 class LibrarySound final : public WindowSound {
  public:
-  LibrarySound() : worker_([this] { work(); }) {
-    std::packaged_task<std::intptr_t()> start([this] { return port_.initialize(0); });
-    started_ = start.get_future();
-    post([start = std::make_shared<decltype(start)>(std::move(start))] { (*start)(); });
-  }
+  LibrarySound() : worker_([this] { work(); }) {}
 
   ~LibrarySound() override {
     post({});  // the end of the queue
     worker_.join();
   }
 
-  std::intptr_t initialize(std::intptr_t) override {
-    // One start per port: the library was started when the port was made.
-    if (!started_.valid()) return 0;
-    return started_.get();
+  std::intptr_t initialize(std::intptr_t window) override {
+    std::packaged_task<std::intptr_t()> start([this, window] { return port_.initialize(window); });
+    std::future<std::intptr_t> handle = start.get_future();
+    post([&start] { start(); });
+    return handle.get();
   }
 
   void terminate(std::intptr_t handle) override {
@@ -108,7 +103,6 @@ class LibrarySound final : public WindowSound {
   }
 
   velmora::LibrarySoundPort port_;
-  std::future<std::intptr_t> started_;
   std::intptr_t next_id_ = 1;                                 // game thread only
   std::unordered_map<std::intptr_t, std::intptr_t> buffers_;  // worker thread only
   std::mutex mutex_;

@@ -1,5 +1,5 @@
-// The settings file "Velmora.ini" in the working directory and the option
-// menus. The file is read once at start-up; afterwards the menu check marks
+// The settings file "Velmora.ini" (in the working directory, or where the
+// window keeps it when started from the desktop) and the option menus. The file is read once at start-up; afterwards the menu check marks
 // are the truth and every option change rewrites the whole file.
 #include "options/settings.hpp"
 
@@ -18,10 +18,10 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* 設定ファイル = "Velmora.ini";
-
 // Writes the whole file; false when it could not be replaced.
-bool 置換_ファイル(std::string_view bytes) { return ファイル_置換(設定ファイル, bytes).empty(); }
+bool 置換_ファイル(const Form1& f, std::string_view bytes) {
+  return ファイル_置換(f.options.設定ファイル, bytes).empty();
+}
 
 void 適用_背景(Form1& f, int id) {
   チェック設定(f, id);
@@ -33,7 +33,7 @@ void 適用_背景(Form1& f, int id) {
 // Where not even that can be written (a read-only directory), the defaults
 // still apply and the game goes on without a settings file.
 void 作成_既定設定ファイル(Form1& f) {
-  置換_ファイル(書式_設定ファイル(設定値{}));
+  置換_ファイル(f, 書式_設定ファイル(設定値{}));
   適用_背景(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = NO;
   f.options.KEIKA = true;
@@ -64,7 +64,7 @@ void 背景_Click(Form1& f, int id) {
 }  // namespace
 
 void 読込_環境設定ファイル(Form1& f) {
-  const auto bytes = 読込_ファイル全体(設定ファイル);
+  const auto bytes = 読込_ファイル全体(f.options.設定ファイル);
   if (!bytes) {
     作成_既定設定ファイル(f);
     return;
@@ -96,11 +96,11 @@ void 書込_環境設定ファイル(Form1& f) {
   v.経過時間 = f.options.KEIKA;
   v.BGM = f.options.BGM;
   const std::string bytes = 書式_設定ファイル(v);
-  if (!bytes.empty() && 置換_ファイル(bytes)) return;
+  if (!bytes.empty() && 置換_ファイル(f, bytes)) return;
 
   // Recovery: the default file, and the menus set to match it. When not even
   // that can be written the menus keep what the player chose.
-  if (!置換_ファイル(書式_設定ファイル(設定値{}))) return;
+  if (!置換_ファイル(f, 書式_設定ファイル(設定値{}))) return;
   チェック設定(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = NO;
   f.options.KEIKA = true;

@@ -1,5 +1,5 @@
-// The settings file "Velmora.ini" in the working directory and the option
-// menus.
+// The settings file "Velmora.ini" (in the working directory, or where the
+// window keeps it when started from the desktop) and the option menus.
 #pragma once
 
 #include <string>
@@ -20,6 +20,9 @@ struct 設定 {
   bool BGM = false;
   // The directory that was current at start-up, where the help page is looked for first.
   std::string START_DIR;
+  // The settings file: "Velmora.ini" in the working directory, unless the
+  // window was started from the desktop.
+  std::string 設定ファイル = "Velmora.ini";
 };
 
 // The colour move guidance outlines with: white when it is on, the outline

@@ -28,7 +28,10 @@ void 初期設定(Form1& f) {
 
 void Form_Load(Form1& f) {
   サウンド_起動(f);
+  起動_画面(f);
+}
 
+void 起動_画面(Form1& f) {
   f.game.KIFU_MODE = NO;
   f.options.SIDOU_FLAG = NO;
   f.game.TESUU_MAX = 0;
@@ -44,6 +47,12 @@ void Form_Load(Form1& f) {
   初期設定(f);
 
   if (f.p.desktop && f.p.desktop->window_top() != -60) f.p.desktop->place_window(0, 0, 10900, 8600);
+}
+
+void 起動_サウンド(Form1& f) {
+  サウンド_起動(f);
+  // The settings asked for the music before its wave was there.
+  if (f.options.BGM) BGM_開始(f);
 }
 
 void TAIKYOKU_Click(Form1& f) {

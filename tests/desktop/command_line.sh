@@ -72,4 +72,12 @@ grep -q '^first-frame-ns ' "$work/out" || fail "without a Japanese font the wind
 [ "$(grep -c 'No font with Japanese characters is installed' "$work/err")" = 1 ] ||
   fail "without a Japanese font standard error said: $(cat "$work/err")"
 
+# Started as the desktop entry starts it, the settings go under the user's
+# configuration folder, not into the working directory.
+mkdir -p "$work/home" "$work/desk"
+(cd "$work/desk" && env -u XDG_CONFIG_HOME HOME="$work/home" QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+  VELMORA_MEASURE_FIRST_FRAME=1 timeout 60 "$app" --desktop >/dev/null 2>&1 </dev/null)
+[ -s "$work/home/.config/velmora/Velmora.ini" ] || fail "--desktop kept no settings in ~/.config/velmora"
+[ -e "$work/desk/Velmora.ini" ] && fail "--desktop wrote the settings into the working directory"
+
 exit "$failed"

@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -159,14 +160,20 @@ class DesktopTest : public QObject {
     QCOMPARE(w.form().game.KIFU_MODE, 0);
   }
 
-  // The library starts on its own thread beside the window; the game still
-  // warns at once without a device, and with one the music plays.
-  void the_sound_starts_beside_the_window() {
+  // The first frame comes before the sound: the library starts once the
+  // window has been painted, the warning without a device comes then, and
+  // with a device the music plays.
+  void the_sound_starts_once_the_window_is_painted() {
     {
       qputenv("SDL_AUDIODRIVER", "velmora-no-such-driver");
       BoxAnswerer boxes;
-      MainWindow w(velmora::app::make_sound_port());
+      MainWindow w;
+      QSignalSpy started(&w, &MainWindow::startedUp);
       w.start();
+      QVERIFY(boxes.seen.isEmpty());
+      QCOMPARE(w.form().sound.SND_HANDLE, 0);
+      w.show();
+      QVERIFY(started.wait(10000));
       QCOMPARE(boxes.seen, QStringList{"Velmora.dll|Direct Soundインターフェースが作成できません。"});
     }
     const QString out = dir_.filePath("out.raw");
@@ -174,10 +181,14 @@ class DesktopTest : public QObject {
     qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(out));
     {
       BoxAnswerer boxes;
-      MainWindow w(velmora::app::make_sound_port());
+      MainWindow w;
+      QSignalSpy started(&w, &MainWindow::startedUp);
       w.start();  // no settings file: the defaults, music on
+      w.show();
+      QVERIFY(started.wait(10000));
       QVERIFY(boxes.seen.isEmpty());
       QVERIFY(w.form().options.BGM);
+      QVERIFY(w.form().sound.SND_BGM != 0);
       // Until the output holds more than its first silent buffers.
       QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(out).size() > 64 * 1024, 20000);
     }  // the library stops with the window
@@ -189,6 +200,35 @@ class DesktopTest : public QObject {
     const auto loud = std::count_if(samples, samples + bytes.size() / sizeof(float),
                                     [](float x) { return std::abs(x) > 0.01f; });
     QVERIFY(loud > 1000);
+  }
+
+  // Started from the desktop: the settings under XDG_CONFIG_HOME (a relative
+  // one does not count), the folders made for the user alone, the record
+  // panel in the home folder; the file as it is in the working directory.
+  void started_from_the_desktop_it_keeps_its_places() {
+    const QString home = dir_.filePath("home");
+    QVERIFY(QDir().mkpath(home));
+    const QByteArray old_home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
+    for (const QByteArray& xdg : {QByteArray("relative/config"), QFile::encodeName(dir_.filePath("xdg"))}) {
+      qputenv("XDG_CONFIG_HOME", xdg);
+      const QString config = xdg.startsWith('/') ? dir_.filePath("xdg/velmora") : home + "/.config/velmora";
+      MainWindow w;
+      velmora::app::use_desktop_places(w);
+      QCOMPARE(QString::fromStdString(w.form().options.設定ファイル), config + "/Velmora.ini");
+      QCOMPARE(QFileInfo(config).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
+      QCOMPARE(QString::fromStdString(w.record_panel()->directory()), home);
+      w.start();
+      QVERIFY(QFileInfo::exists(config + "/Velmora.ini"));
+    }
+    MainWindow here;
+    here.start();
+    QFile kept(home + "/.config/velmora/Velmora.ini"), local(dir_.filePath("Velmora.ini"));
+    QVERIFY(kept.open(QIODevice::ReadOnly) && local.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), local.readAll());
+    QVERIFY(!QFileInfo::exists(home + "/Velmora.ini"));
+    qputenv("HOME", old_home);
+    qunsetenv("XDG_CONFIG_HOME");
   }
 
   void the_window_prints_with_a_face_that_has_japanese() {
