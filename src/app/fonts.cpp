@@ -2,7 +2,11 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <QImage>
+#include <QPainter>
 #include <memory>
+
+#include "app/pictures.hpp"
 
 namespace velmora::app {
 
@@ -81,6 +85,15 @@ WindowFaces find_faces() {
 const WindowFaces& window_faces() {
   static const WindowFaces faces = find_faces();
   return faces;
+}
+
+std::future<void> prepare_window_font() {
+  return std::async(std::launch::async, [] {
+    QImage image(8, 8, QImage::Format_RGB32);
+    QPainter p(&image);
+    p.setFont(window_font(20));
+    p.drawText(0, 8, QStringLiteral("歩香桂銀金角飛王玉と杏圭全馬龍一二三四五六七八九123456789:Velmora"));
+  });
 }
 
 QString missing_japanese_font_notice() {

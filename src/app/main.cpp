@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <future>
 
 #include "app/board_view.hpp"
 #include "app/command_line.hpp"
@@ -57,7 +58,11 @@ int main(int argc, char** argv) {
   // The sound library's SDL would otherwise take SIGINT and SIGTERM for
   // itself, and the window would no longer end when the session asks it to.
   if (qEnvironmentVariableIsEmpty("SDL_NO_SIGNAL_HANDLERS")) qputenv("SDL_NO_SIGNAL_HANDLERS", "1");
+  // Fontconfig reads its configuration and caches while the display opens.
+  auto faces = std::async(std::launch::async, [] { velmora::app::window_faces(); });
   const std::unique_ptr<QApplication> app = velmora::app::open_display(argc, argv);
+  faces.get();
+  std::future<void> font = velmora::app::prepare_window_font();
   // The menus stay in the window, where the game lays them out; asking the
   // desktop for a global menu bar also costs the first frame a bus round trip.
   QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -75,6 +80,7 @@ int main(int argc, char** argv) {
   velmora::app::start_e2e_log(window);
   window.start();
   window.show();
+  font.get();
   if (velmora::app::measure_redraw(window)) return 0;
   if (!command.record.isEmpty()) {
     if (const QString why = unreadable(command.record); !why.isEmpty())
