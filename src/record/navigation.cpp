@@ -142,8 +142,10 @@ void AFTER_Click(Form1& f) {
 
   const int t = f.game.TESUU;
   局面_復元(f.pos, f.game, f.record[t]);
-  // The totals come from the "after" times of snapshot t, as they always have.
-  時間_復元(f, f.record[t].COM_JIKAN2, f.record[t].MAN_JIKAN2);
+  // The totals before the move after snapshot t, as 戻 restores them: a
+  // position shows the same clocks however it was reached, and a game resumed
+  // from it books the next move's time once.
+  時間_復元(f, f.record[t].COM_JIKAN, f.record[t].MAN_JIKAN);
   盤_描画(f);
 
   int x = 0, y = 0, p = 0;

@@ -225,8 +225,8 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGame) {
     }
     EXPECT_EQ(g.pos.SITA_MOTI_SU, sita);
     EXPECT_EQ(g.pos.UE_MOTI_SU, ue);
-    EXPECT_EQ(g.clock.MAN_JIKAN, f.record[t].MAN_JIKAN2);
-    EXPECT_EQ(g.clock.COM_JIKAN, f.record[t].COM_JIKAN2);
+    EXPECT_EQ(g.clock.MAN_JIKAN, f.record[t].MAN_JIKAN);
+    EXPECT_EQ(g.clock.COM_JIKAN, f.record[t].COM_JIKAN);
     EXPECT_EQ(g.record[t].MAN_JIKAN, f.record[t].MAN_JIKAN);
     EXPECT_EQ(g.record[t].COM_JIKAN, f.record[t].COM_JIKAN);
   }
