@@ -62,6 +62,22 @@ std::size_t 文字数(std::string_view utf8) {
   return n;
 }
 
+// The board and both hands of `p` with the four times, as a snapshot.
+棋譜局面 記録局面(const 局面& p, double MAN_JIKAN, double MAN_JIKAN2, double COM_JIKAN, double COM_JIKAN2) {
+  棋譜局面 k;
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) k.BAN[x][y] = p.BAN[x][y];
+  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
+    k.SITA_MOTI[slot] = p.SITA_MOTI[slot];
+    k.UE_MOTI[slot] = p.UE_MOTI[slot];
+  }
+  k.MAN_JIKAN = MAN_JIKAN;
+  k.MAN_JIKAN2 = MAN_JIKAN2;
+  k.COM_JIKAN = COM_JIKAN;
+  k.COM_JIKAN2 = COM_JIKAN2;
+  return k;
+}
+
 // The record file's bytes, or the reason it cannot be written.
 struct 書込内容 {
   std::string bytes;
@@ -86,6 +102,16 @@ struct 書込内容 {
     out.bytes += 書込_棋譜行(f.record[t]);
     out.bytes += "\r\n";
   }
+  // During play the position after the newest move is stored only when the
+  // next move is made; the file gets it all the same, so that the move that
+  // decided the game can be stepped to. Its clocks stand still (before =
+  // after). The record in memory stays as it is.
+  const 対局& g = f.game;
+  if (g.KIFU_MODE != YES && g.TESUU == g.TESUU_MAX + 1 && g.TESUU <= KIFU_T_MAX) {
+    out.bytes += 書込_棋譜行(記録局面(f.pos, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN,
+                                     f.clock.COM_JIKAN));
+    out.bytes += "\r\n";
+  }
   return out;
 }
 
@@ -103,17 +129,7 @@ void 手順保存(棋譜& record, 対局& g, const 局面& p, double MAN_JIKAN, 
   // The record ends at move index 500; a move past it is never stored.
   const int t = g.TESUU;
   if (t < 0 || t > KIFU_T_MAX) return;
-  棋譜局面& k = record[t];
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) k.BAN[x][y] = p.BAN[x][y];
-  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
-    k.SITA_MOTI[slot] = p.SITA_MOTI[slot];
-    k.UE_MOTI[slot] = p.UE_MOTI[slot];
-  }
-  k.MAN_JIKAN = MAN_JIKAN;
-  k.MAN_JIKAN2 = MAN_JIKAN2;
-  k.COM_JIKAN = COM_JIKAN;
-  k.COM_JIKAN2 = COM_JIKAN2;
+  record[t] = 記録局面(p, MAN_JIKAN, MAN_JIKAN2, COM_JIKAN, COM_JIKAN2);
   g.TESUU_MAX = t;
 }
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -109,8 +110,17 @@ TEST_F(RecordTest, ReturnNeedsANameAndTwoMoves) {
   EXPECT_EQ(箱().back(), "  |棋譜を書き込みました");
   EXPECT_FALSE(w.record.panel);
   EXPECT_EQ(w.record.refreshes > 0, true);
+  // Snapshot 1, then the position after move 2 as it stands, its clocks standing still.
   const std::string bytes = ファイル内容(dir / "two.棋譜");
-  EXPECT_EQ(bytes, "t\r\nb\r\na\r\n" + 書込_棋譜行(f.record[1]) + "\r\n");
+  棋譜局面 live = f.record[1];
+  live.BAN[3][3] = KARA;
+  live.BAN[3][4] = HU;
+  live.BAN[7][7] = KARA;  // the mirror move
+  live.BAN[7][6] = -HU;
+  live.MAN_JIKAN = live.MAN_JIKAN2 = 3.5;
+  live.COM_JIKAN = live.COM_JIKAN2 = 12.25;
+  EXPECT_EQ(bytes, "t\r\nb\r\na\r\n" + 書込_棋譜行(f.record[1]) + "\r\n" + 書込_棋譜行(live) + "\r\n");
+  EXPECT_EQ(f.game.TESUU_MAX, 1);
 }
 
 TEST_F(RecordTest, HeaderLinesNameTheTopPlayerFirst) {
@@ -164,15 +174,20 @@ TEST_F(RecordTest, TheGoldenFileLoadsWithItsHeadersAndEverySnapshot) {
   EXPECT_EQ(f.game.KIFU_MODE, YES);
   EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
   EXPECT_EQ(f.game.TESUU, 0);
-  EXPECT_EQ(f.game.TESUU_MAX, 19);
-  for (int t = 1; t <= 19; ++t) {
+  EXPECT_EQ(f.game.TESUU_MAX, 20);
+  for (int t = 1; t <= 20; ++t) {
+    // Snapshot 20 is the position after the last move, as it stood when saved.
+    const 局面& p = played.f().pos;
+    const 棋譜局面& k = played.f().record[t];
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.record[t].BAN[x][y], played.f().record[t].BAN[x][y]) << t;
-    for (int k = 1; k <= 7; ++k) {
-      EXPECT_EQ(f.record[t].SITA_MOTI[k], played.f().record[t].SITA_MOTI[k]);
-      EXPECT_EQ(f.record[t].UE_MOTI[k], played.f().record[t].UE_MOTI[k]);
+      for (int y = 1; y <= 9; ++y) ASSERT_EQ(f.record[t].BAN[x][y], t < 20 ? k.BAN[x][y] : p.BAN[x][y]) << t;
+    for (int s = 1; s <= 7; ++s) {
+      EXPECT_EQ(f.record[t].SITA_MOTI[s], t < 20 ? k.SITA_MOTI[s] : p.SITA_MOTI[s]);
+      EXPECT_EQ(f.record[t].UE_MOTI[s], t < 20 ? k.UE_MOTI[s] : p.UE_MOTI[s]);
     }
-    EXPECT_EQ(f.record[t].COM_JIKAN2, static_cast<long>(played.f().record[t].COM_JIKAN2));
+    if (t < 20) {
+      EXPECT_EQ(f.record[t].COM_JIKAN2, static_cast<long>(k.COM_JIKAN2));
+    }
   }
   // Headers in UTF-8 on the window: the title in the selection colour left of
   // the bottom player, the top player at the top.
@@ -194,45 +209,58 @@ TEST_F(RecordTest, TheGoldenFileLoadsWithItsHeadersAndEverySnapshot) {
 }
 
 // Save, quit, start again, load, step: every snapshot, hand and whole-second
-// time comes back.
-TEST_F(RecordTest, SaveLoadAndStepReproducesTheGame) {
+// time comes back, and the position after the last move with the clocks as
+// they stood when the game was saved.
+TEST_F(RecordTest, SaveLoadAndStepReproducesTheGameToItsLastMove) {
   const fs::path dir = 作業場所("roundtrip");
   // Whole seconds, so that the file keeps the times exactly.
   人間対局開始(w);
   for (const auto& m : 二十手)
     指す(w, {m.x1, m.y1, m.x2, m.y2, m.koma, static_cast<double>(static_cast<int>(m.seconds))});
-  const int stored = f.game.TESUU_MAX;
+  ASSERT_EQ(f.game.TESUU_MAX, 19);
   保存(w, dir, "往復", "t", "a", "b");
+  // Saving leaves the game as it was: the live position is still not stored.
+  EXPECT_EQ(f.game.TESUU_MAX, 19);
+  AFTER_Click(f);
+  EXPECT_EQ(w.dialogs.boxes.back().text, "できません");
 
   FakeWindow again;
   Form1& g = again.f();
   Form_Load(g);
   Dir1_Change(g, dir.string());
   File1_Click(g, "往復.棋譜");
-  ASSERT_EQ(g.game.TESUU_MAX, stored);
-  for (int t = 1; t <= stored; ++t) {
+  ASSERT_EQ(g.game.TESUU_MAX, 20);
+  // Snapshot 20 is the position as it stood, move 20 (the lance to row 7 and
+  // the knight's mirror move) included, with the clocks standing still.
+  棋譜局面 live{{}, {}, {}, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN, f.clock.COM_JIKAN};
+  std::copy(&f.pos.BAN[0][0], &f.pos.BAN[0][0] + 100, &live.BAN[0][0]);
+  std::copy(std::begin(f.pos.SITA_MOTI), std::end(f.pos.SITA_MOTI), live.SITA_MOTI);
+  std::copy(std::begin(f.pos.UE_MOTI), std::end(f.pos.UE_MOTI), live.UE_MOTI);
+  for (int t = 1; t <= 20; ++t) {
     AFTER_Click(g);
     ASSERT_EQ(g.game.TESUU, t);
+    const 棋譜局面& want = t < 20 ? f.record[t] : live;
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y)
-        ASSERT_EQ(g.pos.BAN[x][y], f.record[t].BAN[x][y]) << t << ": " << x << "," << y;
+      for (int y = 1; y <= 9; ++y) ASSERT_EQ(g.pos.BAN[x][y], want.BAN[x][y]) << t << ": " << x << "," << y;
     int sita = 0, ue = 0;
     for (int k = 1; k <= 7; ++k) {
-      ASSERT_EQ(g.pos.SITA_MOTI[k], f.record[t].SITA_MOTI[k]) << t;
-      ASSERT_EQ(g.pos.UE_MOTI[k], f.record[t].UE_MOTI[k]) << t;
-      sita += f.record[t].SITA_MOTI[k];
-      ue += f.record[t].UE_MOTI[k];
+      ASSERT_EQ(g.pos.SITA_MOTI[k], want.SITA_MOTI[k]) << t;
+      ASSERT_EQ(g.pos.UE_MOTI[k], want.UE_MOTI[k]) << t;
+      sita += want.SITA_MOTI[k];
+      ue += want.UE_MOTI[k];
     }
     EXPECT_EQ(g.pos.SITA_MOTI_SU, sita);
     EXPECT_EQ(g.pos.UE_MOTI_SU, ue);
-    EXPECT_EQ(g.clock.MAN_JIKAN, f.record[t].MAN_JIKAN);
-    EXPECT_EQ(g.clock.COM_JIKAN, f.record[t].COM_JIKAN);
-    EXPECT_EQ(g.record[t].MAN_JIKAN, f.record[t].MAN_JIKAN);
-    EXPECT_EQ(g.record[t].COM_JIKAN, f.record[t].COM_JIKAN);
+    EXPECT_EQ(g.clock.MAN_JIKAN, want.MAN_JIKAN) << t;
+    EXPECT_EQ(g.clock.COM_JIKAN, want.COM_JIKAN) << t;
+    EXPECT_EQ(g.record[t].MAN_JIKAN2, want.MAN_JIKAN2) << t;
+    EXPECT_EQ(g.record[t].COM_JIKAN2, want.COM_JIKAN2) << t;
   }
+  EXPECT_EQ(g.pos.BAN[1][7], KYOU);
+  EXPECT_EQ(g.pos.BAN[9][3], -KEI);
   AFTER_Click(g);
   EXPECT_EQ(again.dialogs.boxes.back().text, "終わり");
-  EXPECT_EQ(g.game.TESUU, stored);
+  EXPECT_EQ(g.game.TESUU, 20);
 }
 
 TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
@@ -284,7 +312,7 @@ TEST_F(RecordTest, ASaveOverAnExistingFileReplacesItWhole) {
   二十手指す(w);
   保存(w, dir, "g", "t", "a", "b");
   const std::string bytes = ファイル内容(dir / "g.棋譜");
-  EXPECT_EQ(bytes.size(), 3 * 3 + 19 * 360u);
+  EXPECT_EQ(bytes.size(), 3 * 3 + 20 * 360u);
   EXPECT_EQ(bytes.find('x'), std::string::npos);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
