@@ -30,18 +30,24 @@ constexpr std::size_t 行の上限 = 1024;
 
 enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
 
-// The next line of the open record file, without its CR LF (a bare LF ends a
-// line too). At the end of the file or on an error `line` keeps its content.
+// The next line of the open record file, without its line end: CR LF, a lone
+// LF or a lone CR (as old Mac editors write). At the end of the file or on an
+// error `line` keeps its content.
 行読込 読込_棋譜ファイル(std::istream& in, std::string& line) {
+  using traits = std::char_traits<char>;
   std::string next;
   std::streambuf* buf = in.rdbuf();
   bool any = false;
   try {
     for (;;) {
       const auto c = buf->sbumpc();
-      if (c == std::char_traits<char>::eof()) break;
+      if (c == traits::eof()) break;
       any = true;
       if (c == '\n') break;
+      if (c == '\r') {
+        if (buf->sgetc() == '\n') buf->sbumpc();
+        break;
+      }
       if (next.size() >= 行の上限) return 行読込::長すぎ;
       next += static_cast<char>(c);
     }
@@ -50,7 +56,6 @@ enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
     return 行読込::読込誤り;
   }
   if (!any) return 行読込::終わり;
-  if (!next.empty() && next.back() == '\r') next.pop_back();
   line = std::move(next);
   return 行読込::行;
 }
@@ -296,6 +301,11 @@ void File1_Click(Form1& f, std::string_view name) {
     }
     snapshots.push_back(k);
   }
+  // A file without snapshot lines is refused like a bad one: the game stays.
+  if (snapshots.empty()) {
+    f.p.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    return;
+  }
 
   初期設定(f);
   f.game.KIFU_MODE = YES;
@@ -308,10 +318,6 @@ void File1_Click(Form1& f, std::string_view name) {
   f.game.TESUU_HYOJI = 0;
   f.game.TESUU_MAX = n;
 
-  if (n == 0) {
-    f.p.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-    return;
-  }
   f.p.dialogs->message(" 読み込みました", "棋譜");
   if (打切り)
     f.p.dialogs->message("棋譜は" + std::to_string(KIFU_T_MAX) + "手までしか入りません。最初の" +

@@ -386,19 +386,24 @@ TEST_F(BadFileTest, AFileThatCannotBeOpenedOrReadSaysSo) {
   ゲームはそのまま();
 }
 
-TEST_F(BadFileTest, AFileOfHeadersOnlyOrLessLoadsAsAFileWithoutData) {
+TEST_F(BadFileTest, AFileOfHeadersOnlyOrLessIsAFileWithoutDataAndTheGameStays) {
   for (std::string bytes : {見出し, std::string("a\r\nb"), std::string()}) {
     w.dialogs.boxes.clear();
     読む(bytes);
     EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"});
-    EXPECT_EQ(f.game.KIFU_MODE, YES);
-    EXPECT_EQ(f.game.TESUU_MAX, 0);
-    EXPECT_EQ(f.game.TEBAN, TEBAN_NASI);
-    EXPECT_EQ(f.pos.BAN[3][7], -HU);  // a new game in the initial position
+    ゲームはそのまま();
+    EXPECT_EQ(f.game.TEBAN, TEBAN_SENTE);
   }
 }
 
-TEST_F(BadFileTest, LinesEndedByLineFeedsAloneAndAUtf8FileAlsoLoad) {
+TEST_F(BadFileTest, LinesEndedByLineFeedsOrCarriageReturnsAloneAndAUtf8FileAlsoLoad) {
+  // Lone CRs as old Mac editors write them, for a small file and a large one.
+  for (int lines : {2, 400}) {
+    std::string bytes = "a\rb\rc\r";
+    for (int i = 0; i < lines; ++i) bytes += 書込_棋譜行(f.record[1]) + "\r";
+    読む(bytes);
+    EXPECT_EQ(f.game.TESUU_MAX, lines);
+  }
   w.canvas.ops.clear();
   読む("\xEF\xBB\xBF対局\nうえ\nした\n" + 書込_棋譜行(f.record[1]) + "\n");
   EXPECT_EQ(f.game.TESUU_MAX, 1);
