@@ -12,6 +12,7 @@
 
 #include "app/board_view.hpp"
 #include "app/pictures.hpp"
+#include "format/kifu_line.hpp"
 
 namespace velmora::app {
 
@@ -57,6 +58,8 @@ void RecordPanelWidgets::create() {
   for (int n = 1; n <= 4; ++n) {
     texts_[n] = new QLineEdit(view_);
     texts_[n]->setObjectName(QString("Text%1").arg(n));
+    // A header longer than a record line may be could be written but never read.
+    if (n > 1) texts_[n]->setMaxLength(棋譜_見出しの文字数上限);
   }
   command_ = new QPushButton(QStringLiteral("RETURN"), view_);
   command_->setObjectName("Command1");

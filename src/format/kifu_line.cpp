@@ -141,13 +141,32 @@ std::string_view 棋譜行の誤り_説明(棋譜行の誤り e) {
   return "";
 }
 
-std::optional<std::string> 書込_見出し行(std::string_view utf8) {
+見出し行 書込_見出し行(std::string_view utf8) {
   std::string one_line(utf8);
   std::replace(one_line.begin(), one_line.end(), '\r', ' ');
   std::replace(one_line.begin(), one_line.end(), '\n', ' ');
-  return utf8からcp932(one_line);
+  auto sjis = utf8からcp932(one_line);
+  if (!sjis) return {{}, 見出しの誤り::文字};
+  if (sjis->size() > 棋譜_行の上限) return {{}, 見出しの誤り::長さ};
+  // Read back as Shift-JIS reads it: a character Shift-JIS holds only as its
+  // twin ("〜" as "～", "¬" as "￢") comes back as that twin, as in any program.
+  const auto shift_jis = cp932からutf8(*sjis);
+  if (!shift_jis || 読込_見出し行(*sjis) != *shift_jis) return {{}, 見出しの誤り::読み戻し};
+  return {std::move(*sjis), 見出しの誤り::なし};
 }
 
-std::string 読込_見出し行(std::string_view bytes) { return 読込テキスト(bytes); }
+std::string 読込_見出し行(std::string_view bytes) {
+  // Bytes may be valid as both. UTF-8 Japanese is made of three-byte
+  // characters and stays UTF-8; two-byte UTF-8 characters (accented Latin,
+  // Greek, Cyrillic letters) are, in Shift-JIS, pairs of half-width katakana
+  // ("ﾕｷ"), which is what a record file written here holds.
+  const bool two_byte = std::any_of(bytes.begin(), bytes.end(), [](char c) {
+    const auto u = static_cast<unsigned char>(c);
+    return u >= 0xC2 && u <= 0xDF;
+  });
+  if (two_byte && 正しいUTF8(bytes))
+    if (auto s = cp932からutf8(bytes)) return *s;
+  return 読込テキスト(bytes);
+}
 
 }  // namespace velmora

@@ -9,7 +9,7 @@
 // Header lines are Shift-JIS (CP932) on disk.
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +18,13 @@
 namespace velmora {
 
 inline constexpr int 棋譜行_長さ = 358;
+// The longest line a record file may have, without its line end: a snapshot
+// line has 358 characters and a header is a name. Reading stops at a longer
+// one, so a huge file without line ends costs nothing.
+inline constexpr std::size_t 棋譜_行の上限 = 1024;
+// The characters a header's text box takes: Shift-JIS needs at most two bytes
+// for each, so a header of that many always fits a line.
+inline constexpr int 棋譜_見出しの文字数上限 = 棋譜_行の上限 / 2;
 inline constexpr long 棋譜_時間上限 = 99999;  // five characters of seconds
 inline constexpr int 棋譜_持駒上限 = 18;      // one character: '0' + n
 
@@ -61,12 +68,29 @@ std::string 書込_棋譜行(const 棋譜局面& k);
 // Short Japanese text naming an error, for the message box.
 std::string_view 棋譜行の誤り_説明(棋譜行の誤り e);
 
-// A header line in Shift-JIS; nullopt when the text has a character that
-// Shift-JIS cannot hold. Line breaks inside the text become blanks.
-std::optional<std::string> 書込_見出し行(std::string_view utf8);
+// Why a header cannot be written so that it reads back as it was typed.
+enum class 見出しの誤り {
+  なし,
+  文字,      // a character Shift-JIS cannot hold
+  長さ,      // longer than a line may be
+  読み戻し,  // its Shift-JIS bytes would be read as UTF-8 of other text
+};
 
-// A header line read from a file: valid UTF-8 stays UTF-8, anything else is
-// read as Shift-JIS.
+// A header line in Shift-JIS (without its line end), or why there is none.
+struct 見出し行 {
+  std::string bytes;
+  見出しの誤り 誤り = 見出しの誤り::なし;
+  explicit operator bool() const { return 誤り == 見出しの誤り::なし; }
+  const std::string& operator*() const { return bytes; }
+};
+
+// A header text as its line: Shift-JIS, line breaks inside the text written as
+// blanks. Refused when the reader would refuse the line or take its bytes for
+// other text, so that what is written always reads back as written.
+見出し行 書込_見出し行(std::string_view utf8);
+
+// A header line read from a file: UTF-8 or Shift-JIS, whichever it is (see
+// the definition for the bytes that could be either).
 std::string 読込_見出し行(std::string_view bytes);
 
 }  // namespace velmora

@@ -23,10 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view 拡張子 = ".棋譜";
-// Longer lines are no record lines: a snapshot line has 358 characters and
-// the header lines are names. Reading stops there, so a huge file without
-// line ends costs nothing.
-constexpr std::size_t 行の上限 = 1024;
 
 enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
 
@@ -48,7 +44,7 @@ enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
         if (buf->sgetc() == '\n') buf->sbumpc();
         break;
       }
-      if (next.size() >= 行の上限) return 行読込::長すぎ;
+      if (next.size() >= 棋譜_行の上限) return 行読込::長すぎ;
       next += static_cast<char>(c);
     }
   } catch (...) {
@@ -95,10 +91,16 @@ struct 書込内容 {
   const int top = f.game.MAN_TEBAN == 1 ? 4 : 3;
   const int bottom = f.game.MAN_TEBAN == 1 ? 3 : 4;
   for (int n : {2, top, bottom}) {
-    auto header = 書込_見出し行(f.p.record->text(n));
-    if (!header) {
-      out.誤り = "Shift-JISで書けない文字があります：" + f.p.record->text(n);
-      return out;
+    const std::string text = f.p.record->text(n);
+    const 見出し行 header = 書込_見出し行(text);
+    const std::string field = n == 2 ? "対局名" : n == 3 ? "先手" : "後手";
+    switch (header.誤り) {
+      case 見出しの誤り::なし: break;
+      case 見出しの誤り::文字: out.誤り = "Shift-JISで書けない文字があります：" + text; return out;
+      case 見出しの誤り::長さ:
+        out.誤り = field + "が長すぎます（Shift-JISで" + std::to_string(棋譜_行の上限) + "バイトまで）";
+        return out;
+      case 見出しの誤り::読み戻し: out.誤り = field + "は読み戻すと別の文字になります：" + text; return out;
     }
     out.bytes += *header;
     out.bytes += "\r\n";
@@ -113,8 +115,8 @@ struct 書込内容 {
   // after). The record in memory stays as it is.
   const 対局& g = f.game;
   if (g.KIFU_MODE != YES && g.TESUU == g.TESUU_MAX + 1 && g.TESUU <= KIFU_T_MAX) {
-    out.bytes += 書込_棋譜行(記録局面(f.pos, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN,
-                                     f.clock.COM_JIKAN));
+    out.bytes += 書込_棋譜行(
+        記録局面(f.pos, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN, f.clock.COM_JIKAN));
     out.bytes += "\r\n";
   }
   return out;

@@ -318,6 +318,9 @@ class WindowTest : public QObject {
     QVERIFY(panel->drive1()->count() >= 1);
     panel->set_text(3, "先手の人");
     QCOMPARE(panel->text(3), std::string("先手の人"));
+    // A header box takes no more than a record line can hold in Shift-JIS.
+    panel->set_text(2, QString(600, QChar(0x5C06)).toStdString());
+    QCOMPARE(QString::fromStdString(panel->text(2)).size(), 512);
     panel->show_browser(true, true, false);
     QVERIFY(!panel->drive1()->isHidden());
     QVERIFY(panel->file1()->isHidden());

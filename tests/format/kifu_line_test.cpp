@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "format/encoding.hpp"
 #include "rules/position.hpp"
 
 namespace velmora {
@@ -152,17 +153,39 @@ TEST(KifuLineReader, RefusesEveryBadLineAndLeavesTheResultAlone) {
 
 TEST(KifuHeader, IsWrittenInShiftJisAndReadEitherWay) {
   const auto sjis = 書込_見出し行("先手 太郎");
-  ASSERT_TRUE(sjis.has_value());
+  ASSERT_TRUE(sjis);
   EXPECT_EQ(*sjis, "\x90\xe6\x8e\xe8\x20\x91\xbe\x98\x59");
   EXPECT_EQ(読込_見出し行(*sjis), "先手 太郎");
   EXPECT_EQ(読込_見出し行("先手 太郎"), "先手 太郎");  // a file saved as UTF-8
-  // Half-width katakana of the original's texts survive the round trip.
-  EXPECT_EQ(読込_見出し行(*書込_見出し行("ﾊﾝﾃﾞｨｷｬｯﾌﾟ")), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ");
+  // Half-width katakana survive the round trip, also in pairs whose Shift-JIS
+  // bytes are valid UTF-8 as well ("ﾕｷ" would read as an Armenian letter).
+  for (const char* text : {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ", "ﾕｷ", "ﾐｶ", "ﾃｽﾄｰ", "ﾂｧ"}) {
+    ASSERT_TRUE(書込_見出し行(text)) << text;
+    EXPECT_EQ(読込_見出し行(*書込_見出し行(text)), text);
+  }
+  EXPECT_EQ(読込_見出し行("caf\xC3\xA9"), "cafﾃｩ");  // the price: two-byte UTF-8 that is Shift-JIS too
+  EXPECT_EQ(読込_見出し行("\xF0\x9F\x98\x80 \xD0\xB6"), "\xF0\x9F\x98\x80 \xD0\xB6");  // no Shift-JIS: UTF-8
 }
 
-TEST(KifuHeader, LineBreaksBecomeBlanksAndUnwritableTextIsReported) {
-  EXPECT_EQ(書込_見出し行("a\r\nb"), std::optional<std::string>("a  b"));
-  EXPECT_FALSE(書込_見出し行("\xF0\x9F\x98\x80").has_value());  // an emoji has no Shift-JIS form
+TEST(KifuHeader, WhatCannotBeReadBackAsTypedIsRefused) {
+  EXPECT_EQ(*書込_見出し行("a\r\nb"), "a  b");  // line breaks become blanks
+  // Characters Shift-JIS holds only as a twin come back as the twin.
+  EXPECT_EQ(読込_見出し行(*書込_見出し行("〜¬")), "～￢");
+  EXPECT_EQ(書込_見出し行("\xF0\x9F\x98\x80").誤り, 見出しの誤り::文字);  // an emoji has no Shift-JIS form
+  // Up to a whole line, in two-byte characters or one-byte ones.
+  const std::string kanji = [] {
+    std::string t;
+    for (int i = 0; i < 棋譜_見出しの文字数上限; ++i) t += "将";
+    return t;
+  }();
+  EXPECT_EQ(書込_見出し行(kanji).bytes.size(), 棋譜_行の上限);
+  EXPECT_EQ(書込_見出し行(kanji + "a").誤り, 見出しの誤り::長さ);
+  EXPECT_TRUE(書込_見出し行(std::string(棋譜_行の上限, 'x')));
+  EXPECT_EQ(書込_見出し行(std::string(棋譜_行の上限 + 1, 'x')).誤り, 見出しの誤り::長さ);
+  // A rare kanji and a katakana whose Shift-JIS bytes spell a three-byte UTF-8 character.
+  const auto odd = cp932からutf8("\xE0\xA0\x83\x41");
+  ASSERT_TRUE(odd.has_value());
+  EXPECT_EQ(書込_見出し行(*odd).誤り, 見出しの誤り::読み戻し);
 }
 
 }  // namespace

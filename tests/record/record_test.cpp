@@ -263,6 +263,79 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGameToItsLastMove) {
   EXPECT_EQ(g.game.TESUU, 20);
 }
 
+// The extremes of what a record holds are written and read back identical:
+// headers up to a whole line, in any script Shift-JIS has, hands of every
+// piece, times from 0 to 99999 (the live position's are cut to whole seconds).
+TEST_F(RecordTest, ExtremeHeadersHandsAndTimesReadBackIdentical) {
+  const fs::path dir = 作業場所("extremes");
+  std::string kanji, ascii(1024, 'x');
+  for (int i = 0; i < 512; ++i) kanji += "将";
+  const std::string headers[][3] = {
+      {"", "", ""},
+      {kanji, ascii, "ﾕｷ"},
+      {" 前後に空白 ", "ﾐｶ ﾃｽﾄｰ ﾂｧ", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ ①Ⅱ ～ \\|"},
+  };
+  // Every piece of the game in one hand, then in the other, then a board of
+  // promoted pieces with ten pawns in one hand ("0" + 10) and nine in the other.
+  棋譜局面 s1, s2, s3;
+  s1.BAN[5][9] = s2.BAN[5][9] = s3.BAN[5][9] = -OU;
+  s1.BAN[5][1] = s2.BAN[5][1] = s3.BAN[5][1] = OU;
+  const int all[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+  std::copy(std::begin(all), std::end(all), s1.SITA_MOTI);
+  std::copy(std::begin(all), std::end(all), s2.UE_MOTI);
+  s1.MAN_JIKAN2 = s1.COM_JIKAN2 = 99999;
+  s2.MAN_JIKAN = s2.MAN_JIKAN2 = s2.COM_JIKAN = s2.COM_JIKAN2 = 99999;
+  const int promoted[] = {-TO, KYOU_NARI, -KEI_NARI, GIN_NARI, -KAKU_NARI, SYA_NARI, -KIN};
+  for (int i = 0; i < 7; ++i) s3.BAN[i + 1][5] = promoted[i];
+  s3.SITA_MOTI[MOTI_HU] = 10;
+  s3.UE_MOTI[MOTI_HU] = 7;
+  for (int i = 0; i < 3; ++i) {
+    FakeWindow played;
+    Form1& p = played.f();
+    Form_Load(p);
+    人間対局開始(played);
+    p.record[1] = s1;
+    p.record[2] = s2;
+    std::copy(&s3.BAN[0][0], &s3.BAN[0][0] + 100, &p.pos.BAN[0][0]);
+    std::copy(std::begin(s3.SITA_MOTI), std::end(s3.SITA_MOTI), p.pos.SITA_MOTI);
+    std::copy(std::begin(s3.UE_MOTI), std::end(s3.UE_MOTI), p.pos.UE_MOTI);
+    p.clock.MAN_JIKAN = 99999.99;
+    p.clock.COM_JIKAN = 0.5;
+    p.game.TESUU = 3;
+    p.game.TESUU_MAX = 2;
+    played.dialogs.boxes.clear();
+    const std::string name = "extreme" + std::to_string(i);
+    保存(played, dir, name, headers[i][0], headers[i][1], headers[i][2]);
+    ASSERT_EQ(played.dialogs.boxes.back().text, "棋譜を書き込みました") << i;
+
+    FakeWindow again;
+    Form1& g = again.f();
+    Form_Load(g);
+    Dir1_Change(g, dir.string());
+    again.canvas.ops.clear();
+    File1_Click(g, name + ".棋譜");
+    ASSERT_EQ(g.game.TESUU_MAX, 3) << i;
+    // The title, the top side's player (the second), the bottom side's (the first).
+    std::vector<std::string> texts;
+    for (const auto& op : again.canvas.ops)
+      if (op.kind == PaintOp::Text) texts.push_back(op.text);
+    ASSERT_GE(texts.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(texts.end() - 3, texts.end()),
+              (std::vector<std::string>{headers[i][0], headers[i][2], headers[i][1]}));
+    s3.MAN_JIKAN = s3.MAN_JIKAN2 = 99999;
+    for (int t = 1; t <= 3; ++t) {
+      const 棋譜局面& want = t == 1 ? s1 : t == 2 ? s2 : s3;
+      const 棋譜局面& got = g.record[t];
+      EXPECT_TRUE(std::equal(&got.BAN[0][0], &got.BAN[0][0] + 100, &want.BAN[0][0])) << i << " " << t;
+      EXPECT_TRUE(std::equal(got.SITA_MOTI, got.SITA_MOTI + 8, want.SITA_MOTI)) << i << " " << t;
+      EXPECT_TRUE(std::equal(got.UE_MOTI, got.UE_MOTI + 8, want.UE_MOTI)) << i << " " << t;
+      EXPECT_EQ(std::vector<double>({got.MAN_JIKAN, got.MAN_JIKAN2, got.COM_JIKAN, got.COM_JIKAN2}),
+                std::vector<double>({want.MAN_JIKAN, want.MAN_JIKAN2, want.COM_JIKAN, want.COM_JIKAN2}))
+          << i << " " << t;
+    }
+  }
+}
+
 TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
   const fs::path dir = 作業場所("failing");
   二十手指す(w);
@@ -277,12 +350,14 @@ TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
       {"no such directory", dir / "missing", "keep", "t"},
       {"no directory at all", "", "keep", "t"},
       {"a title Shift-JIS cannot hold", dir, "keep", "\xF0\x9F\x98\x80"},
+      {"a title longer than a record line may be", dir, "keep", nullptr},
   };
+  const std::string too_long(1025, 'x');
   for (const auto& c : cases) {
     w.dialogs.boxes.clear();
     KIFU_WRITE_Click(f);
     w.record.set_text(1, c.name);
-    w.record.set_text(2, c.title);
+    w.record.set_text(2, c.title ? c.title : too_long);
     w.record.set_directory(c.dir.string());
     Command1_Click(f);
     ASSERT_EQ(w.dialogs.boxes.size(), 1u) << c.why;
