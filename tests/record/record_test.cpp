@@ -2,9 +2,12 @@
 #include "record/record.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -373,6 +376,19 @@ TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
   保存(w, dir, "busy", "t", "a", "b");
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_TRUE(w.dialogs.boxes[0].text.starts_with("棋譜を書き込めませんでした"));
+  // The disk refuses the bytes midway: a limit on file sizes stands in for a full disk.
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{1000, limit.rlim_max};
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  w.dialogs.boxes.clear();
+  保存(w, dir, "keep", "t", "a", "b");
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_EQ(箱(), std::vector<std::string>{"棋譜保存|棋譜を書き込めませんでした\nkeep.棋譜\nFile too large"});
+  EXPECT_EQ(ファイル内容(dir / "keep.棋譜"), "old contents");
+  EXPECT_TRUE(w.record.panel);
   int entries = 0;
   for (const auto& e : fs::directory_iterator(dir)) {
     ++entries;
@@ -381,15 +397,23 @@ TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
   EXPECT_EQ(entries, 2);
 }
 
-TEST_F(RecordTest, ASaveOverAnExistingFileReplacesItWhole) {
+TEST_F(RecordTest, ASaveOverAnExistingFileReplacesItWholeAndKeepsItsMode) {
   const fs::path dir = 作業場所("replace");
   ファイル作成(dir / "g.棋譜", std::string(5000, 'x'));
+  fs::permissions(dir / "g.棋譜", fs::perms::owner_read | fs::perms::owner_write);
   二十手指す(w);
   保存(w, dir, "g", "t", "a", "b");
   const std::string bytes = ファイル内容(dir / "g.棋譜");
   EXPECT_EQ(bytes.size(), 3 * 3 + 20 * 360u);
   EXPECT_EQ(bytes.find('x'), std::string::npos);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_EQ(fs::status(dir / "g.棋譜").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  // A new file: 0666 less the umask.
+  const mode_t mask = ::umask(027);
+  保存(w, dir, "new", "t", "a", "b");
+  ::umask(mask);
+  EXPECT_EQ(fs::status(dir / "new.棋譜").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }
 
 // ---- bad input: never a crash, never a silent wrong position ----
