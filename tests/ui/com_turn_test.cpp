@@ -5,6 +5,7 @@
 #include <cstring>
 #include <initializer_list>
 
+#include "rules/survey.hpp"
 #include "script/fakes.hpp"
 #include "support/board.hpp"
 #include "support/marks.hpp"
@@ -40,37 +41,77 @@ struct ComTurnTest : ::testing::Test {
   }
 };
 
-TEST_F(ComTurnTest, PlaysOneMoveAndHandsTheTurnBack) {
-  局面_初期化(f.pos, f.game);
-  f.game.TAISEN_MODE = MODE_MAN_COM;
-  f.game.MAN_TEBAN = TEBAN_SENTE;
-  f.game.COM_TEBAN = TEBAN_GOTE;
-  f.game.TEBAN = f.game.COM_TEBAN;
-  f.options.KEIKA = true;
-  w.clock.seconds = 1000;
-  int before[10][10];
-  std::memcpy(before, f.pos.BAN, sizeof before);
-  com_ban(f);
-  EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
-  EXPECT_EQ(f.game.TESUU, 1);
-  EXPECT_EQ(f.game.TESUU_HYOJI, 1);
-  EXPECT_TRUE(f.clock.Timer1_Enabled);
-  EXPECT_TRUE(w.dialogs.boxes.empty());
-  // One top piece left its square and stands somewhere else now (plus, maybe, a mirror move).
-  int moved_from = 0, moved_to = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      if (before[x][y] >= HU && f.pos.BAN[x][y] == KARA) ++moved_from;
-      if (before[x][y] == KARA && f.pos.BAN[x][y] >= HU) ++moved_to;
-    }
-  EXPECT_EQ(moved_from, 1);
-  EXPECT_EQ(moved_to, 1);
-  // The pause after the move and the two blinks of 0.4 s each.
-  EXPECT_NEAR(w.clock.waited, 0.5 + 2 * 0.4, 1e-9);
-  EXPECT_DOUBLE_EQ(f.clock.KAISI_JIKOKU, w.clock.seconds);
-  int thinking = 0;
-  for (const auto& op : testing::文字(w.canvas.ops)) thinking += op.text == "思考中";
-  EXPECT_EQ(thinking, 2);
+// The three levels choose three different moves. Top: king (5, 1), silver
+// (6, 2), pawn (8, 3), lance (9, 1); bottom: king (2, 9), knight (7, 3), pawn
+// (8, 5), silver (9, 5); both hands empty. No mirror move (the mirror squares
+// of the four sources are empty), no bishop line, no drop threat. The danger
+// walk costs every candidate that leaves the knight on the board 0.5 for
+// (6, 1) (beside the king, covered by the knight) and 0.1 for (8, 1) (in the
+// top camp, covered by the knight, undefended); the silver's and the lance's
+// sources lie 7 and 8 from the bottom king. Worked by hand, level 1 / 2 / 3:
+//   king (4, 1): danger -0.2; king off the centre +1          0.8 / -0.2 / 0.8
+//   king (4, 2): danger -0.2, approach +0.1, king +1          0.9 / -0.1 / 0.9
+//   king (5, 2): danger -0.6, approach +0.1                  -0.5 / -0.5 / -0.5
+//   king (6, 1): the knight attacks it                        -9998 at every level
+//   silver (5, 3): danger -0.6, approach +0.1                -0.5 / -0.5 / -0.5
+//   silver (6, 3): -0.6 + 0.1; straight down with a bottom
+//     silver on (9, 5) +5                                     4.5 / -0.5 / 4.5
+//   silver (7, 1): danger -0.6; a silver on row 1 has no rules -0.6 at every level
+//   silver takes the knight on (7, 3): danger 0, approach +0.1;
+//     level 1 stops there; safe capture +30; (7, 3) with the pawns
+//     on (8, 3) and (8, 5) +115                               0.1 / 30.1 / 145.1
+//   pawn (8, 4): attacked twice, undefended -10, danger -10.6;
+//     pawn move -0.1, facing the bottom pawn -5             -15.7 / -10.6 / -15.7
+//   lance (9, 2): danger -0.5 (+0.1 eyeing the silver), approach
+//     +0.1, quiet lance -0.9                                 -1.3 / -0.4 / -1.3
+//   lance (9, 3): the same, approach +1                      -0.4 / 0.5 / -0.4
+//   lance (9, 4): attacked, undefended -20.6, approach +1   -20.5 / -19.6 / -20.5
+//   lance takes the silver on (9, 5): danger -0.6, approach +1;
+//     level 1 stops there; safe capture +100                   0.4 / 100.4 / 100.4
+TEST_F(ComTurnTest, TheThreeLevelsChooseThreeMovesAndHandTheTurnBack) {
+  struct 期待 {
+    int x1, y1, x2, y2, code;
+    double score;
+  };
+  const 期待 moves[] = {{6, 2, 6, 3, GIN, 4.5}, {9, 1, 9, 5, KYOU, 100.4}, {6, 2, 7, 3, GIN, 145.1}};
+  for (int level = 1; level <= 3; ++level) {
+    FakeWindow fw;
+    Form1& g = fw.f();
+    局面_初期化(g.pos, g.game);
+    std::memset(g.pos.BAN, 0, sizeof g.pos.BAN);
+    for (const auto& p : std::initializer_list<Placed>{{5, 1, OU},
+                                                       {6, 2, GIN},
+                                                       {8, 3, HU},
+                                                       {9, 1, KYOU},
+                                                       {2, 9, -OU},
+                                                       {7, 3, -KEI},
+                                                       {8, 5, -HU},
+                                                       {9, 5, -GIN}})
+      g.pos.BAN[p.x][p.y] = p.code;
+    勢力調査(g.pos, g.maps);  // as after the human's move
+    g.game.TAISEN_MODE = MODE_MAN_COM;
+    g.game.MAN_TEBAN = TEBAN_SENTE;
+    g.game.COM_TEBAN = g.game.TEBAN = TEBAN_GOTE;
+    g.game.COM_LEVEL = level;
+    g.options.KEIKA = true;
+    fw.clock.seconds = 1000;
+    com_ban(g);
+    const 期待& e = moves[level - 1];
+    EXPECT_EQ(g.pos.BAN[e.x1][e.y1], KARA) << "level " << level;
+    EXPECT_EQ(g.pos.BAN[e.x2][e.y2], e.code) << "level " << level;
+    EXPECT_NEAR(g.search.HYOUKA_MAX, e.score, 1e-9) << "level " << level;
+    EXPECT_EQ(g.game.TEBAN, g.game.MAN_TEBAN);
+    EXPECT_EQ(g.game.TESUU, 1);
+    EXPECT_EQ(g.game.TESUU_HYOJI, 1);
+    EXPECT_TRUE(g.clock.Timer1_Enabled);
+    EXPECT_TRUE(fw.dialogs.boxes.empty());
+    // The pause after the move and the two blinks of 0.4 s each.
+    EXPECT_NEAR(fw.clock.waited, 0.5 + 2 * 0.4, 1e-9);
+    EXPECT_DOUBLE_EQ(g.clock.KAISI_JIKOKU, fw.clock.seconds);
+    int thinking = 0;
+    for (const auto& op : testing::文字(fw.canvas.ops)) thinking += op.text == "思考中";
+    EXPECT_EQ(thinking, 2);
+  }
 }
 
 TEST_F(ComTurnTest, AWonGameChangesNothing) {
@@ -172,7 +213,9 @@ TEST_F(ComTurnTest, LevelSettingTicksOneItemAndKeepsTheLevelOnABadValue) {
     EXPECT_EQ(pictures[i].id_or_colour, f.view.HAIKEI);
     EXPECT_TRUE(testing::位置(pictures[i], -2 + i, 0));
   }
-  EXPECT_FALSE(testing::文字(w.canvas.ops).empty());  // the level label
+  const auto texts = testing::文字(w.canvas.ops);
+  ASSERT_FALSE(texts.empty());
+  EXPECT_EQ(texts.back().text, " 1");  // the level label shows the new level
   LEVEL3_Click(f);
   EXPECT_EQ(f.game.COM_LEVEL, 3);
   EXPECT_TRUE(testing::印(f, "LEVEL3") && !testing::印(f, "LEVEL1"));
