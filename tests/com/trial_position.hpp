@@ -3,6 +3,12 @@
 // takes itself back when it goes).
 #pragma once
 
+#include <cctype>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <string_view>
+
 #include "com/evaluation.hpp"
 #include "com/search.hpp"
 #include "rules/position.hpp"
@@ -15,6 +21,31 @@ namespace velmora::testing {
 inline void 持たせる(試験局面& s, bool bottom, int slot, int count = 1) {
   (bottom ? s.pos.SITA_MOTI : s.pos.UE_MOTI)[slot] += count;
   (bottom ? s.pos.SITA_MOTI_SU : s.pos.UE_MOTI_SU) += count;
+}
+
+// A position written square by square: a piece letter (P L N S G B R K;
+// upper case the top side, lower case the bottom side; + in front for a
+// promoted piece) and its column and row, as in "K51 k59 +R39"; *L puts a
+// lance in the top side's hand, *p a pawn in the bottom side's.
+inline constexpr std::string_view 駒字 = "PLNSGBRK";
+inline int 字の枠(char letter) {
+  return static_cast<int>(駒字.find(static_cast<char>(std::toupper(letter)))) + 1;
+}
+
+inline std::unique_ptr<試験局面> 並べる(std::string_view text) {
+  constexpr int codes[] = {0, HU, KYOU, KEI, GIN, KIN, KAKU, SYA, OU};
+  auto s = std::make_unique<試験局面>();
+  std::istringstream in{std::string(text)};
+  for (std::string w; in >> w;) {
+    const bool hand = w[0] == '*', promoted = w[0] == '+';
+    const char c = w[hand || promoted];
+    const int side = std::isupper(static_cast<unsigned char>(c)) ? 1 : -1;
+    if (hand)
+      持たせる(*s, side < 0, 字の枠(c));
+    else
+      s->pos.BAN[w[1 + promoted] - '0'][w[2 + promoted] - '0'] = side * (codes[字の枠(c)] + promoted);
+  }
+  return s;
 }
 
 // What the search prepares once before it tries candidates. The maps are
