@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "format/kifu_line.hpp"
 #include "game_support.hpp"
@@ -163,6 +164,63 @@ TEST_F(RecordTest, TheTwentyMoveGameIsWrittenExactlyAsTheGoldenFile) {
   const std::string golden = ファイル内容(資料 / "twenty_moves.棋譜");
   ASSERT_FALSE(golden.empty());
   EXPECT_EQ(ファイル内容(dir / "twenty_moves.棋譜"), golden);
+}
+
+// Three lines of the golden file derived by hand from the record format:
+// the board column by column, each column from the top row down, every code
+// right-aligned in four characters; then for each hand slot the bottom
+// side's count and the top side's, one digit each; then the four thinking
+// times in whole seconds, right-aligned in five.
+TEST(RecordFormat, TheGoldenFileHoldsTheLinesDerivedByHand) {
+  const std::string golden = ファイル内容(資料 / "twenty_moves.棋譜");
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = golden.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(golden.substr(at, end - at));
+  ASSERT_EQ(lines.size(), 3u + 19u + 1u);
+  // Snapshot 1, after the first move: the bottom pawn (3, 7) → (3, 6), and the
+  // top pawn (7, 3) → (7, 4) mirroring it. Nothing in hand. The first player
+  // took 3.5 s; the second player's 12.25 s are booked when it moves.
+  EXPECT_EQ(lines[3],
+            "  20   0  10   0   0   0 -10   0 -20"  // column 1
+            "  30 900  10   0   0   0 -10-800 -30"
+            " 100   0  10   0   0 -10   0   0-100"
+            " 110   0  10   0   0   0 -10   0-110"
+            " 950   0  10   0   0   0 -10   0-950"
+            " 110   0  10   0   0   0 -10   0-110"
+            " 100   0   0  10   0   0 -10   0-100"
+            "  30 800  10   0   0   0 -10-900 -30"
+            "  20   0  10   0   0   0 -10   0 -20"  // column 9
+            "00000000000000"
+            "    3    3    0   12");
+  // Snapshot 3: the bottom bishop has taken the top one on (8, 2) and
+  // promoted (-801, four characters without a space); the bishop taken is
+  // the bottom side's, slot 6. Times 3.5 + 1234.6 and 12.25 + 59.9.
+  EXPECT_EQ(lines[5].substr(7 * 36, 36), "  30-801  10   0   0   0 -10-900 -30");
+  EXPECT_EQ(lines[5].substr(9 * 36), "00000000001000 1238 1238   12   72");
+  // Snapshot 19, after nineteen moves, worked move by move: the bottom side
+  // holds two pawns and a bishop, the top side a lance and a bishop.
+  EXPECT_EQ(lines[21],
+            "   0   0  20   0   0   0   0   0   0"  // column 1
+            "   0 900  10   0 -30   0 -10-100 -30"
+            " 100   0   0  10   0 -10   0   0   0"
+            " 110   0  10   0   0   0 -10   0-110"
+            " 950   0   0  10   0 -10   0   0-950"
+            " 110   0  10   0   0   0 -10   0-110"
+            "   0   0   0  10   0 -10   0   0-100"
+            "  30 100  10   0   0   0 -10-900   0"
+            "  20   0   0   0  10 -10 -30   0 -20"  // column 9
+            "20010000001100"
+            " 1253 1253   84   85");
+  // The last line, the position as it stands after the twentieth move: the
+  // top lance (1, 3) → (1, 7) and its mirror, the bottom knight (9, 7) →
+  // (9, 3); hands as before; each side's total twice, the clocks standing
+  // still: 3.5 + 1234.6 + 7 + 2 + 6 × 1 and 12.25 + 59.9 + 3 + 4 + 6 × 1.
+  EXPECT_EQ(lines[22].substr(0, 36), "   0   0   0   0   0   0  20   0   0");
+  EXPECT_EQ(lines[22].substr(36, 7 * 36), lines[21].substr(36, 7 * 36));
+  EXPECT_EQ(lines[22].substr(8 * 36),
+            "  20   0 -30   0  10 -10   0   0 -20"
+            "20010000001100"
+            " 1253 1253   85   85");
 }
 
 TEST_F(RecordTest, TheGoldenFileLoadsWithItsHeadersAndEverySnapshot) {
