@@ -9,6 +9,7 @@
 
 #include "app/main_window.hpp"
 #include "app/record_panel.hpp"
+#include "options/language.hpp"
 
 namespace velmora::app {
 
@@ -43,9 +44,11 @@ CommandLine parse_command_line(const QStringList& arguments) {
   const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
   const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
   const QCommandLineOption desktop(QStringLiteral("desktop"));
+  const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("LANG"));
   parser.addOption(help);
   parser.addOption(version);
   parser.addOption(desktop);
+  parser.addOption(lang);
   for (const char* name : kQtOptionsWithValue)
     parser.addOption(QCommandLineOption(QString::fromLatin1(name), {}, QStringLiteral("value")));
   for (const char* name : kQtFlags) parser.addOption(QCommandLineOption(QString::fromLatin1(name)));
@@ -85,13 +88,14 @@ CommandLine parse_command_line(const QStringList& arguments) {
     return result;
   }
   result.desktop = parser.isSet(desktop);
+  result.language = parser.value(lang);
   if (!files.isEmpty()) result.record = files.first();
   return result;
 }
 
 QString help_text() {
   return QStringLiteral(
-      "Usage: velmora [--desktop] [FILE]\n"
+      "Usage: velmora [--desktop] [--lang LANG] [FILE]\n"
       "Play shogi with the mirror piece rule; with FILE, start with that game record\n"
       "loaded (as 棋譜 → 読込 would load it).\n"
       "\n"
@@ -99,6 +103,8 @@ QString help_text() {
       "                   and open the record panel in the home folder, as the desktop\n"
       "                   entry starts the game; otherwise the settings are kept in the\n"
       "                   working directory\n"
+      "      --lang LANG  show the game's texts in LANG (ja or en), whatever the\n"
+      "                   desktop's language is\n"
       "  -h, --help       print this help and exit\n"
       "  -v, --version    print the version and exit\n"
       "\n"
@@ -128,6 +134,13 @@ void use_desktop_places(MainWindow& window) {
   }
   window.form().options.設定ファイル = QFile::encodeName(dir + QStringLiteral("/Velmora.ini")).toStdString();
   window.record_panel()->set_directory(QDir::homePath().toStdString());
+}
+
+std::vector<std::string> language_candidates(const CommandLine& command) {
+  if (!command.language.isEmpty()) return {command.language.toStdString()};
+  auto variable = [](const char* name) { return qEnvironmentVariable(name).toStdString(); };
+  return velmora::言語の候補(variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"),
+                             variable("LANG"));
 }
 
 void open_record_file(MainWindow& window, const QString& path) {

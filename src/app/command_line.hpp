@@ -1,5 +1,7 @@
 // The command line of velmora:
-//   velmora [--desktop] [FILE]     the window, with the record FILE loaded
+//   velmora [--desktop] [--lang LANG] [FILE]
+//                                  the window, with the record FILE loaded,
+//                                  in the language LANG (else the desktop's)
 //   velmora --help | --version     print and exit, without a window or sound
 // Qt's own options (-platform NAME, -display DISPLAY, ...) are accepted and
 // left for QApplication.
@@ -7,6 +9,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 namespace velmora::app {
 
@@ -17,6 +21,7 @@ struct CommandLine {
   Action action = Action::run;
   bool desktop = false;  // started from the desktop entry
   QString record;        // the record to load at start-up; empty for none
+  QString language;      // --lang: the language of the texts; empty for the desktop's
   QString error;         // what was wrong, for usage_error
 };
 
@@ -25,6 +30,10 @@ struct CommandLine {
 CommandLine parse_command_line(const QStringList& arguments);
 
 QString help_text();
+
+// The languages to try, best first: --lang's alone, or else those the
+// environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+std::vector<std::string> language_candidates(const CommandLine& command);
 QString version_text();
 
 // Started from the desktop entry, where the working directory is usually

@@ -18,6 +18,7 @@
 #include "app/main_window.hpp"
 #include "app/measure.hpp"
 #include "app/record_panel.hpp"
+#include "options/language.hpp"
 
 namespace {
 
@@ -54,6 +55,18 @@ int main(int argc, char** argv) {
       return 2;
     case CommandLine::Action::run: break;
   }
+  // A language asked for by name must be there; the desktop's may not be.
+  velmora::言語 language;
+  if (!velmora::言語_設定(language, velmora::app::language_candidates(command)) &&
+      !command.language.isEmpty()) {
+    std::string known;
+    for (const std::string& name : velmora::言語一覧()) known += (known.empty() ? "" : ", ") + name;
+    std::fprintf(
+        stderr,
+        "velmora: no translation into '%s' (there are: %s)\nTry 'velmora --help' for more information.\n",
+        command.language.toLocal8Bit().constData(), known.c_str());
+    return 2;
+  }
 
   // The sound library's SDL would otherwise take SIGINT and SIGTERM for
   // itself, and the window would no longer end when the session asks it to.
@@ -75,6 +88,7 @@ int main(int argc, char** argv) {
                  velmora::app::missing_japanese_font_notice().toLocal8Bit().constData());
 
   velmora::app::MainWindow window;
+  window.set_language(std::move(language));
   if (command.desktop) velmora::app::use_desktop_places(window);
   velmora::app::measure_first_frame(window.view());
   velmora::app::start_e2e_log(window);

@@ -62,7 +62,7 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   setFont(window_font(12));
   view_ = new BoardView(this);
   setCentralWidget(view_);
-  panel_ = new RecordPanelWidgets(view_);
+  panel_ = new RecordPanelWidgets(view_, form_->lang);
   build_menus();
 
   velmora::Ports& p = form_->p;
@@ -101,6 +101,16 @@ MainWindow::~MainWindow() {
   // However the window goes, the sound library stops before its buffers do
   // (a second shutdown after Form_Unload's does nothing).
   velmora::終了処理(*form_);
+}
+
+void MainWindow::set_language(velmora::言語 language) {
+  form_->lang = std::move(language);
+  caption_menus();
+  panel_->caption();
+}
+
+QString MainWindow::translated(std::string_view source) const {
+  return to_q(velmora::tr(form_->lang, source));
 }
 
 void MainWindow::start() {
@@ -185,7 +195,7 @@ void MainWindow::build_menus() {
   QHash<QString, QMenu*> menus;
   for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
     const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
-    const QString caption = QString::fromUtf8(entry.caption.data(), qsizetype(entry.caption.size()));
+    const QString caption = translated(entry.caption);
     QMenu* parent = entry.parent.empty()
                         ? nullptr
                         : menus.value(QString::fromUtf8(entry.parent.data(), qsizetype(entry.parent.size())));
@@ -207,6 +217,13 @@ void MainWindow::build_menus() {
   }
 }
 
+void MainWindow::caption_menus() {
+  for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
+    if (QAction* a = actions_.value(QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()))))
+      a->setText(translated(entry.caption));
+  }
+}
+
 void MainWindow::sync_checks() {
   for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
     if (!entry.checked) continue;
@@ -223,8 +240,8 @@ void MainWindow::message(std::string_view text, std::string_view title) {
 
 bool MainWindow::yes_no(std::string_view text, std::string_view title) {
   QMessageBox box(QMessageBox::NoIcon, to_q(title), box_text(text), QMessageBox::Yes | QMessageBox::No, this);
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ"));
+  box.button(QMessageBox::Yes)->setText(translated(gettext_noop("はい")));
+  box.button(QMessageBox::No)->setText(translated(gettext_noop("いいえ")));
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes;
 }
@@ -239,7 +256,7 @@ void MainWindow::about() {
   // Form2: the title picture and two buttons.
   QDialog box(this);
   box.setObjectName("Form2");
-  box.setWindowTitle(QStringLiteral("バージョン情報"));
+  box.setWindowTitle(translated(gettext_noop("バージョン情報")));
   auto* layout = new QVBoxLayout(&box);
   auto* picture = new QLabel(&box);
   const qreal ratio = devicePixelRatioF();
@@ -259,9 +276,9 @@ void MainWindow::about() {
     layout->addWidget(notice);
   }
   auto* buttons = new QHBoxLayout;
-  auto* home = new QPushButton(QStringLiteral("ホームページ"), &box);
+  auto* home = new QPushButton(translated(gettext_noop("ホームページ")), &box);
   home->setObjectName("Command1");
-  auto* ok = new QPushButton(QStringLiteral("O K"), &box);
+  auto* ok = new QPushButton(translated(gettext_noop("O K")), &box);
   ok->setObjectName("Command2");
   ok->setDefault(true);
   buttons->addWidget(home);

@@ -32,6 +32,9 @@ class MainWindow final : public QMainWindow,
   explicit MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // The language of every text; call before start().
+  void set_language(velmora::言語 language);
+
   // Runs the start-up sequence (Form_Load) but its sound; call once, before
   // show(). The sound starts once the window has been painted.
   void start();
@@ -78,7 +81,10 @@ class MainWindow final : public QMainWindow,
   void run(const std::function<void(velmora::Form1&)>& handler);
   void start_sound();
   void build_menus();
+  void caption_menus();
   void sync_checks();
+  // A text of the window in its language.
+  QString translated(std::string_view source) const;
   void tick();
 
   std::unique_ptr<velmora::Form1> form_;

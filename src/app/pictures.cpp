@@ -53,6 +53,17 @@ QString face_text(int code) {
 
 bool is_piece(int id) { return !face_text(id).isEmpty(); }
 
+// The international set: the same piece codes, 1000 further from zero.
+constexpr int kInternational = 1000;
+bool is_international(int id) {
+  return std::abs(id) > kInternational && is_piece(id > 0 ? id - kInternational : id + kInternational);
+}
+
+bool is_promoted(int code) {
+  const int a = std::abs(code) % kInternational;
+  return a == 11 || a == 21 || a == 31 || a == 101 || a == 801 || a == 901;
+}
+
 void paint_empty_square(QPainter& p) {
   p.fillRect(QRectF(0, 0, kPieceW, kPieceH), kBoardWood);
   p.setPen(QPen(kBoardGrain, 0.8));
@@ -64,14 +75,18 @@ void paint_empty_square(QPainter& p) {
   }
 }
 
-void paint_piece(QPainter& p, int code) {
-  p.save();
+const QColor kInk(0x10, 0x08, 0x00);
+const QColor kPromotedInk(0xC0, 0x10, 0x10);
+
+// The wooden piece on its square, pointing up the screen for the bottom side
+// (negative codes) and down for the top side; returns the inset of its tip.
+double paint_piece_shape(QPainter& p, int code) {
   if (code > 0) {  // the top side's pieces point down the screen
     p.translate(kPieceW, kPieceH);
     p.rotate(180);
   }
   paint_empty_square(p);
-  const bool big = std::abs(code) >= 800;
+  const bool big = std::abs(code) % kInternational >= 800;
   const double inset = big ? 3.0 : 5.5;
   const QPolygonF shape({QPointF(21, inset), QPointF(37 - inset / 2, 9 + inset / 2),
                          QPointF(40 - inset / 2, 44.5), QPointF(2 + inset / 2, 44.5),
@@ -84,9 +99,14 @@ void paint_piece(QPainter& p, int code) {
   p.setPen(QPen(kPieceEdge, 1.1));
   p.setBrush(wood);
   p.drawPolygon(shape);
+  return inset;
+}
 
-  const bool promoted = std::abs(code) % 10 == 1 || std::abs(code) == 801 || std::abs(code) == 901;
-  p.setPen(promoted ? QColor(0xC0, 0x10, 0x10) : QColor(0x10, 0x08, 0x00));
+void paint_piece(QPainter& p, int code) {
+  p.save();
+  const double inset = paint_piece_shape(p, code);
+  const bool big = std::abs(code) >= 800;
+  p.setPen(is_promoted(code) ? kPromotedInk : kInk);
   QFont font = face();
   font.setPixelSize(big ? 22 : 20);
   font.setBold(std::abs(code) == 950);
@@ -94,6 +114,94 @@ void paint_piece(QPainter& p, int code) {
   p.setFont(font);
   p.drawText(QRectF(0, inset + 8, kPieceW, 44.5 - inset - 8), Qt::AlignHCenter | Qt::AlignVCenter,
              face_text(code));
+  p.restore();
+}
+
+// How an international piece moves, pointing up: one step (a dot) or any
+// distance (a line) in each of the eight directions, or the knight's jump.
+struct Moves {
+  enum Kind : char { none, step, range };
+  // forward-left, forward, forward-right, left, right, back-left, back, back-right
+  Kind dir[8];
+  bool knight = false;
+};
+
+Moves moves_of(int code) {
+  using K = Moves::Kind;
+  constexpr K o = K::none, s = K::step, r = K::range;
+  switch (std::abs(code) % kInternational) {
+    case 10: return {{o, s, o, o, o, o, o, o}};
+    case 20: return {{o, r, o, o, o, o, o, o}};
+    case 30: return {{o, o, o, o, o, o, o, o}, true};
+    case 100: return {{s, s, s, o, o, s, o, s}};
+    case 800: return {{r, o, r, o, o, r, o, r}};
+    case 801: return {{r, s, r, s, s, r, s, r}};
+    case 900: return {{o, r, o, r, r, o, r, o}};
+    case 901: return {{s, r, s, r, r, s, r, s}};
+    case 950: return {{s, s, s, s, s, s, s, s}};
+    default: return {{s, s, s, s, s, o, s, o}};  // the gold, and every piece that promotes to its moves
+  }
+}
+
+QString international_letter(int code) {
+  switch (std::abs(code) % kInternational / 10) {
+    case 1: return QStringLiteral("P");
+    case 2: return QStringLiteral("L");
+    case 3: return QStringLiteral("N");
+    case 10: return QStringLiteral("S");
+    case 11: return QStringLiteral("G");
+    case 80: return QStringLiteral("B");
+    case 90: return QStringLiteral("R");
+    default: return QStringLiteral("K");
+  }
+}
+
+// A Latin letter in the middle, the moves around it; promoted pieces in red.
+// Drawn small (a piece of fewer than 26 pixels) the marks would be specks:
+// the letter alone then fills the piece.
+void paint_international_piece(QPainter& p, int id) {
+  const int code = id > 0 ? id - kInternational : id + kInternational;
+  const bool small = p.transform().m11() * kPieceW < 26 && p.transform().m22() * kPieceW < 26;
+  p.save();
+  paint_piece_shape(p, code);
+  const QColor ink = is_promoted(code) ? kPromotedInk : kInk;
+  const QPointF centre(21, 28);
+
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(small ? 27 : 17);
+  font.setBold(true);
+  font.setStyleStrategy(QFont::PreferAntialias);
+  p.setFont(font);
+  p.setPen(ink);
+  p.drawText(QRectF(centre.x() - 14, centre.y() - 14, 28, 28), Qt::AlignCenter, international_letter(code));
+  if (small) {
+    p.restore();
+    return;
+  }
+
+  const Moves m = moves_of(code);
+  static constexpr QPointF kWays[8] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0}, {1, 0}, {-1, 1}, {0, 1}, {1, 1}};
+  p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+  for (int i = 0; i < 8; ++i) {
+    const QPointF way = kWays[i];
+    const bool diagonal = way.x() != 0 && way.y() != 0;
+    // Diagonals stay clear of the piece's slanting sides.
+    const QPointF reach(way.x() * (diagonal ? 11.5 : 13.5), way.y() * (diagonal ? 12.5 : 14.5));
+    if (m.dir[i] == Moves::range) {
+      p.drawLine(centre + reach * 0.58, centre + reach);
+    } else if (m.dir[i] == Moves::step) {
+      p.setBrush(ink);
+      p.setPen(Qt::NoPen);
+      p.drawEllipse(centre + reach, 1.9, 1.9);
+      p.setPen(QPen(ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+    }
+  }
+  if (m.knight) {
+    p.setBrush(ink);
+    p.setPen(Qt::NoPen);
+    for (double side : {-1.0, 1.0})
+      p.drawEllipse(QPointF(centre.x() + 6.5 * side, centre.y() - 16.5), 1.9, 1.9);
+  }
   p.restore();
 }
 
@@ -199,7 +307,7 @@ QFont window_font(int pixel_size, bool bold) {
 }
 
 QSize picture_size(int id) {
-  if (id == 0 || is_piece(id)) return {kPieceW, kPieceH};
+  if (id == 0 || is_piece(id) || is_international(id)) return {kPieceW, kPieceH};
   switch (id) {
     case 1: return {kTitleW, kTitleH};
     case 2:
@@ -222,6 +330,7 @@ void paint_picture(QPainter& p, int id) {
     case 6: paint_renga(p); return;
     default:
       if (is_piece(id)) paint_piece(p, id);
+      if (is_international(id)) paint_international_piece(p, id);
   }
 }
 

@@ -1,5 +1,6 @@
-// The window's pictures: piece faces, the empty square, the five background
-// tiles and the title. Each is drawn from its vector form at whatever pixel
+// The window's pictures: piece faces (the kanji set, and the international
+// set under the piece codes 1000 further from zero), the empty square, the
+// five background tiles and the title. Each is drawn from its vector form at whatever pixel
 // size the window needs, so a scaled window stays crisp.
 #pragma once
 

@@ -26,7 +26,8 @@ constexpr double kDir1[] = {240, 600, 2535, 1710};
 constexpr double kFile1[] = {240, 2280, 2535, 930};
 constexpr double kLabelTops[] = {3120, 2880, 2640, 2400};  // Label1(0..3)
 constexpr double kCommand1[] = {3360, 3000, 855, 375};
-constexpr const char* kCaptions[] = {"ﾌｧｲﾙ名 ：", "後    手 ：", "先    手 ：", "対 局 名："};
+constexpr const char* kCaptions[] = {gettext_noop("ﾌｧｲﾙ名 ："), gettext_noop("後    手 ："),
+                                     gettext_noop("先    手 ："), gettext_noop("対 局 名：")};
 // Text1 sits beside Label1(0), Text4 beside Label1(1), and so on.
 constexpr int kTextOfLabel[] = {1, 4, 3, 2};
 
@@ -34,7 +35,8 @@ QRectF twips(const double (&r)[4]) { return QRectF(r[0], r[1], r[2], r[3]); }
 
 }  // namespace
 
-RecordPanelWidgets::RecordPanelWidgets(BoardView* view) : QObject(view), view_(view) {
+RecordPanelWidgets::RecordPanelWidgets(BoardView* view, const velmora::言語& lang)
+    : QObject(view), view_(view), lang_(lang) {
   path_ = dir_path_ = QDir::currentPath();
   connect(view, &BoardView::layoutChanged, this, &RecordPanelWidgets::place);
 }
@@ -50,7 +52,7 @@ void RecordPanelWidgets::create() {
   files_ = new QListWidget(view_);
   files_->setObjectName("File1");
   for (int i = 0; i < 4; ++i) {
-    labels_[i] = new QLabel(QString::fromUtf8(kCaptions[i]), view_);
+    labels_[i] = new QLabel(view_);
     labels_[i]->setObjectName(QString("Label1_%1").arg(i));
     labels_[i]->setAutoFillBackground(true);
     labels_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -61,8 +63,9 @@ void RecordPanelWidgets::create() {
     // A header longer than a record line may be could be written but never read.
     if (n > 1) texts_[n]->setMaxLength(棋譜_見出しの文字数上限);
   }
-  command_ = new QPushButton(QStringLiteral("RETURN"), view_);
+  command_ = new QPushButton(view_);
   command_->setObjectName("Command1");
+  caption();
   for (QWidget* w : std::initializer_list<QWidget*>{drive_, dir_, files_, command_}) w->hide();
   for (int i = 0; i < 4; ++i) {
     labels_[i]->hide();
@@ -77,6 +80,13 @@ void RecordPanelWidgets::create() {
           [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
   connect(command_, &QPushButton::clicked, this, &RecordPanelWidgets::returnClicked);
   place();
+}
+
+void RecordPanelWidgets::caption() {
+  if (!drive_) return;
+  for (int i = 0; i < 4; ++i) labels_[i]->setText(to_q(velmora::tr(lang_, kCaptions[i])));
+  // TRANSLATORS: the record panel's button that saves the record.
+  command_->setText(to_q(velmora::tr(lang_, "RETURN")));
 }
 
 void RecordPanelWidgets::place() {

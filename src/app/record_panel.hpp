@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 
+#include "options/language.hpp"
 #include "ui/ports.hpp"
 
 class QComboBox;
@@ -24,7 +25,8 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   Q_OBJECT
 
  public:
-  explicit RecordPanelWidgets(BoardView* view);
+  // The captions are in the language `lang` names (the window's).
+  RecordPanelWidgets(BoardView* view, const velmora::言語& lang);
 
   void show_browser(bool drive, bool dir, bool file) override;
   void show_panel(bool visible) override;
@@ -41,6 +43,8 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   QLineEdit* text_box(int n) { return create(), texts_[n]; }
   QLabel* label1(int i) { return create(), labels_[i]; }
   QPushButton* command1() { return create(), command_; }
+  // Captions the controls again, in the language as it is now.
+  void caption();
 
  signals:
   void driveChanged(const QString& drive);
@@ -57,6 +61,7 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   void on_dir_activated(QListWidgetItem* item);
 
   BoardView* view_;
+  const velmora::言語& lang_;
   QComboBox* drive_ = nullptr;
   QListWidget* dir_ = nullptr;
   QListWidget* files_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "format/encoding.hpp"
+#include "format/translatable.hpp"
 
 namespace velmora {
 
@@ -131,12 +132,12 @@ std::string 書込_棋譜行(const 棋譜局面& k) {
 std::string_view 棋譜行の誤り_説明(棋譜行の誤り e) {
   switch (e) {
     case 棋譜行の誤り::なし: return "";
-    case 棋譜行の誤り::長さ: return "行の長さが358文字ではありません";
-    case 棋譜行の誤り::数値: return "数字でない欄があります";
-    case 棋譜行の誤り::駒コード: return "駒でないコードがあります";
-    case 棋譜行の誤り::持駒数: return "持駒の数が範囲外です";
-    case 棋譜行の誤り::駒の数: return "駒の数が多すぎます";
-    case 棋譜行の誤り::時間: return "時間が負の値です";
+    case 棋譜行の誤り::長さ: return gettext_noop("行の長さが358文字ではありません");
+    case 棋譜行の誤り::数値: return gettext_noop("数字でない欄があります");
+    case 棋譜行の誤り::駒コード: return gettext_noop("駒でないコードがあります");
+    case 棋譜行の誤り::持駒数: return gettext_noop("持駒の数が範囲外です");
+    case 棋譜行の誤り::駒の数: return gettext_noop("駒の数が多すぎます");
+    case 棋譜行の誤り::時間: return gettext_noop("時間が負の値です");
   }
   return "";
 }

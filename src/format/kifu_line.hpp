@@ -65,7 +65,7 @@ std::string 書込_棋譜行(const 棋譜局面& k);
 // left untouched.
 棋譜行の結果 読込_棋譜行(std::string_view line, 棋譜局面& out);
 
-// Short Japanese text naming an error, for the message box.
+// Short Japanese text naming an error, for the message box (translated there).
 std::string_view 棋譜行の誤り_説明(棋譜行の誤り e);
 
 // Why a header cannot be written so that it reads back as it was typed.

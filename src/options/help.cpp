@@ -14,10 +14,16 @@ namespace velmora {
 namespace {
 
 // The help page beside the directory that was current at start-up, or else
-// the one shipped in the data directory. Nothing found, no browser: nothing
-// happens and nothing is said.
+// the one shipped in the data directory; the page in the window's language
+// first, then the Japanese one. Nothing found, no browser: nothing happens and
+// nothing is said.
 void 表示_ヘルプページ(Form1& f) {
-  const auto page = 検索_データファイル("Velmora.htm", std::filesystem::path(f.options.START_DIR));
+  // TRANSLATORS: the help page's file name. Give it the name of a page in
+  // your language (assets/Velmora.LL.htm) when there is one.
+  const std::string_view translated = tr(f.lang, "Velmora.htm");
+  const std::filesystem::path start(f.options.START_DIR);
+  auto page = 検索_データファイル(translated, start);
+  if (!page) page = 検索_データファイル("Velmora.htm", start);
   if (!page || !f.p.desktop) return;
   std::error_code ec;
   const auto absolute = std::filesystem::absolute(*page, ec);

@@ -79,6 +79,8 @@ void 読込_環境設定ファイル(Form1& f) {
     } else if (key == "BGM") {
       f.options.BGM = value == "ON";
       if (f.options.BGM) BGM_開始(f);
+    } else if (key == "駒") {
+      f.options.KOKUSAI = value == "国際式";
     }
   }
 }
@@ -95,6 +97,7 @@ void 書込_環境設定ファイル(Form1& f) {
   v.移動指導 = f.options.SIDOU_FLAG == YES;
   v.経過時間 = f.options.KEIKA;
   v.BGM = f.options.BGM;
+  v.国際駒 = f.options.KOKUSAI;
   const std::string bytes = 書式_設定ファイル(v);
   if (!bytes.empty() && 置換_ファイル(f, bytes)) return;
 
@@ -147,6 +150,20 @@ void BGM_Click(Form1& f) {
     BGM_開始(f);
   }
   書込_環境設定ファイル(f);
+}
+
+// The piece set: the whole window is painted again with it, as a new
+// background is.
+void KANJI_Click(Form1& f) {
+  f.options.KOKUSAI = false;
+  書込_環境設定ファイル(f);
+  画面_再描画(f);
+}
+
+void KOKUSAI_Click(Form1& f) {
+  f.options.KOKUSAI = true;
+  書込_環境設定ファイル(f);
+  画面_再描画(f);
 }
 
 void OPTION_Click(Form1& f) {

@@ -18,6 +18,9 @@ struct 設定 {
   int SIDOU_FLAG = NO;
   bool KEIKA = false;
   bool BGM = false;
+  // The international pieces instead of the kanji ones; KANJI and KOKUSAI's
+  // marks follow from it.
+  bool KOKUSAI = false;
   // The directory that was current at start-up, where the help page is looked for first.
   std::string START_DIR;
   // The settings file: "Velmora.ini" in the working directory, unless the
@@ -39,6 +42,8 @@ void UCHU_Click(Form1& f);
 void RENGA_Click(Form1& f);
 void SIDOU_Click(Form1& f);
 void BGM_Click(Form1& f);
+void KANJI_Click(Form1& f);
+void KOKUSAI_Click(Form1& f);
 void OPTION_Click(Form1& f);
 
 }  // namespace velmora

@@ -29,7 +29,7 @@ std::intptr_t バッファ(const Form1& f, Sound which) {
 
 void 初期化_サウンド(Form1& f, std::intptr_t window) {
   f.sound.SND_HANDLE = f.p.sound->initialize(window);
-  if (f.sound.SND_HANDLE == 0) 表示_警告(f, "Direct Soundインターフェースが作成できません。");
+  if (f.sound.SND_HANDLE == 0) 表示_警告(f, tr(f.lang, "Direct Soundインターフェースが作成できません。"));
 }
 
 std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags) {
@@ -39,7 +39,7 @@ std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags) {
   if (!path) return 0;
   const auto image = 読込_ファイル全体(*path);
   if (!image) {
-    表示_警告(f, "ファイルを読み込めません。(" + std::string(name) + ")");
+    表示_警告(f, 差込(tr(f.lang, "ファイルを読み込めません。({ファイル})"), {{"ファイル", name}}));
     return 0;
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(image->data());

@@ -85,7 +85,7 @@ void REPLAY_Click(Form1& f) {
   f.game.SAIKAI_MSG = YES;
   if (f.game.TESUU < 1) {
     効果音(f, Sound::KINSHI);
-    f.p.dialogs->message("できません", "戻る");
+    f.p.dialogs->message(tr(f.lang, "できません"), tr(f.lang, "戻る"));
     return;
   }
   f.pick.SENTAKU = 0;
@@ -116,7 +116,7 @@ void AFTER_Click(Form1& f) {
   描画_棋譜_IO(f, 1);
   if (f.game.TEBAN == TEBAN_NASI) {
     効果音(f, Sound::KINSHI);
-    f.p.dialogs->message("「対局」で始めて下さい", "開始");
+    f.p.dialogs->message(tr(f.lang, "「対局」で始めて下さい"), tr(f.lang, "開始"));
     return;
   }
   // Set before the test below: a step refused at the last stored move still
@@ -124,10 +124,11 @@ void AFTER_Click(Form1& f) {
   f.game.SAIKAI_MSG = YES;
   if (f.game.TESUU >= f.game.TESUU_MAX) {
     if (f.game.KIFU_MODE == YES) {
-      f.p.dialogs->message("終わり", "進む");
+      // TRANSLATORS: "進" at the end of a loaded record.
+      f.p.dialogs->message(tr(f.lang, "棋譜の終わり", "終わり"), tr(f.lang, "進む"));
     } else {
       効果音(f, Sound::KINSHI);
-      f.p.dialogs->message("できません", "進む");
+      f.p.dialogs->message(tr(f.lang, "できません"), tr(f.lang, "進む"));
     }
     return;
   }
@@ -165,7 +166,7 @@ void CANCEL_Click(Form1& f) {
 void REVERSE_Click(Form1& f) {
   if (f.game.KIFU_MODE == YES) {
     効果音(f, Sound::KINSHI);
-    f.p.dialogs->message("棋譜ﾓｰﾄﾞではできません", "反転");
+    f.p.dialogs->message(tr(f.lang, "棋譜ﾓｰﾄﾞではできません"), tr(f.lang, "反転"));
     return;
   }
   f.game.HANTEN = YES;

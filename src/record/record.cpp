@@ -93,14 +93,21 @@ struct 書込内容 {
   for (int n : {2, top, bottom}) {
     const std::string text = f.p.record->text(n);
     const 見出し行 header = 書込_見出し行(text);
-    const std::string field = n == 2 ? "対局名" : n == 3 ? "先手" : "後手";
+    const std::string_view field = n == 2   ? tr(f.lang, "棋譜の欄", "対局名")
+                                   : n == 3 ? tr(f.lang, "棋譜の欄", "先手")
+                                            : tr(f.lang, "棋譜の欄", "後手");
     switch (header.誤り) {
       case 見出しの誤り::なし: break;
-      case 見出しの誤り::文字: out.誤り = "Shift-JISで書けない文字があります：" + text; return out;
-      case 見出しの誤り::長さ:
-        out.誤り = field + "が長すぎます（Shift-JISで" + std::to_string(棋譜_行の上限) + "バイトまで）";
+      case 見出しの誤り::文字:
+        out.誤り = 差込(tr(f.lang, "Shift-JISで書けない文字があります：{文字列}"), {{"文字列", text}});
         return out;
-      case 見出しの誤り::読み戻し: out.誤り = field + "は読み戻すと別の文字になります：" + text; return out;
+      case 見出しの誤り::長さ:
+        out.誤り = 差込(tr(f.lang, "{欄}が長すぎます（Shift-JISで{上限}バイトまで）"),
+                        {{"欄", field}, {"上限", std::to_string(棋譜_行の上限)}});
+        return out;
+      case 見出しの誤り::読み戻し:
+        out.誤り = 差込(tr(f.lang, "{欄}は読み戻すと別の文字になります：{文字列}"), {{"欄", field}, {"文字列", text}});
+        return out;
     }
     out.bytes += *header;
     out.bytes += "\r\n";
@@ -123,11 +130,17 @@ struct 書込内容 {
 }
 
 void 保存失敗(Form1& f, std::string_view file, std::string_view reason) {
-  f.p.dialogs->message("棋譜を書き込めませんでした\n" + std::string(file) + "\n" + std::string(reason),
-                       "棋譜保存");
+  f.p.dialogs->message(std::string(tr(f.lang, "棋譜を書き込めませんでした")) + "\n" + std::string(file) +
+                           "\n" + std::string(reason),
+                       tr(f.lang, "棋譜保存"));
 }
 
-void 読込失敗(Form1& f, std::string_view text) { f.p.dialogs->message(text, "棋譜"); }
+// "Line N of the record file is not right".
+std::string 行の誤り(const Form1& f, int number) {
+  return 差込(tr(f.lang, "棋譜ﾌｧｲﾙの{行}行目が正しくありません"), {{"行", std::to_string(number)}});
+}
+
+void 読込失敗(Form1& f, std::string_view text) { f.p.dialogs->message(text, tr(f.lang, "棋譜")); }
 
 }  // namespace
 
@@ -177,25 +190,31 @@ double 取得_棋譜のX座標(std::string_view text) {
 }
 
 std::string 文字列変換(int v) {
-  static constexpr const char* 数字[] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
-  static constexpr const char* 漢数字[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  // TRANSLATORS: the columns of move texts, counted from the right.
+  static constexpr const char* 数字[] = {gettext_noop("１"), gettext_noop("２"), gettext_noop("３"),
+                                         gettext_noop("４"), gettext_noop("５"), gettext_noop("６"),
+                                         gettext_noop("７"), gettext_noop("８"), gettext_noop("９")};
+  // TRANSLATORS: the rows of move texts and of the board's labels, from the top.
+  static constexpr const char* 漢数字[] = {gettext_noop("一"), gettext_noop("二"), gettext_noop("三"),
+                                           gettext_noop("四"), gettext_noop("五"), gettext_noop("六"),
+                                           gettext_noop("七"), gettext_noop("八"), gettext_noop("九")};
   if (v >= 1 && v <= 9) return 数字[v - 1];
   if (v >= 1001 && v <= 1009) return 漢数字[v - 1001];
   switch (v < 0 ? -v : v) {
-    case HU: return "歩";
-    case TO: return "と";
-    case KYOU: return "香";
-    case KYOU_NARI: return "香成";
-    case KEI: return "桂";
-    case KEI_NARI: return "桂成";
-    case GIN: return "銀";
-    case GIN_NARI: return "銀成";
-    case KIN: return "金";
-    case KAKU: return "角";
-    case KAKU_NARI: return "角成";
-    case SYA: return "飛";
-    case SYA_NARI: return "飛成";
-    case OU: return "王";
+    case HU: return gettext_noop("歩");
+    case TO: return gettext_noop("と");
+    case KYOU: return gettext_noop("香");
+    case KYOU_NARI: return gettext_noop("香成");
+    case KEI: return gettext_noop("桂");
+    case KEI_NARI: return gettext_noop("桂成");
+    case GIN: return gettext_noop("銀");
+    case GIN_NARI: return gettext_noop("銀成");
+    case KIN: return gettext_noop("金");
+    case KAKU: return gettext_noop("角");
+    case KAKU_NARI: return gettext_noop("角成");
+    case SYA: return gettext_noop("飛");
+    case SYA_NARI: return gettext_noop("飛成");
+    case OU: return gettext_noop("王");
     default: return {};
   }
 }
@@ -207,11 +226,11 @@ void KIFU_READ_Click(Form1& f) {
 
 void KIFU_WRITE_Click(Form1& f) {
   if (f.game.HANTEN == YES) {
-    f.p.dialogs->message("反転後は書き込みできません", "棋譜書込");
+    f.p.dialogs->message(tr(f.lang, "反転後は書き込みできません"), tr(f.lang, "棋譜書込"));
     return;
   }
   if (f.game.HANDE_SETTEI == YES) {
-    f.p.dialogs->message("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    f.p.dialogs->message(tr(f.lang, "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"), tr(f.lang, "棋譜書込"));
     return;
   }
   描画_可視(f, true, true, false);
@@ -221,17 +240,17 @@ void KIFU_WRITE_Click(Form1& f) {
 void Command1_Click(Form1& f) {
   const std::string name = f.p.record->text(1);
   if (name.empty()) {
-    f.p.dialogs->message("ﾌｧｲﾙ名が入力されていません", "  ");
+    f.p.dialogs->message(tr(f.lang, "ﾌｧｲﾙ名が入力されていません"), "  ");
     return;
   }
   if (f.game.TESUU_MAX < 1) {
-    f.p.dialogs->message("保存するデータがありません", "棋譜保存");
+    f.p.dialogs->message(tr(f.lang, "保存するデータがありません"), tr(f.lang, "棋譜保存"));
     return;
   }
   const std::string file = name + std::string(拡張子);
   // The name is a file name, not a path: a "/" would write somewhere else.
   if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos) {
-    保存失敗(f, file, "ファイル名に「/」は使えません");
+    保存失敗(f, file, tr(f.lang, "ファイル名に「/」は使えません"));
     return;
   }
   const 書込内容 content = 棋譜ファイルの内容(f);
@@ -241,7 +260,7 @@ void Command1_Click(Form1& f) {
   }
   const std::string dir = f.p.record->directory();
   if (dir.empty()) {
-    保存失敗(f, file, "保存先のフォルダがありません");
+    保存失敗(f, file, tr(f.lang, "保存先のフォルダがありません"));
     return;
   }
   const std::string error = ファイル_置換(fs::path(dir) / file, content.bytes);
@@ -253,7 +272,7 @@ void Command1_Click(Form1& f) {
   描画_可視(f, false, false, false);
   描画_棋譜_IO(f, 1);
   f.p.record->refresh_files();
-  f.p.dialogs->message("棋譜を書き込みました", "  ");
+  f.p.dialogs->message(tr(f.lang, "棋譜を書き込みました"), "  ");
 }
 
 void File1_Click(Form1& f, std::string_view name) {
@@ -264,7 +283,7 @@ void File1_Click(Form1& f, std::string_view name) {
   const fs::path path = fs::path(f.p.record->directory()) / fs::path(std::string(name));
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    読込失敗(f, "棋譜ﾌｧｲﾙを開けません\n" + std::string(name));
+    読込失敗(f, std::string(tr(f.lang, "棋譜ﾌｧｲﾙを開けません")) + "\n" + std::string(name));
     return;
   }
 
@@ -276,11 +295,11 @@ void File1_Click(Form1& f, std::string_view name) {
     const 行読込 r = 読込_棋譜ファイル(in, line);
     if (r == 行読込::終わり) break;
     if (r == 行読込::読込誤り) {
-      読込失敗(f, "棋譜ﾌｧｲﾙを読めません\n" + std::string(name));
+      読込失敗(f, std::string(tr(f.lang, "棋譜ﾌｧｲﾙを読めません")) + "\n" + std::string(name));
       return;
     }
     if (r == 行読込::長すぎ) {
-      読込失敗(f, "棋譜ﾌｧｲﾙの" + std::to_string(number) + "行目が正しくありません\n行が長すぎます");
+      読込失敗(f, 行の誤り(f, number) + "\n" + std::string(tr(f.lang, "行が長すぎます")));
       return;
     }
     if (number <= 3) {
@@ -295,9 +314,8 @@ void File1_Click(Form1& f, std::string_view name) {
     棋譜局面 k;
     const 棋譜行の結果 result = 読込_棋譜行(line, k);
     if (!result.ok()) {
-      std::string text = "棋譜ﾌｧｲﾙの" + std::to_string(number) + "行目が正しくありません\n" +
-                         std::string(棋譜行の誤り_説明(result.誤り));
-      if (result.桁 > 0) text += "（" + std::to_string(result.桁) + "文字目）";
+      std::string text = 行の誤り(f, number) + "\n" + std::string(tr(f.lang, 棋譜行の誤り_説明(result.誤り)));
+      if (result.桁 > 0) text += 差込(tr(f.lang, "（{桁}文字目）"), {{"桁", std::to_string(result.桁)}});
       読込失敗(f, text);
       return;
     }
@@ -320,12 +338,13 @@ void File1_Click(Form1& f, std::string_view name) {
   f.game.TESUU_HYOJI = 0;
   f.game.TESUU_MAX = n;
 
-  f.p.dialogs->message(" 読み込みました", "棋譜");
+  f.p.dialogs->message(tr(f.lang, " 読み込みました"), tr(f.lang, "棋譜"));
   if (打切り)
-    f.p.dialogs->message("棋譜は" + std::to_string(KIFU_T_MAX) + "手までしか入りません。最初の" +
-                             std::to_string(KIFU_T_MAX) + "手だけを読み込みました",
-                         "棋譜");
-  f.p.dialogs->message("棋譜を '進 'で進めて下さい", "棋譜");
+    f.p.dialogs->message(
+        差込(tr(f.lang, "棋譜は{上限}手までしか入りません。最初の{上限}手だけを読み込みました"),
+             {{"上限", std::to_string(KIFU_T_MAX)}}),
+        tr(f.lang, "棋譜"));
+  f.p.dialogs->message(tr(f.lang, "棋譜を '進 'で進めて下さい"), tr(f.lang, "棋譜"));
   f.game.TEBAN = TEBAN_SENTE;
 }
 
@@ -339,7 +358,7 @@ void Drive1_Change(Form1& f, std::string_view drive) {
   std::error_code ec;
   fs::directory_iterator probe(fs::path(std::string(drive)), ec);
   if (ec) {
-    f.p.dialogs->message("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+    f.p.dialogs->message(tr(f.lang, "ﾃﾞﾊﾞｲｽが準備できていません"), tr(f.lang, "ｴﾗｰ"));
     return;
   }
   f.p.record->set_directory(drive);

@@ -1,6 +1,11 @@
 // velmora-script: runs the window's logic without a window. Reads events, one
 // a line, from FILE or standard input, and prints what a person would have
 // seen (message boxes, sounds) and, on request, the game state.
+//
+//   velmora-script [--lang LANG] [FILE]
+//
+// Its texts are the Japanese ones under any locale, so that its output stays
+// what scripts compare with; --lang shows them in another language.
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -10,6 +15,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "options/language.hpp"
 #include "record/record.hpp"
 #include "script/fakes.hpp"
 #include "script/lines.hpp"
@@ -26,10 +32,10 @@ std::string dump_line(const Form1& f) {
   std::ostringstream o;
   char buf[64];
   const 対局& g = f.game;
-  o << "dump teban=" << g.TEBAN << " syousya=" << g.SYOUSYA << " tesuu=" << g.TESUU << " hyoji=" << g.TESUU_HYOJI
-    << " max=" << g.TESUU_MAX << " mode=" << g.TAISEN_MODE << " kifu=" << g.KIFU_MODE << " saikai=" << g.SAIKAI_MSG
-    << " hanten=" << g.HANTEN << " hande=" << g.HANDE_LEVEL << " level=" << g.COM_LEVEL
-    << " sentaku=" << f.pick.SENTAKU;
+  o << "dump teban=" << g.TEBAN << " syousya=" << g.SYOUSYA << " tesuu=" << g.TESUU
+    << " hyoji=" << g.TESUU_HYOJI << " max=" << g.TESUU_MAX << " mode=" << g.TAISEN_MODE
+    << " kifu=" << g.KIFU_MODE << " saikai=" << g.SAIKAI_MSG << " hanten=" << g.HANTEN
+    << " hande=" << g.HANDE_LEVEL << " level=" << g.COM_LEVEL << " sentaku=" << f.pick.SENTAKU;
   std::snprintf(buf, sizeof buf, " man=%.3f com=%.3f", f.clock.MAN_JIKAN, f.clock.COM_JIKAN);
   o << buf << " ban=";
   for (int x = 1; x <= 9; ++x)
@@ -43,7 +49,8 @@ std::string dump_line(const Form1& f) {
 
 class Runner {
  public:
-  Runner() {
+  explicit Runner(言語 language) {
+    w_.f().lang = std::move(language);
     w_.dialogs.out = &std::cout;
     w_.sound.out = &std::cout;
     w_.canvas.recording = false;
@@ -141,17 +148,26 @@ class Runner {
 }  // namespace velmora
 
 int main(int argc, char** argv) {
+  std::vector<std::string_view> args(argv + 1, argv + argc);
+  velmora::言語 language;
+  if (args.size() >= 2 && args[0] == "--lang") {
+    if (!velmora::言語_設定(language, {std::string(args[1])})) {
+      std::cerr << "velmora-script: no translation into '" << args[1] << "'\n";
+      return 2;
+    }
+    args.erase(args.begin(), args.begin() + 2);
+  }
   std::ifstream file;
   std::istream* in = &std::cin;
-  if (argc > 1) {
-    file.open(argv[1], std::ios::binary);
+  if (!args.empty()) {
+    file.open(std::string(args[0]), std::ios::binary);
     if (!file) {
-      std::cerr << "velmora-script: cannot open " << argv[1] << '\n';
+      std::cerr << "velmora-script: cannot open " << args[0] << '\n';
       return 2;
     }
     in = &file;
   }
-  velmora::Runner runner;
+  velmora::Runner runner(std::move(language));
   std::string line;
   int number = 0;
   while (velmora::read_script_line(*in, line)) {

@@ -27,8 +27,9 @@ struct 画面の時計 final : 探索中の時計 {
 
 void 思考中を表示(Form1& f) {
   消去_思考中(f);
-  描画_数値(f, -1.5, 8.5, "思考中", IRO_KAGE, 0, 12);
-  描画_数値(f, -1.6, 8.4, "思考中", IRO_KEKKA, 0, 12);
+  const std::string_view label = tr(f.lang, "思考中");
+  描画_数値(f, -1.5, 8.5, label, IRO_KAGE, 0, 12);
+  描画_数値(f, -1.6, 8.4, label, IRO_KEKKA, 0, 12);
   描画_桝輪郭(f, IRO_WAKU, 1, 8);
 }
 
@@ -39,7 +40,7 @@ void com_ban(Form1& f) {
   // The record holds snapshots 0..500: no move beyond the five hundredth.
   if (f.game.TESUU >= KIFU_T_MAX) {
     f.clock.Timer1_Enabled = false;
-    f.p.dialogs->message("これ以上指すことはできません（500手）", "手数");
+    f.p.dialogs->message(tr(f.lang, "これ以上指すことはできません（500手）"), tr(f.lang, "手数"));
     return;
   }
 
@@ -54,7 +55,7 @@ void com_ban(Form1& f) {
     // Nothing to play: the computer has lost.
     f.clock.Timer1_Enabled = false;
     f.game.SYOUSYA = f.game.MAN_TEBAN;
-    f.p.dialogs->message("あなたの勝ちです", "終了");
+    f.p.dialogs->message(tr(f.lang, "あなたの勝ちです"), tr(f.lang, "終了"));
     f.game.TEBAN = f.game.MAN_TEBAN;
     return;
   }
@@ -80,14 +81,14 @@ void com_ban(Form1& f) {
   // mate test answer for a king that is no longer on the board.
   if (f.game.SYOUSYA == f.game.COM_TEBAN) {
     消去_移動結果(f, f.game.COM_TEBAN);
-    f.p.dialogs->message("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了");
+    f.p.dialogs->message(tr(f.lang, "ｺﾝﾋﾟｭｰﾀの勝ちです"), tr(f.lang, "終了"));
     f.game.TEBAN = f.game.MAN_TEBAN;
     return;
   }
   if (詰めかMAN(f.pos, f.maps) == YES)
-    f.p.dialogs->message("よし！!", "詰め ?");
+    f.p.dialogs->message(tr(f.lang, "よし！!"), tr(f.lang, "詰め ?"));
   else if (f.maps.UE_SEIRYOKU[f.pos.SITA_OU_X][f.pos.SITA_OU_Y] > 0)
-    f.p.dialogs->message("   ** 王手 **", "");
+    f.p.dialogs->message(tr(f.lang, "   ** 王手 **"), "");
 
   消去_思考中(f);
   描画_移動結果(f, f.game.COM_TEBAN, m.x2, m.y2, m.placed, IRO_MOJI);

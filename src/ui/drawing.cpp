@@ -45,7 +45,17 @@ std::string 数値の文字(double value) {
   return digits.front() == '-' ? digits : " " + digits;
 }
 
-const char* const 漢数字[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+// The board's row labels, translated like the rows of move texts.
+const char* const 漢数字[10] = {"",
+                                gettext_noop("一"),
+                                gettext_noop("二"),
+                                gettext_noop("三"),
+                                gettext_noop("四"),
+                                gettext_noop("五"),
+                                gettext_noop("六"),
+                                gettext_noop("七"),
+                                gettext_noop("八"),
+                                gettext_noop("九")};
 
 // What a real move repaints, through the window's own procedures.
 struct 画面の駒移動 final : 駒移動描画 {
@@ -61,6 +71,8 @@ struct 画面の駒移動 final : 駒移動描画 {
 
 void 描画_絵(Form1& f, int id, double x, double y) {
   if (!絵がある(id)) return;
+  // The pieces as the option chose them; the empty square is the same in both sets.
+  if (f.options.KOKUSAI && 駒コード(id)) id += id > 0 ? 国際駒の絵 : -国際駒の絵;
   f.p.canvas->picture(id, 座標_左(x), 座標_上(y));
 }
 
@@ -74,7 +86,7 @@ void 描画_数値(Form1& f, double x, double y, double value, int colour, int m
     return;
   }
   for (int n = 1; n <= 9; ++n)
-    if (value == n) 文字(f, x, y, 漢数字[n], colour, size);
+    if (value == n) 文字(f, x, y, tr(f.lang, 漢数字[n]), colour, size);
 }
 
 void 描画_数値(Form1& f, double x, double y, std::string_view text, int colour, int mode, int size) {
@@ -86,7 +98,7 @@ void 描画_数値(Form1& f, double x, double y, std::string_view text, int colo
   int n = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
   if (ec == std::errc() && end == text.data() + text.size() && n >= 1 && n <= 9)
-    文字(f, x, y, 漢数字[n], colour, size);
+    文字(f, x, y, tr(f.lang, 漢数字[n]), colour, size);
 }
 
 void 描画_移動駒種類(Form1& f, double x, double y, std::string_view text, int colour) {

@@ -45,6 +45,8 @@ inline constexpr int HAIKEI_TATAMI = 3;
 inline constexpr int HAIKEI_TAKE = 4;
 inline constexpr int HAIKEI_UCHU = 5;
 inline constexpr int HAIKEI_RENGA = 6;
+// A piece's picture in the international set: its code, 1000 further from zero.
+inline constexpr int 国際駒の絵 = 1000;
 
 // What the window shows besides the position: the background it paints
 // with, and whether texts are bold (from the first coordinate labels on).

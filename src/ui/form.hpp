@@ -15,10 +15,12 @@
 //   view     画面      src/ui          the background painted and the bold font (drawing.hpp)
 //   options  設定      src/options     the options of the settings file, the start-up directory
 //   sound    音        src/options     the sound library's handle and buffers
+//   lang     言語      src/options     the language of the texts shown: its catalogue
 //   p        Ports     src/ui          the platform: canvas, dialogs, sound, clock, record panel, desktop
 #pragma once
 
 #include "com/search_table.hpp"
+#include "options/language.hpp"
 #include "options/settings.hpp"
 #include "options/sound.hpp"
 #include "record/record.hpp"
@@ -46,6 +48,7 @@ struct Form1 {
   画面 view;
   設定 options;
   音 sound;
+  言語 lang;
 
   // What the computer's search works on, taken from the parts above.
   探索の場 探索対象() { return {pos, maps, search, game.COM_LEVEL}; }

@@ -19,27 +19,28 @@ namespace {
 
 const char* 文字列の表(int code) {
   switch (code) {
-    case -10: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人";
-    case -9: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段";
-    case -8: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段";
-    case -7: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段";
-    case -6: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段";
-    case -5: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段";
-    case -4: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段";
-    case -3: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段";
-    case -2: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段";
-    case -1: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級";
-    case 0: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級";
-    case 1: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級";
-    case 2: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級";
-    case 3: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級";
-    case 4: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級";
-    case 5: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級";
-    case 6: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級";
-    case 7: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級";
-    case 8: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級";
-    case 9: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級";
-    case 10: return "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級";
+    case -10: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
+    case -9: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段");
+    case -8: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段");
+    case -7: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段");
+    case -6: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段");
+    case -5: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段");
+    case -4: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段");
+    case -3: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段");
+    case -2: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段");
+    case -1: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級");
+    case 0: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
+    case 1: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
+    case 2: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級");
+    case 3: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級");
+    case 4: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級");
+    case 5: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級");
+    case 6: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級");
+    case 7: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級");
+    case 8: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級");
+    case 9: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級");
+    case 10: return gettext_noop("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
+    // Drawn only with the source texts; a translation draws "{手数}手目" whole.
     case 99: return "手目";
     default: return nullptr;
   }
@@ -49,9 +50,26 @@ const char* 文字列の表(int code) {
 int 筋の番号(int x) { return 10 - x; }
 
 // One part of a move text: shadow, then the text in its colour.
-void 移動の文字(Form1& f, double x, double y, const std::string& text, int colour) {
+void 移動の文字(Form1& f, double x, double y, std::string_view text, int colour) {
   描画_移動駒種類(f, x + 0.1, y + 0.1, text, IRO_KAGE);
   描画_移動駒種類(f, x, y, text, colour);
+}
+
+// The last move on row y0 as the source texts show it, column, row and piece
+// each at its own place xs, or as a translation lays the whole text out from
+// the first place on.
+void 移動の文字列(Form1& f, const double (&xs)[3], double y0, int x, int y, int piece, int colour) {
+  const std::string parts[3] = {文字列変換(筋の番号(x)), 文字列変換(y + 1000), 文字列変換(piece)};
+  if (原文(f.lang)) {
+    for (int i = 0; i < 3; ++i) 移動の文字(f, xs[i], y0, parts[i], colour);
+    return;
+  }
+  // TRANSLATORS: the last move beside the board: the column (１..９), the row
+  // (一..九) and the piece moved, each as translated on its own.
+  const std::string text =
+      差込(tr(f.lang, "{筋}{段}{駒}"),
+           {{"筋", tr(f.lang, parts[0])}, {"段", tr(f.lang, parts[1])}, {"駒", tr(f.lang, parts[2])}});
+  移動の文字(f, xs[0], y0, text, colour);
 }
 
 }  // namespace
@@ -59,7 +77,7 @@ void 移動の文字(Form1& f, double x, double y, const std::string& text, int 
 void 描画_文字列(Form1& f, double x, double y, int code, int colour, int size) {
   const char* text = 文字列の表(code);
   if (!text) return;
-  f.p.canvas->text(座標_左(x) + 120, 座標_上(y) + 160, text, colour, size, f.view.FontBold);
+  f.p.canvas->text(座標_左(x) + 120, 座標_上(y) + 160, tr(f.lang, text), colour, size, f.view.FontBold);
 }
 
 void 描画_桝_数値(Form1& f) {
@@ -82,6 +100,13 @@ void 描画_手数(Form1& f, int n, int /*colour: the counter is always IRO_MOJI
   描画_絵(f, f.view.HAIKEI, 13, 3);
   描画_絵(f, f.view.HAIKEI, 14, 3);
   描画_桝輪郭(f, IRO_WAKU, 11, 3);
+  if (!原文(f.lang)) {
+    // TRANSLATORS: the move counter beside the board ("5手目": the fifth move).
+    const std::string text = 差込(tr(f.lang, "{手数}手目"), {{"手数", std::to_string(n)}});
+    描画_数値(f, 13.1, 3.4, text, IRO_KAGE, 0, 12);
+    描画_数値(f, 13.0, 3.3, text, IRO_MOJI, 0, 12);
+    return;
+  }
   // Right-aligned by the number of digits.
   const double x = n < 10 ? 13.2 : n < 100 ? 13.1 : 13.0;
   描画_数値(f, x + 0.1, 3.4, n, IRO_KAGE, 0, 12);
@@ -91,8 +116,9 @@ void 描画_手数(Form1& f, int n, int /*colour: the counter is always IRO_MOJI
 }
 
 void 描画_レベル(Form1& f, int n) {
-  描画_数値(f, -1.4, 0.2, "LEVEL", IRO_KAGE, 0, 10);
-  描画_数値(f, -1.5, 0.1, "LEVEL", IRO_MOJI, 0, 10);
+  const std::string_view label = tr(f.lang, "LEVEL");
+  描画_数値(f, -1.4, 0.2, label, IRO_KAGE, 0, 10);
+  描画_数値(f, -1.5, 0.1, label, IRO_MOJI, 0, 10);
   描画_数値(f, 0.1, 0.1, n, IRO_KAGE, 0, 12);
   描画_数値(f, 0, 0, n, IRO_MOJI, 0, 12);
 }
@@ -107,14 +133,10 @@ void 描画_移動結果(Form1& f, int side, int x, int y, int piece, int colour
   消去_移動結果(f, side);
   // The column as the board's own labels number it.
   if (side == f.game.COM_TEBAN) {
-    移動の文字(f, -1.6, 8.4, 文字列変換(筋の番号(x)), colour);
-    移動の文字(f, -1.2, 8.4, 文字列変換(y + 1000), colour);
-    移動の文字(f, -0.6, 8.4, 文字列変換(piece), colour);
+    移動の文字列(f, {-1.6, -1.2, -0.6}, 8.4, x, y, piece, colour);
     描画_桝輪郭(f, IRO_WAKU, 1, 8);
   } else if (side == f.game.MAN_TEBAN) {
-    移動の文字(f, 12.4, 2.4, 文字列変換(筋の番号(x)), colour);
-    移動の文字(f, 12.8, 2.4, 文字列変換(y + 1000), colour);
-    移動の文字(f, 13.4, 2.4, 文字列変換(piece), colour);
+    移動の文字列(f, {12.4, 12.8, 13.4}, 2.4, x, y, piece, colour);
   }
 }
 
@@ -167,14 +189,15 @@ void 描画_駒点滅(Form1& f, int piece, double x, double y, int n) {
 void 描画_メッセージ(Form1& f, int reason) {
   std::string text;
   switch (reason) {
-    case 1: text = "棋譜ﾓｰﾄﾞではできません"; break;
-    case 2: text = "対局途中ではできません"; break;
-    case 3: text = "反転後ではできません"; break;
+    case 1: text = tr(f.lang, "棋譜ﾓｰﾄﾞではできません"); break;
+    case 2: text = tr(f.lang, "対局途中ではできません"); break;
+    case 3: text = tr(f.lang, "反転後ではできません"); break;
     default: break;
   }
   // Two carriage returns without line feeds, as the box has always had.
-  text += "\r\r局面→最初にして下さい";
-  f.p.dialogs->message(text, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+  text += "\r\r";
+  text += tr(f.lang, "局面→最初にして下さい");
+  f.p.dialogs->message(text, tr(f.lang, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"));
 }
 
 }  // namespace velmora

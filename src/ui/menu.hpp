@@ -12,7 +12,7 @@ struct Form1;
 
 struct メニュー項目 {
   std::string_view name;     // the control name: "START"
-  std::string_view caption;  // what the menu shows (UTF-8): "スタート"
+  std::string_view caption;  // what the menu shows (UTF-8, before translation): "スタート"
   std::string_view parent;   // the name of the menu it sits in; empty: the menu bar itself
   bool menu;                 // a menu holding items, rather than an item
   // What a click runs; for a menu, what opening it runs. Null: nothing.

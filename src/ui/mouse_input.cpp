@@ -38,15 +38,15 @@ bool 手番の案内(Form1& f) {
       f.clock.KAISI_JIKOKU = f.p.clock->now();
       if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
       if (f.game.TEBAN == TEBAN_SENTE)
-        f.p.dialogs->message("先手の番です", "対局");
+        f.p.dialogs->message(tr(f.lang, "先手の番です"), tr(f.lang, "対局"));
       else if (f.game.TEBAN == TEBAN_GOTE)
-        f.p.dialogs->message("後手の番です", "対局");
+        f.p.dialogs->message(tr(f.lang, "後手の番です"), tr(f.lang, "対局"));
     }
     return true;
   }
   if (f.game.TEBAN == f.game.COM_TEBAN) {
     f.game.SAIKAI_MSG = NO;
-    f.p.dialogs->message("OKですか？", "再開(COM)");
+    f.p.dialogs->message(tr(f.lang, "OKですか？"), tr(f.lang, "再開(COM)"));
     com_ban(f);
     // The click goes on as a click on the position after the computer's move,
     // unless that move ended the game or the computer could not move.
@@ -56,7 +56,7 @@ bool 手番の案内(Form1& f) {
     f.game.SAIKAI_MSG = NO;
     f.clock.KAISI_JIKOKU = f.p.clock->now();
     if (f.options.KEIKA) f.clock.Timer1_Enabled = true;
-    f.p.dialogs->message("MANの番です", "対局");
+    f.p.dialogs->message(tr(f.lang, "MANの番です"), tr(f.lang, "対局"));
   }
   return true;
 }
@@ -114,7 +114,7 @@ void 駒を置く(Form1& f, int x, int y, int Button) {
   if (移動後チェック(pick.SAKI_Y, pick.KOMA) == NO && Button == HIDARI_BUTTON) {
     // The pick stays: a right click on the same square promotes.
     効果音(f, Sound::KINSHI);
-    f.p.dialogs->message("マウスの右をクリックして下さい", "成り");
+    f.p.dialogs->message(tr(f.lang, "マウスの右をクリックして下さい"), tr(f.lang, "成り"));
     return;
   }
 
@@ -169,7 +169,7 @@ void 指す(Form1& f, const 指し手& m) {
   // The record ends at snapshot 500: refuse before anything changes.
   if (f.game.TESUU >= KIFU_T_MAX) {
     効果音(f, Sound::KINSHI);
-    f.p.dialogs->message("これ以上指すことはできません（500手）", "手数");
+    f.p.dialogs->message(tr(f.lang, "これ以上指すことはできません（500手）"), tr(f.lang, "手数"));
     pick.SENTAKU = 0;
     描画_将棋盤桝(f);
     描画_桝輪郭(f, IRO_KESU, sx, sy);
@@ -211,7 +211,7 @@ void 指す(Form1& f, const 指し手& m) {
     // which is a square of the board (or (0, 0), never attacked).
     if (詰めかCOM(f.pos, f.maps) == YES || captured == OU) {
       f.game.SYOUSYA = f.game.MAN_TEBAN;
-      f.p.dialogs->message("あなたの勝ちです", "終了");
+      f.p.dialogs->message(tr(f.lang, "あなたの勝ちです"), tr(f.lang, "終了"));
     } else {
       f.game.TEBAN = f.game.COM_TEBAN;
       com_ban(f);
@@ -229,9 +229,9 @@ void 指す(Form1& f, const 指し手& m) {
   }
   c.KAISI_JIKOKU = f.p.clock->now();
   if (f.game.SYOUSYA == f.game.MAN_TEBAN)
-    f.p.dialogs->message("先手の勝ちです", "終了");
+    f.p.dialogs->message(tr(f.lang, "先手の勝ちです"), tr(f.lang, "終了"));
   else if (f.game.SYOUSYA == f.game.COM_TEBAN)
-    f.p.dialogs->message("後手の勝ちです", "終了");
+    f.p.dialogs->message(tr(f.lang, "後手の勝ちです"), tr(f.lang, "終了"));
 }
 
 void Form_MouseDown(Form1& f, int Button, int /*Shift*/, double X, double Y) {
@@ -239,21 +239,23 @@ void Form_MouseDown(Form1& f, int Button, int /*Shift*/, double X, double Y) {
   描画_棋譜_IO(f, 1);
 
   if (f.game.KIFU_MODE == YES) {
-    if (!f.p.dialogs->yes_no("棋譜を '進 'で進めて下さい", "棋譜")) {
+    // TRANSLATORS: a click on the board of a loaded record; "No" clears the
+    // record and sets up a new game.
+    if (!f.p.dialogs->yes_no(tr(f.lang, "はい・いいえ", "棋譜を '進 'で進めて下さい"), tr(f.lang, "棋譜"))) {
       効果音(f, Sound::KINSHI);
       初期設定(f);
     }
     return;
   }
   if (f.game.SYOUSYA != 0) {
-    f.p.dialogs->message("新規に対局してください", "終局");
+    f.p.dialogs->message(tr(f.lang, "新規に対局してください"), tr(f.lang, "終局"));
     return;
   }
   const int x = 座標_列(X);
   const int y = 座標_行(Y);
   if (f.game.TEBAN == TEBAN_NASI) {
     効果音(f, Sound::KINSHI);
-    f.p.dialogs->message("「対局」で始めて下さい", "開始");
+    f.p.dialogs->message(tr(f.lang, "「対局」で始めて下さい"), tr(f.lang, "開始"));
     return;
   }
   if (!手番の案内(f)) return;

@@ -12,8 +12,9 @@ namespace velmora {
 // The window's client area. Whatever is painted stays until painted over.
 struct Canvas {
   // Picture `id` at its own size, top-left corner at (tx, ty). Identifiers:
-  // piece codes (0 the empty square), 1 the title, 2..6 the backgrounds; any
-  // other identifier paints nothing.
+  // piece codes (0 the empty square), 1 the title, 2..6 the backgrounds, a
+  // piece code 1000 further from zero the same piece in the international
+  // set; any other identifier paints nothing.
   virtual void picture(int id, double tx, double ty) = 0;
   // Unfilled rectangle from (tx1, ty1) to (tx2, ty2).
   virtual void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) = 0;

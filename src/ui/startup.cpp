@@ -83,11 +83,11 @@ void START_Click(Form1& f) {
     f.game.MAN_TEBAN = 1;
     f.game.COM_TEBAN = -1;
     f.game.TEBAN = 1;
-    f.p.dialogs->message("先手の番です", " ");
+    f.p.dialogs->message(tr(f.lang, "先手の番です"), " ");
   } else if (f.game.TEBAN == 1) {
-    f.p.dialogs->message("先手の番です", " ");
+    f.p.dialogs->message(tr(f.lang, "先手の番です"), " ");
   } else if (f.game.TEBAN == -1) {
-    f.p.dialogs->message("後手の番です", " ");
+    f.p.dialogs->message(tr(f.lang, "後手の番です"), " ");
   }
   f.game.SAIKAI_MSG = NO;
 }
@@ -109,13 +109,13 @@ void SENTE_Click(Form1& f) {
     f.game.MAN_TEBAN = 1;
     f.game.COM_TEBAN = -1;
     f.game.TEBAN = 1;
-    f.p.dialogs->message("MANの番です", " ");
+    f.p.dialogs->message(tr(f.lang, "MANの番です"), " ");
     f.game.SAIKAI_MSG = NO;
   } else if (f.game.TEBAN == f.game.MAN_TEBAN) {
     f.game.MAN_TEBAN = 1;
     f.game.COM_TEBAN = -1;
     f.game.TEBAN = 1;
-    f.p.dialogs->message("MANの番です", "対局");
+    f.p.dialogs->message(tr(f.lang, "MANの番です"), tr(f.lang, "対局"));
     f.game.SAIKAI_MSG = NO;
   } else if (f.game.TEBAN == f.game.COM_TEBAN) {
     com_ban(f);
@@ -138,7 +138,7 @@ void GOTE_Click(Form1& f) {
     f.game.TEBAN = 1;
     com_ban(f);
   } else if (f.game.TEBAN == f.game.MAN_TEBAN) {
-    f.p.dialogs->message("MANの番です", "対局");
+    f.p.dialogs->message(tr(f.lang, "MANの番です"), tr(f.lang, "対局"));
     f.game.SAIKAI_MSG = NO;
   } else if (f.game.TEBAN == f.game.COM_TEBAN) {
     com_ban(f);

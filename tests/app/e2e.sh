@@ -67,6 +67,9 @@ xvfb_pid=$!
 wait_for "$patience" test -s "$work/display" || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$work/display")
 export QT_QPA_PLATFORM=xcb
+# Japanese, whatever language the machine speaks, until the English part asks for English.
+export LANG=C.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
 # No sound device, whatever the machine has: the start-up warning is answered.
 export SDL_AUDIODRIVER=velmora-e2e-none
 unset WAYLAND_DISPLAY
@@ -254,11 +257,12 @@ has_colour() {
   convert "$1" -crop "$((r - l))x$((b - t))+$l+$t" +repage -format %c histogram:info:- | grep -qi "#$6"
 }
 
+# start_app [VARIABLE=VALUE…]: the program with these in its environment.
 start_app() {
   : >"$log"
   : >"$events"
   mark=0
-  (cd "$work/game" && VELMORA_E2E_LOG="$log" exec "$app") >"$work/app.out" 2>&1 &
+  (cd "$work/game" && VELMORA_E2E_LOG="$log" exec env "$@" "$app") >"$work/app.out" 2>&1 &
   app_pid=$!
   # Form_Load: with no sound device it warns first.
   settle || fail "the window did not finish starting"
@@ -393,6 +397,68 @@ has_colour "$last_shot" -2 3 -2 6 963C26 || fail "the brick background is not sh
 iconv -f CP932 -t UTF-8 "$work/game/Velmora.ini" | grep -q "^背景画=煉瓦" || fail "Velmora.ini does not hold the brick background"
 
 step "Escape"
+quit_with_escape
+
+# ---- in English, with the international pieces -----------------------------------
+# The words of the screenshot's area of cells or pixels, as OCR reads them,
+# enlarged first so that a menu's small letters read well.
+# White labels on the board's background are read as black on white.
+read_words() {
+  local light=()
+  [ "$3" = light ] && light=(-threshold 65% -negate)
+  convert "$1" -crop "$2" +repage -colorspace Gray -resize 400% "${light[@]}" - | tesseract - - --psm 6 2>/dev/null
+}
+# expect_words SHOT GEOMETRY dark|light WHAT WORD…
+expect_words() {
+  local words
+  words=$(read_words "$1" "$2" "$3")
+  for w in "${@:5}"; do grep -qw -- "$w" <<<"$words" || fail "$4: no \"$w\" in what the screen shows: $words"; done
+}
+
+step "an English desktop: LANG=en_US.UTF-8"
+command -v tesseract >/dev/null || fail "no tesseract to read the screen with"
+rm -f "$work/game/Velmora.ini"
+start_app LANG=en_US.UTF-8
+saw_box "Velmora.dll|No sound device could be opened. The game goes on without sound." ||
+  fail "no English warning about the missing sound device (saw: ${boxes[*]})"
+shot english-start
+set -- $(grep '^view ' "$log" | tail -1)
+expect_words "$last_shot" "$(($4 > 727 ? 727 : $4))x$3+0+0" dark "the menu bar" Game Position Back Forward Record Options Help
+
+step "Options → Pieces → International, the menu read off the screen"
+line=$(grep -E "^menubar OPTION " "$log" | tail -1)
+set -- $line
+set_mark
+click "$3" "$4"
+also "menu OPTION"
+line=$(wait_log "^menu KOMA ") || fail "Options did not open"
+shot english-options
+# The menu's items below its caption, down to the last one.
+last=$(grep -E "^menu (HAIKEI_GA|SIDOU|KEIKA|BGM|KOMA) " "$log" | tail -1 | cut -d' ' -f4)
+expect_words "$last_shot" "360x$((last - $4 + 20))+$(($3 - 40))+$(($4 + 8))" dark "the Options menu" Background Legal Music Pieces
+set -- $line
+set_mark
+click "$3" "$4"
+also "menu KOMA"
+line=$(wait_log "^menu KOKUSAI ") || fail "Pieces did not open"
+set -- $line
+set_mark
+click "$3" "$4"
+also "menu KOKUSAI"
+settle || fail "International did not end"
+iconv -f CP932 -t UTF-8 "$work/game/Velmora.ini" | grep -qx $'駒=国際式\r' || fail "Velmora.ini does not keep the international pieces"
+
+step "a game in English with the international pieces"
+menu TAIKYOKU MATCH_MAN START
+saw_box " |Sente (the bottom side) to move." || fail "no English turn box (saw: ${boxes[*]})"
+shot english-pieces
+learn_pictures "$last_shot"
+move 3 7 3 6
+shot english-move
+expect_cells "$last_shot" "the international pawn and its mirror move" 3,6:-10 3,7:0 7,4:10 7,3:0
+expect_board "$last_shot" "after the first English move"
+expect_words "$last_shot" "$(awk -v ox="$view_x" -v oy="$view_y" -v s="$scale" 'BEGIN { printf "%dx%d+%d+%d", 183 * s, 120 * s, ox + (1350 + 610 * 12.3) * s / 15, oy + (100 + 690 * 2.3) * s / 15 }')" \
+  light "the move text and counter" P to 7f Move 1
 quit_with_escape
 
 [ -z "${VELMORA_E2E_KEEP:-}" ] || keep_artifacts

@@ -197,6 +197,9 @@ class WindowTest : public QObject {
                                   "  移動指導",
                                   "  経過時間",
                                   "  BGM",
+                                  "  駒",
+                                  "    漢字",
+                                  "    国際式",
                                   "その他",
                                   "  解説",
                                   "  バージョン情報"};
@@ -207,6 +210,87 @@ class WindowTest : public QObject {
     w.action("LEVEL1")->trigger();
     QCOMPARE(w.action("LEVEL1")->isChecked(), (w.form().game.COM_LEVEL == 1));
     QCOMPARE(w.action("LEVEL3")->isChecked(), (w.form().game.COM_LEVEL == 3));
+  }
+
+  // The kanji set and the international set on the window at a narrow, the
+  // start-up and a double size: each piece as its picture renders at that
+  // size, the international ones readable (a letter's dark strokes) however
+  // small, promoted ones red.
+  void both_piece_sets_paint_at_three_sizes() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    BoardView* v = w.view();
+    for (const bool international : {false, true}) {
+      w.action(international ? "KOKUSAI" : "KANJI")->trigger();
+      QCOMPARE(w.action("KOKUSAI")->isChecked(), international);
+      const int set = international ? 1000 : 0;
+      for (const QSize size : {QSize(363, 286), QSize(727, 573), QSize(1454, 1146)}) {
+        v->resize(size);
+        const double s = v->scale();
+        const QSize px(qRound(42 * s), qRound(47 * s));
+        const QImage& img = v->back_buffer();
+        QVERIFY(shows_picture(img, velmora::app::render_picture(-950 - set, px), v->to_logical(cell(5, 9)),
+                              qRound(3 * s)));
+        QVERIFY(shows_picture(img, velmora::app::render_picture(800 + set, px), v->to_logical(cell(8, 2)),
+                              qRound(3 * s)));
+        QVERIFY(shows_picture(img, velmora::app::render_picture(0, px), v->to_logical(cell(5, 5)),
+                              qRound(3 * s)));
+      }
+    }
+    auto dark_and_red = [](const QImage& img) {
+      int dark = 0, red = 0;
+      for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+          const QColor c(img.pixel(x, y));
+          dark += c.lightness() < 60;
+          red += c.red() > 150 && c.green() < 80 && c.blue() < 80;
+        }
+      return std::pair(dark, red);
+    };
+    for (const QSize px : {QSize(21, 24), QSize(42, 47), QSize(84, 94)}) {
+      const auto [pawn_dark, pawn_red] = dark_and_red(velmora::app::render_picture(-1010, px));
+      QVERIFY(pawn_dark > px.width() * px.height() / 30);
+      QCOMPARE(pawn_red, 0);
+      QVERIFY(dark_and_red(velmora::app::render_picture(1901, px)).second > px.width() * px.height() / 30);
+      QVERIFY(velmora::app::render_picture(-1010, px) != velmora::app::render_picture(-10, px));
+    }
+    for (int code : {10, 11, 20, 21, 30, 31, 100, 101, 110, 800, 801, 900, 901, 950})
+      QCOMPARE(velmora::app::picture_size(-code - 1000), QSize(42, 47));
+    for (int id : {1111, 1000, -1000, 1951}) QVERIFY(velmora::app::picture_size(id).isEmpty());
+  }
+
+  // English: the menus, the record panel, the boxes' buttons and the about box.
+  void the_window_speaks_english_when_told_to() {
+    BoxAnswerer answers;
+    MainWindow w;
+    velmora::言語 english;
+    QVERIFY(velmora::言語_設定(english, {"en"}));
+    w.set_language(std::move(english));
+    w.start();
+    QStringList bar;
+    for (QAction* a : w.menuBar()->actions()) bar << a->text();
+    QCOMPARE(bar, (QStringList{"Game", "Position", "Back", "Forward", "△ Easier", "▽ Harder", "Record",
+                               "Options", "Help"}));
+    QCOMPARE(w.action("SENTE")->text(), QStringLiteral("You Play First (Sente)"));
+    QCOMPARE(w.action("KOKUSAI")->text(), QStringLiteral("International"));
+    QCOMPARE(w.record_panel()->label1(0)->text(), QStringLiteral("File:"));
+    QCOMPARE(w.record_panel()->command1()->text(), QStringLiteral("Save"));
+    QStringList buttons;
+    answers.next([&](QWidget* modal) {
+      for (QAbstractButton* b : modal->findChildren<QAbstractButton*>()) buttons << b->text();
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    w.yes_no("?", "");
+    answers.next([&](QWidget* modal) {
+      for (QAbstractButton* b : modal->findChildren<QPushButton*>()) buttons << b->text();
+      buttons << modal->windowTitle();
+      qobject_cast<QDialog*>(modal)->reject();
+    });
+    w.about();
+    QCOMPARE(buttons, (QStringList{"Yes", "No", "Home Page", "OK", "About Velmora"}));
   }
 
   void primitives_paint_in_twips_at_any_scale() {

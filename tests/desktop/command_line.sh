@@ -27,7 +27,7 @@ run() {
 for help in --help -h; do
   run "$help"
   [ "$status" = 0 ] || fail "$help: status $status"
-  [[ "$out" == "Usage: velmora [--desktop] [FILE]"* ]] || fail "$help printed: $out"
+  [[ "$out" == "Usage: velmora [--desktop] [--lang LANG] [FILE]"* ]] || fail "$help printed: $out"
   [ -z "$err" ] || fail "$help: $err"
 done
 for v in --version -v; do
@@ -50,6 +50,12 @@ run a.棋譜 b.棋譜
 [ "$status" = 2 ] || fail "two records: status $status"
 run -platform
 [ "$status" = 2 ] || fail "-platform without a value: status $status"
+# A language is one there is a translation into.
+run --lang xx
+[ "$status" = 2 ] || fail "--lang xx: status $status"
+[ "$(head -1 <<<"$err")" = "velmora: no translation into 'xx' (there are: en, ja)" ] || fail "--lang xx said: $err"
+run --lang
+[ "$status" = 2 ] || fail "--lang without a value: status $status"
 
 run
 [ "$status" = 1 ] || fail "no display: status $status"

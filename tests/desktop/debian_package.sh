@@ -51,7 +51,8 @@ for f in usr/games/velmora usr/games/velmora-script usr/lib/games/velmora/libvel
   usr/share/man/man6/velmora.6.gz usr/share/man/man6/velmora-script.6.gz \
   usr/share/doc/velmora/copyright usr/share/doc/velmora/changelog.gz \
   usr/share/velmora/Velmora.htm usr/share/velmora/BGM.wav usr/share/velmora/その他.wav \
-  usr/share/velmora/禁止.wav usr/share/velmora/駒打音.wav; do
+  usr/share/velmora/禁止.wav usr/share/velmora/駒打音.wav \
+  usr/share/velmora/Velmora.en.htm usr/share/locale/en/LC_MESSAGES/velmora.mo; do
   grep -qx "\./$f" <<<"$contents" || fail "not in the package: /$f"
 done
 grep -E '^\./usr/(local|include|bin)/' <<<"$contents" && fail "files outside Debian's places"

@@ -33,6 +33,9 @@ TEST(SettingsFormat, WriterFollowsTheOptionsAndLeavesOutAMissingBackground) {
   EXPECT_EQ(cp932からutf8(書式_設定ファイル(v)), "背景画=煉瓦\r\n移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n");
   v.背景画.clear();
   EXPECT_EQ(cp932からutf8(書式_設定ファイル(v)), "移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n");
+  // The international pieces add a line of their own after the four.
+  v.国際駒 = true;
+  EXPECT_EQ(cp932からutf8(書式_設定ファイル(v)), "移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n駒=国際式\r\n");
 }
 
 TEST(SettingsFormat, ReaderSplitsAtTheFirstEqualsSignWithoutTrimming) {

@@ -114,16 +114,39 @@ TEST(HelpPage, TagBalanceCheckFindsFaults) {
   EXPECT_NE(tag_balance_error("<p x"), "");
 }
 
-TEST(HelpPage, IsWellFormedJapaneseHtmlCoveringTheGame) {
-  const std::string html = read_file(std::filesystem::path(VELMORA_SOURCE_DIR) / "assets/Velmora.htm");
-  ASSERT_FALSE(html.empty());
-  EXPECT_EQ(tag_balance_error(html), "");
-  EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-  EXPECT_NE(html.find("<html lang=\"ja\">"), std::string::npos);
-  EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-  for (const char* topic : {"鏡駒", "(10−x, 10−y)", "対局", "ｵﾌﾟｼｮﾝ", "COM対局ﾚﾍﾞﾙ", "12級", "名人", "棋譜",
-                            "Velmora.ini", "背景画", "移動指導", "経過時間", "BGM"})
-    EXPECT_NE(html.find(topic), std::string::npos) << topic;
+TEST(HelpPage, IsWellFormedHtmlCoveringTheGameInJapaneseAndEnglish) {
+  struct Page {
+    const char *file, *lang;
+    std::vector<const char*> topics;
+  } pages[] = {
+      {"Velmora.htm", "ja",
+       {"鏡駒", "(10−x, 10−y)", "対局", "ｵﾌﾟｼｮﾝ", "COM対局ﾚﾍﾞﾙ", "12級", "名人", "棋譜", "Velmora.ini", "背景画",
+        "移動指導", "経過時間", "BGM", "国際式"}},
+      // The English page explains the mirror rule in the words of its menus.
+      {"Velmora.en.htm", "en",
+       {"mirror rule", "(10−x, 10−y)", "Game", "Options", "Computer Level", "12 kyu", "Meijin", "Record",
+        "Velmora.ini", "Background", "Show Legal Moves", "Show Thinking Time", "Music", "International",
+        "7g", "3c"}},
+  };
+  for (const Page& page : pages) {
+    const std::string html = read_file(std::filesystem::path(VELMORA_SOURCE_DIR) / "assets" / page.file);
+    ASSERT_FALSE(html.empty()) << page.file;
+    EXPECT_EQ(tag_balance_error(html), "") << page.file;
+    EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("<html lang=\"" + std::string(page.lang) + "\">"), std::string::npos) << page.file;
+    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+    for (const char* topic : page.topics) EXPECT_NE(html.find(topic), std::string::npos) << page.file << ": " << topic;
+  }
+}
+
+TEST_F(Help, InEnglishThePageInEnglishOpens) {
+  ASSERT_TRUE(言語_設定(f.lang, {"en"}));
+  KAISETU_Click(f);
+  write_file("Velmora.htm", "<html></html>");  // the Japanese page beside it is not the English one
+  KAISETU_Click(f);
+  ASSERT_EQ(w.desktop.opened.size(), 2u);
+  EXPECT_TRUE(w.desktop.opened[0].ends_with("/data/Velmora.en.htm")) << w.desktop.opened[0];
+  EXPECT_TRUE(w.desktop.opened[1].ends_with("/data/Velmora.en.htm")) << w.desktop.opened[1];
 }
 
 }  // namespace

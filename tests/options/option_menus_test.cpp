@@ -9,6 +9,7 @@
 #include "ui/clock.hpp"
 #include "ui/drawing.hpp"
 #include "ui/paint_support.hpp"
+#include "ui/startup.hpp"
 
 namespace velmora {
 namespace {
@@ -54,6 +55,36 @@ TEST_F(OptionMenus, ABackgroundItemRedrawsTheWholeWindowWithIt) {
   ASSERT_FALSE(pictures.empty());
   EXPECT_EQ(pictures.back().id_or_colour, E_TAITORU);
   EXPECT_EQ(絵の列(w.canvas.ops, -2, 5), std::vector<int>{HAIKEI_UCHU});
+}
+
+// The piece set is kept as an extra line only when it is not the kanji one,
+// and every piece (on the board, on the stands, blinking) is painted from it.
+TEST_F(OptionMenus, TheInternationalPiecesAreAnExtraLineAndAnotherPictureOfEachPiece) {
+  write_file("Velmora.ini", *utf8からcp932("背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n"));
+  Form_Load(f);
+  EXPECT_FALSE(f.options.KOKUSAI);
+  KOKUSAI_Click(f);
+  EXPECT_EQ(cp932からutf8(read_file("Velmora.ini")),
+            "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n駒=国際式\r\n");
+  EXPECT_EQ(絵の列(w.canvas.ops, 5, 9).back(), -950 - 国際駒の絵);
+  EXPECT_EQ(絵の列(w.canvas.ops, 2, 2).back(), 900 + 国際駒の絵);
+  EXPECT_EQ(絵の列(w.canvas.ops, 5, 5).back(), KARA);
+  f.pos.UE_MOTI[MOTI_HU] = 1;
+  w.canvas.ops.clear();
+  描画_敵持盤(f);
+  EXPECT_EQ(絵の列(w.canvas.ops, -1, 7).back(), 10 + 国際駒の絵);
+
+  FakeWindow again;
+  Form_Load(again.f());
+  EXPECT_TRUE(again.f().options.KOKUSAI);
+  KANJI_Click(again.f());
+  EXPECT_EQ(cp932からutf8(read_file("Velmora.ini")),
+            "背景画=竹\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n");
+  EXPECT_EQ(絵の列(again.canvas.ops, 5, 9).back(), -950);
+  // Any other value is the kanji set.
+  write_file("Velmora.ini", *utf8からcp932("駒=国際\r\n"));
+  読込_環境設定ファイル(again.f());
+  EXPECT_FALSE(again.f().options.KOKUSAI);
 }
 
 TEST_F(OptionMenus, OpeningTheMenuOrTheAboutBoxPutsTheRecordPanelAway) {

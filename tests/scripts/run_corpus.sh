@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every NAME.txt of the corpus through velmora-script in a fresh working
-# directory. Standard output must be exactly NAME.out; standard error exactly
+# directory, with the options in NAME.args before it when there is one
+# ("--lang en"). Standard output must be exactly NAME.out; standard error exactly
 # NAME.err, or empty when there is none (a sanitizer's report, a refused line
 # nobody expected); the exit status 0.
 #
@@ -19,7 +20,9 @@ for input in "$corpus"/*.txt; do
   rm -rf "$dir" && mkdir -p "$dir"
   # A scenario may bring files of its own (NAME.files/) into its working directory.
   if [ -d "$corpus/$name.files" ]; then cp -r "$corpus/$name.files/." "$dir/"; fi
-  (ulimit -v "$memory" && cd "$dir" && exec "$script_bin" "$input" >"$dir/actual.out" 2>"$dir/actual.err")
+  options=()
+  [ -e "$corpus/$name.args" ] && read -r -a options <"$corpus/$name.args"
+  (ulimit -v "$memory" && cd "$dir" && exec "$script_bin" "${options[@]}" "$input" >"$dir/actual.out" 2>"$dir/actual.err")
   status=$?
   count=$((count + 1))
   expected_err=/dev/null
