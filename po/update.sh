@@ -12,4 +12,6 @@ cd "$(dirname "$0")/.."
 bash po/extract.sh po/velmora.pot
 for po in po/*.po; do
   msgmerge --quiet --update --backup=none --no-fuzzy-matching "$po" po/velmora.pot
+  # The template's date would change every catalogue on every run.
+  sed -i '/^"POT-Creation-Date: /d' "$po"
 done

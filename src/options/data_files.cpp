@@ -4,16 +4,18 @@
 
 namespace velmora {
 
-namespace {
-
-// share/velmora beside the running program's own directory (bin/ or games/),
-// wherever the installation was moved to: a package installs under /usr
-// what was built for /usr/local.
-std::filesystem::path 導入先データ() {
+std::filesystem::path 導入先の共有フォルダ() {
   std::error_code ec;
   const auto program = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (ec || program.empty()) return {};
-  return program.parent_path().parent_path() / "share" / "velmora";
+  return program.parent_path().parent_path() / "share";
+}
+
+namespace {
+
+std::filesystem::path 導入先データ() {
+  const auto share = 導入先の共有フォルダ();
+  return share.empty() ? share : share / "velmora";
 }
 
 }  // namespace

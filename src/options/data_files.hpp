@@ -11,6 +11,11 @@
 
 namespace velmora {
 
+// share/ beside the running program's own directory (bin/ or games/),
+// wherever the installation was moved to: a package installs under /usr what
+// was built for /usr/local. Empty when the program cannot be found.
+std::filesystem::path 導入先の共有フォルダ();
+
 std::optional<std::filesystem::path> 検索_データファイル(std::string_view name,
                                                          const std::filesystem::path& first);
 

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "format/files.hpp"
+#include "options/data_files.hpp"
 
 namespace velmora {
 
@@ -23,9 +24,7 @@ namespace fs = std::filesystem;
 // runs from (wherever it was moved to), the build tree's, the installed one.
 std::vector<fs::path> 目録の場所() {
   std::vector<fs::path> dirs;
-  std::error_code ec;
-  const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-  if (!ec && !program.empty()) dirs.push_back(program.parent_path().parent_path() / "share" / "locale");
+  if (const fs::path share = 導入先の共有フォルダ(); !share.empty()) dirs.push_back(share / "locale");
   for (const char* dir : {VELMORA_LOCALE_DIR, VELMORA_INSTALL_LOCALE_DIR})
     if (*dir) dirs.emplace_back(dir);
   return dirs;

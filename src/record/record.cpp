@@ -106,7 +106,8 @@ struct 書込内容 {
                         {{"欄", field}, {"上限", std::to_string(棋譜_行の上限)}});
         return out;
       case 見出しの誤り::読み戻し:
-        out.誤り = 差込(tr(f.lang, "{欄}は読み戻すと別の文字になります：{文字列}"), {{"欄", field}, {"文字列", text}});
+        out.誤り = 差込(tr(f.lang, "{欄}は読み戻すと別の文字になります：{文字列}"),
+                        {{"欄", field}, {"文字列", text}});
         return out;
     }
     out.bytes += *header;
@@ -323,7 +324,7 @@ void File1_Click(Form1& f, std::string_view name) {
   }
   // A file without snapshot lines is refused like a bad one: the game stays.
   if (snapshots.empty()) {
-    f.p.dialogs->message("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    f.p.dialogs->message(tr(f.lang, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr(f.lang, "棋譜"));
     return;
   }
 

@@ -66,9 +66,9 @@ void 移動の文字列(Form1& f, const double (&xs)[3], double y0, int x, int y
   }
   // TRANSLATORS: the last move beside the board: the column (１..９), the row
   // (一..九) and the piece moved, each as translated on its own.
-  const std::string text =
-      差込(tr(f.lang, "{筋}{段}{駒}"),
-           {{"筋", tr(f.lang, parts[0])}, {"段", tr(f.lang, parts[1])}, {"駒", tr(f.lang, parts[2])}});
+  const std::string_view layout = tr(f.lang, "{筋}{段}{駒}");
+  const std::string text = 差込(
+      layout, {{"筋", tr(f.lang, parts[0])}, {"段", tr(f.lang, parts[1])}, {"駒", tr(f.lang, parts[2])}});
   移動の文字(f, xs[0], y0, text, colour);
 }
 

@@ -20,6 +20,7 @@ import sys
 NOT_TEXTS = {
     # velmora --help, in English like the program's messages on standard error.
     "src/app/command_line.cpp": None,
+    "src/app/fonts.cpp": None,  # the characters the font is made ready for
     "src/app/pictures.cpp": None,  # the kanji pieces' faces are pictures
     "src/app/record_panel.cpp": {"*.棋譜"},  # the record files' pattern
     "src/format/encoding.cpp": None,  # code points the encodings test for
