@@ -36,6 +36,7 @@ void 作成_既定設定ファイル(Form1& f) {
   置換_ファイル(f, 書式_設定ファイル(設定値{}));
   適用_背景(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = NO;
+  f.options.KOKUSAI = false;
   f.options.KEIKA = true;
   f.options.BGM = true;
   BGM_開始(f);
