@@ -10,7 +10,8 @@ bash scripts/setup.sh
 jobs=$(nproc)
 status=0
 
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=ON -DVELMORA_SOUND=ON \
+  -DVELMORA_SANITIZE=OFF -DVELMORA_SANITIZE_THREAD=OFF >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs" || status=1
 
