@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=ON -DVELMORA_SOUND=ON >/dev/null
 cmake --build build/release -j "$(nproc)"
 if [ -x build/release/src/app/velmora ]; then
   exec build/release/src/app/velmora "$@"
