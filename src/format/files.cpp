@@ -114,7 +114,7 @@ bool 名前を付ける(int fd, const fs::path& dir, const std::string& head, st
 
 }  // namespace
 
-std::optional<std::string> 読込_ファイル全体(const std::filesystem::path& path) {
+std::optional<std::string> 読込_ファイル全体(const std::filesystem::path& path, std::size_t most) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   // C streams: a read error is a value here, where a C++ file buffer throws.
@@ -123,8 +123,8 @@ std::optional<std::string> 読込_ファイル全体(const std::filesystem::path
   std::string bytes;
   char chunk[65536];
   std::size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, fp)) > 0) bytes.append(chunk, n);
-  const bool ok = !std::ferror(fp);
+  while (bytes.size() <= most && (n = std::fread(chunk, 1, sizeof chunk, fp)) > 0) bytes.append(chunk, n);
+  const bool ok = !std::ferror(fp) && bytes.size() <= most;
   std::fclose(fp);
   if (!ok) return std::nullopt;
   return bytes;

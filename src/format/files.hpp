@@ -13,9 +13,10 @@
 
 namespace velmora {
 
-// The bytes of a regular file; nullopt when it is no regular file or
-// cannot be read.
-std::optional<std::string> 読込_ファイル全体(const std::filesystem::path& path);
+// The bytes of a regular file; nullopt when it is no regular file, cannot be
+// read or holds more than `most` bytes (only so many are read).
+std::optional<std::string> 読込_ファイル全体(const std::filesystem::path& path,
+                                             std::size_t most = static_cast<std::size_t>(-1));
 
 // The system calls that put a replacement's bytes on the disk. Tests hand in
 // ones that fail, as a full disk or a failing device would, and may write as

@@ -1,10 +1,13 @@
 // The settings file "Velmora.ini" (in the working directory, or where the
-// window keeps it when started from the desktop) and the option menus. The file is read once at start-up; afterwards the menu check marks
-// are the truth and every option change rewrites the whole file.
+// window keeps it when started from the desktop) and the option menus. The file is read once at start-up;
+// afterwards the menu check marks are the truth and every option change rewrites the whole file.
 #include "options/settings.hpp"
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "format/files.hpp"
 #include "format/settings.hpp"
@@ -29,11 +32,11 @@ void 適用_背景(Form1& f, int id) {
   f.view.HAIKEI = id;
 }
 
-// The default file, written and applied when the file cannot be read.
-// Where not even that can be written (a read-only directory), the defaults
-// still apply and the game goes on without a settings file.
-void 作成_既定設定ファイル(Form1& f) {
-  置換_ファイル(f, 書式_設定ファイル(設定値{}));
+// Four lines need far less; a larger file is none of ours (and reading all
+// of it stalled the start).
+constexpr std::size_t 設定ファイルの上限 = 64 * 1024;
+
+void 適用_既定値(Form1& f) {
   適用_背景(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = NO;
   f.options.KOKUSAI = false;
@@ -65,20 +68,47 @@ void 背景_Click(Form1& f, int id) {
 }  // namespace
 
 void 読込_環境設定ファイル(Form1& f) {
-  const auto bytes = 読込_ファイル全体(f.options.設定ファイル);
-  if (!bytes) {
-    作成_既定設定ファイル(f);
+  const std::string& path = f.options.設定ファイル;
+  std::error_code ec;
+  if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found) {
+    // The first run: the default file. Where not even that can be written (a
+    // read-only directory), the game goes on without one.
+    置換_ファイル(f, 書式_設定ファイル(設定値{}));
+    適用_既定値(f);
     return;
   }
-  for (const auto& [key, value] : 解析_設定ファイル(*bytes)) {
+  const auto bytes = 読込_ファイル全体(path, 設定ファイルの上限);
+  if (!bytes) {
+    // There, but not to be read (no permission, a device error, far too
+    // large): the player's file is kept as it is, not replaced by defaults.
+    f.options.設定ファイルを残す = true;
+    適用_既定値(f);
+    f.p.dialogs->message(
+        "設定ファイルを読めません\n" + path + "\n既定の設定で始めます。このファイルは書き換えません", "設定");
+    return;
+  }
+  const auto lines = 解析_設定ファイル(*bytes);
+  // An option that no line names takes its default, as does one whose value
+  // is none of its own, so that exactly one background is always checked.
+  const auto 無し = [&](std::string_view key) {
+    return std::none_of(lines.begin(), lines.end(), [&](const 設定行& l) { return l.key == key; });
+  };
+  if (無し("背景画")) 適用_背景(f, HAIKEI_MIDORI);
+  if (無し("経過時間")) f.options.KEIKA = true;
+  if (無し("BGM")) {
+    f.options.BGM = true;
+    BGM_開始(f);
+  }
+  for (const auto& [key, value] : lines) {
     if (key == "背景画") {
-      if (const int id = 背景識別子(value)) 適用_背景(f, id);
+      const int id = 背景識別子(value);
+      適用_背景(f, id ? id : HAIKEI_MIDORI);
     } else if (key == "移動指導") {
       f.options.SIDOU_FLAG = value == "ON" ? YES : NO;
     } else if (key == "経過時間") {
-      f.options.KEIKA = value == "ON";
+      f.options.KEIKA = value != "OFF";
     } else if (key == "BGM") {
-      f.options.BGM = value == "ON";
+      f.options.BGM = value != "OFF";
       if (f.options.BGM) BGM_開始(f);
     } else if (key == "駒") {
       f.options.KOKUSAI = value == "国際式";
@@ -87,6 +117,7 @@ void 読込_環境設定ファイル(Form1& f) {
 }
 
 void 書込_環境設定ファイル(Form1& f) {
+  if (f.options.設定ファイルを残す) return;
   設定値 v;
   // The first checked item, in the order the file has always tested them.
   v.背景画 = f.options.MIDORI   ? 背景名(HAIKEI_MIDORI)

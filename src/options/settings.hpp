@@ -26,6 +26,9 @@ struct 設定 {
   // The settings file: "Velmora.ini" in the working directory, unless the
   // window was started from the desktop.
   std::string 設定ファイル = "Velmora.ini";
+  // The file was there at start-up but could not be read: it is left alone
+  // for the whole run.
+  bool 設定ファイルを残す = false;
 };
 
 // The colour move guidance outlines with: white when it is on, the outline

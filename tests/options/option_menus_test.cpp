@@ -42,11 +42,12 @@ TEST_F(OptionMenus, TheBackgroundReadFromTheFileIsPaintedAtOnce) {
   読込_環境設定ファイル(f);
   ASSERT_FALSE(絵(w.canvas.ops).empty());
   for (const auto& op : 絵(w.canvas.ops)) EXPECT_EQ(op.id_or_colour, HAIKEI_TAKE);
-  // An unknown value paints nothing.
+  // An unknown value paints the default.
   w.canvas.ops.clear();
   write_file("Velmora.ini", *utf8からcp932("背景画=森\r\n"));
   読込_環境設定ファイル(f);
-  EXPECT_TRUE(w.canvas.ops.empty());
+  ASSERT_FALSE(絵(w.canvas.ops).empty());
+  for (const auto& op : 絵(w.canvas.ops)) EXPECT_EQ(op.id_or_colour, HAIKEI_MIDORI);
 }
 
 TEST_F(OptionMenus, ABackgroundItemRedrawsTheWholeWindowWithIt) {

@@ -1,12 +1,16 @@
 #include "options/settings.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
+
+#include <csignal>
 
 #include "format/encoding.hpp"
 #include "options/work_dir.hpp"
 #include "script/fakes.hpp"
 #include "support/marks.hpp"
+#include "ui/clock.hpp"
 #include "ui/drawing.hpp"
 
 namespace velmora {
@@ -68,14 +72,14 @@ TEST_F(SettingsFile, AFileIsReadInAnyOrderAndNotRewritten) {
   EXPECT_EQ(ini_text(), text);
 }
 
-TEST_F(SettingsFile, ValuesAndKeysAreComparedExactly) {
-  read("BGM=on\r\n背景画=みどり\r\n 経過時間=ON\r\n経過時間 =ON\r\n移動指導=ON \r\n");
-  EXPECT_FALSE(f.options.BGM);
-  EXPECT_TRUE(w.sound.calls.empty());
-  // The unknown background leaves the marks as they were at start-up.
-  EXPECT_EQ(checked_backgrounds(f.options), 0);
+TEST_F(SettingsFile, ValuesAndKeysAreComparedExactlyAndWhatMatchesNothingTakesTheDefault) {
+  read("BGM=on\r\n背景画=みどり\r\n 経過時間=OFF\r\n経過時間 =OFF\r\n移動指導=ON \r\n");
+  EXPECT_TRUE(f.options.BGM);
+  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"BGM loop"});
+  EXPECT_TRUE(f.options.MIDORI);
+  EXPECT_EQ(checked_backgrounds(f.options), 1);
   EXPECT_EQ(f.view.HAIKEI, HAIKEI_MIDORI);
-  EXPECT_FALSE(f.options.KEIKA);
+  EXPECT_TRUE(f.options.KEIKA);
   EXPECT_FALSE(testing::印(f, "SIDOU"));
   EXPECT_EQ(移動指導の色(f.options), 2);
 }
@@ -99,30 +103,51 @@ TEST_F(SettingsFile, AFileSavedAsUtf8WithUnixLineEndsIsReadToo) {
   EXPECT_FALSE(f.options.BGM);
 }
 
-TEST_F(SettingsFile, AnEmptyFileChangesNothing) {
-  write_file("Velmora.ini", "");
-  読込_環境設定ファイル(f);
-  EXPECT_EQ(checked_backgrounds(f.options), 0);
-  EXPECT_FALSE(f.options.KEIKA);
-  EXPECT_FALSE(f.options.BGM);
-  EXPECT_TRUE(w.sound.calls.empty());
-  EXPECT_EQ(read_file("Velmora.ini"), "");
+// What a file does not say takes the default; the file is read, not rewritten.
+TEST_F(SettingsFile, WhatAFileDoesNotSayTakesTheDefaults) {
+  const std::string utf16(
+      "\xFF\xFE"
+      "B\0G\0M\0=\0O\0F\0F\0",
+      16);
+  for (const std::string& bytes : {std::string(), utf16, std::string("BGM=OFF")}) {
+    FakeWindow fresh;
+    write_file("Velmora.ini", bytes);
+    読込_環境設定ファイル(fresh.f());
+    const 設定& o = fresh.f().options;
+    EXPECT_TRUE(o.MIDORI && checked_backgrounds(o) == 1 && o.KEIKA && o.SIDOU_FLAG == NO) << bytes;
+    EXPECT_EQ(o.BGM, bytes != "BGM=OFF");
+    EXPECT_EQ(fresh.sound.calls.size(), o.BGM ? 1u : 0u);
+    EXPECT_EQ(read_file("Velmora.ini"), bytes);
+  }
 }
 
-TEST_F(SettingsFile, AnUnreadableFileFallsBackToTheDefaults) {
-  // A directory of that name can be neither read nor replaced.
-  std::filesystem::create_directories("Velmora.ini/inside");
-  読込_環境設定ファイル(f);
-  EXPECT_TRUE(f.options.MIDORI);
-  EXPECT_TRUE(f.options.KEIKA);
-  EXPECT_TRUE(f.options.BGM);
-  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"BGM loop"});
-  EXPECT_TRUE(std::filesystem::is_directory("Velmora.ini/inside"));
-  EXPECT_TRUE(w.dialogs.boxes.empty());
+// A file that is there but cannot be read (a read error, more than 64 KiB, no
+// regular file) is left alone for the whole run; the game says so and runs
+// with the defaults.
+TEST_F(SettingsFile, AFileThatCannotBeReadIsLeftAloneAndTheDefaultsApply) {
+  const std::string huge = "BGM=OFF\r\n" + std::string(64 * 1024, '\n');
+  for (int which = 0; which < 3; ++which) {
+    std::filesystem::remove_all("Velmora.ini");
+    if (which == 0) std::filesystem::create_symlink("/proc/self/mem", "Velmora.ini");  // EIO, for root too
+    if (which == 1) write_file("Velmora.ini", huge);
+    if (which == 2) std::filesystem::create_directory("Velmora.ini");
+    FakeWindow fresh;
+    読込_環境設定ファイル(fresh.f());
+    BGM_Click(fresh.f());
+    const 設定& o = fresh.f().options;
+    EXPECT_TRUE(o.MIDORI && checked_backgrounds(o) == 1 && o.KEIKA && !o.BGM) << which;
+    EXPECT_EQ(fresh.sound.calls, (std::vector<std::string>{"BGM loop", "BGM stop"}));
+    ASSERT_EQ(fresh.dialogs.boxes.size(), 1u) << which;
+    EXPECT_EQ(fresh.dialogs.boxes[0].text,
+              "設定ファイルを読めません\nVelmora.ini\n既定の設定で始めます。このファイルは書き換えません");
+    EXPECT_TRUE(which != 1 || read_file("Velmora.ini") == huge);
+  }
 }
 
-TEST_F(SettingsFile, OptionClicksRewriteTheWholeFile) {
+TEST_F(SettingsFile, OptionClicksRewriteTheWholeFileKeepingItsMode) {
   読込_環境設定ファイル(f);
+  const auto mode = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+  std::filesystem::permissions("Velmora.ini", mode);
   TAKE_Click(f);
   EXPECT_TRUE(f.options.TAKE);
   EXPECT_EQ(checked_backgrounds(f.options), 1);
@@ -145,6 +170,28 @@ TEST_F(SettingsFile, OptionClicksRewriteTheWholeFile) {
   EXPECT_EQ(read_file("Velmora.ini").substr(0, 16), "\x94\x77\x8C\x69\x89\xE6=Velmora\r\n");
   // No temporary file is left beside it.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+  EXPECT_EQ(std::filesystem::status("Velmora.ini").permissions(), mode);
+}
+
+// When the options cannot be written but the default file can (a limit on
+// file sizes between the two stands in for a nearly full disk), the defaults
+// are written and the menus show them.
+TEST_F(SettingsFile, WhenTheOptionsCannotBeWrittenTheDefaultsAreWrittenAndShown) {
+  読込_環境設定ファイル(f);
+  SIDOU_Click(f);
+  BGM_Click(f);
+  w.sound.calls.clear();
+  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  ::getrlimit(RLIMIT_FSIZE, &limit);
+  const rlimit small{kDefaultFile.size(), limit.rlim_max};
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  KEIKA_Click(f);  // "経過時間=OFF": one byte more than the default file
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  std::signal(SIGXFSZ, handler);
+  EXPECT_EQ(read_file("Velmora.ini"), kDefaultFile);
+  EXPECT_TRUE(f.options.MIDORI && f.options.KEIKA && f.options.BGM && f.options.SIDOU_FLAG == NO);
+  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"BGM loop"});
 }
 
 TEST_F(SettingsFile, ClickingTheCheckedBackgroundStillRewritesTheFile) {
