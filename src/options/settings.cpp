@@ -83,8 +83,9 @@ void 読込_環境設定ファイル(Form1& f) {
     // large): the player's file is kept as it is, not replaced by defaults.
     f.options.設定ファイルを残す = true;
     適用_既定値(f);
-    f.p.dialogs->message(
-        "設定ファイルを読めません\n" + path + "\n既定の設定で始めます。このファイルは書き換えません", "設定");
+    f.p.dialogs->message(std::string(tr(f.lang, "設定ファイルを読めません")) + "\n" + path + "\n" +
+                             std::string(tr(f.lang, "既定の設定で始めます。このファイルは書き換えません")),
+                         tr(f.lang, "設定"));
     return;
   }
   const auto lines = 解析_設定ファイル(*bytes);

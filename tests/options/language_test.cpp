@@ -132,6 +132,13 @@ TEST_F(English, BoxesSpeakEnglish) {
                 "box Game|Sente (the bottom side) to move.|ok",
                 "box Handicap|Not once the game has begun.\\r\\rChoose Position → Initial Position first.|ok",
             }));
+  w.dialogs.boxes.clear();
+  std::filesystem::remove("Velmora.ini");
+  std::filesystem::create_directory("Velmora.ini");
+  読込_環境設定ファイル(f);
+  EXPECT_EQ(box_lines(), std::vector<std::string>{
+                             "box Settings|The settings file cannot be read:\\nVelmora.ini\\nThe "
+                             "game starts with the default settings and leaves that file as it is.|ok"});
 }
 
 TEST_F(English, LabelsUseWesternCoordinatesAndFitTheirPlaces) {

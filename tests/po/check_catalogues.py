@@ -25,7 +25,7 @@ NOT_TEXTS = {
     "src/app/record_panel.cpp": {"*.棋譜"},  # the record files' pattern
     "src/format/encoding.cpp": None,  # code points the encodings test for
     "src/format/settings.cpp": None,  # the settings file's keys and values, the same in every language
-    "src/options/settings.cpp": None,
+    "src/options/settings.cpp": {"背景画", "移動指導", "経過時間", "駒", "国際式"},
     "src/options/sound.cpp": {"その他.wav", "禁止.wav", "駒打音.wav"},  # file names
     "src/record/record.cpp": {".棋譜", "\ufeff"},
     # Drawn with the source texts only; a translation draws "{手数}手目" whole.
