@@ -29,7 +29,7 @@ std::intptr_t バッファ(const Form1& f, Sound which) {
 
 void 初期化_サウンド(Form1& f, std::intptr_t window) {
   f.sound.SND_HANDLE = f.p.sound->initialize(window);
-  if (f.sound.SND_HANDLE == 0) 表示_警告(f, tr(f.lang, "Direct Soundインターフェースが作成できません。"));
+  if (f.sound.SND_HANDLE == 0) 表示_警告(f, tr(f.lang, "サウンドデバイスを開けませんでした。音なしで続けます。"));
 }
 
 std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags) {
@@ -54,7 +54,7 @@ void 終了_サウンド(Form1& f) {
   if (f.sound.SND_HANDLE != 0) f.p.sound->terminate(f.sound.SND_HANDLE);
 }
 
-void 表示_警告(Form1& f, std::string_view text) { f.p.dialogs->warning(text, "Velmora.dll"); }
+void 表示_警告(Form1& f, std::string_view text) { f.p.dialogs->warning(text, "Velmora"); }
 
 void サウンド_起動(Form1& f) {
   初期化_サウンド(f, f.p.desktop ? f.p.desktop->window_handle() : 0);

@@ -285,7 +285,7 @@ mkdir -p "$work/game"
 # ---- a game between two people -------------------------------------------------
 step "start"
 start_app
-saw_box "Velmora.dll|Direct Soundインターフェースが作成できません。" || fail "no warning about the missing sound device (saw: ${boxes[*]})"
+saw_box "Velmora|サウンドデバイスを開けませんでした。音なしで続けます。" || fail "no warning about the missing sound device (saw: ${boxes[*]})"
 shot start
 learn_pictures "$last_shot"
 has_colour "$last_shot" 1 0 9 0 FFFF00 || fail "the column numbers are not shown"
@@ -419,7 +419,7 @@ step "an English desktop: LANG=en_US.UTF-8"
 command -v tesseract >/dev/null || fail "no tesseract to read the screen with"
 rm -f "$work/game/Velmora.ini"
 start_app LANG=en_US.UTF-8
-saw_box "Velmora.dll|No sound device could be opened. The game goes on without sound." ||
+saw_box "Velmora|No sound device could be opened. The game goes on without sound." ||
   fail "no English warning about the missing sound device (saw: ${boxes[*]})"
 shot english-start
 set -- $(grep '^view ' "$log" | tail -1)

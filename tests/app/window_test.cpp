@@ -444,7 +444,7 @@ class WindowTest : public QObject {
     QCOMPARE(w.yes_no("進みますか？", "棋譜"), true);
 
     answer_with(seen, "OK");
-    w.warning("Direct Soundインターフェースが作成できません。", "Velmora.dll");
+    w.warning("サウンドデバイスを開けませんでした。音なしで続けます。", "Velmora");
     QCOMPARE(seen.icon, QMessageBox::Warning);
     QCOMPARE(seen.buttons, QStringList{"OK"});
 

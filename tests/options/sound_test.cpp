@@ -60,8 +60,9 @@ TEST_F(SoundStartUp, WithoutADeviceOneWarningAndSilence) {
   write_file("その他.wav", wave("a"));
   サウンド_起動(f);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
-  EXPECT_EQ(w.dialogs.boxes[0].title, "Velmora.dll");
-  EXPECT_EQ(w.dialogs.boxes[0].text, "Direct Soundインターフェースが作成できません。");
+  // In the words of this platform, titled with the program's name.
+  EXPECT_EQ(w.dialogs.boxes[0].title, "Velmora");
+  EXPECT_EQ(w.dialogs.boxes[0].text, "サウンドデバイスを開けませんでした。音なしで続けます。");
   EXPECT_EQ(sound.log, std::vector<std::string>{"init"});
   EXPECT_EQ(f.sound.SND_SONOTA + f.sound.SND_KINSHI + f.sound.SND_KOMAUCHI + f.sound.SND_BGM, 0);
   // Shutdown frees the zero buffers and does not terminate what never started.
@@ -145,7 +146,7 @@ TEST_F(SoundStartUp, AFileThatCannotBeReadWarnsAndStaysSilent) {
   std::filesystem::create_symlink("/proc/self/mem", "broken.wav");
   EXPECT_EQ(読込_サウンド(f, "broken.wav", 3), 0);
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
-  EXPECT_EQ(w.dialogs.boxes[0].title, "Velmora.dll");
+  EXPECT_EQ(w.dialogs.boxes[0].title, "Velmora");
   EXPECT_NE(w.dialogs.boxes[0].text.find("broken.wav"), std::string::npos);
   EXPECT_TRUE(sound.images.empty());
 }
