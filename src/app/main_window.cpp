@@ -205,6 +205,14 @@ void MainWindow::build_menus() {
       QMenu* m = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
       m->setObjectName(name);
       menus.insert(name, m);
+      // However a menu closes (an item, a click elsewhere, Escape), keys go
+      // to the game again once no other menu has opened instead: the menu
+      // bar would otherwise keep them, and Escape would no longer quit.
+      connect(m, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+          if (!QApplication::activePopupWidget() && isActiveWindow()) view_->setFocus(Qt::PopupFocusReason);
+        });
+      });
       a = m->menuAction();
       if (handler) connect(m, &QMenu::aboutToShow, this, [this, handler] { run(handler); });
     } else {

@@ -62,6 +62,8 @@ void RecordPanelWidgets::create() {
     texts_[n]->setObjectName(QString("Text%1").arg(n));
     // A header longer than a record line may be could be written but never read.
     if (n > 1) texts_[n]->setMaxLength(棋譜_見出しの文字数上限);
+    // Enter in any box of the form presses its one button.
+    connect(texts_[n], &QLineEdit::returnPressed, this, &RecordPanelWidgets::returnClicked);
   }
   command_ = new QPushButton(view_);
   command_->setObjectName("Command1");

@@ -351,6 +351,23 @@ class WindowTest : public QObject {
     QCOMPARE(spy.count(), 0);
   }
 
+  void enter_in_any_box_of_the_record_panel_presses_return() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.action("KIFU_WRITE")->trigger();
+    auto* panel = w.record_panel();
+    QSignalSpy spy(panel, &velmora::app::RecordPanelWidgets::returnClicked);
+    for (int n = 1; n <= 4; ++n) {
+      QTest::keyClick(panel->text_box(n), Qt::Key_Return);
+      QCOMPARE(spy.count(), n);
+    }
+    // And the panel's own handler ran: an empty name is refused.
+    QVERIFY(answers.seen.contains(QStringLiteral("  |ﾌｧｲﾙ名が入力されていません")));
+  }
+
   void painting_over_keeps_the_display_list_small_and_the_picture_the_same() {
     BoxAnswerer answers;
     MainWindow w;
