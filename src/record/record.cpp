@@ -23,6 +23,9 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view 拡張子 = ".棋譜";
+// Where a loaded record's title and bottom player go: row 10, below the
+// board, as far into the row as they always stood into row 9.
+constexpr double 記録の行 = BAN_TOP + MASU_H * 10 + 40;
 
 enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
 
@@ -181,7 +184,8 @@ void 描画_棋譜_IO(Form1& f, int mode) {
 
 void 描画_棋譜読込み部分消去(Form1& f) {
   描画_桝_数値(f);
-  for (int x = -1; x <= 9; ++x) 描画_絵(f, f.view.HAIKEI, x, 10);
+  // The whole row, where a record's title may start left of column -1.
+  for (int x = -3; x <= 15; ++x) 描画_絵(f, f.view.HAIKEI, x, 10);
   for (int x = 1; x <= 9; ++x) 描画_桝輪郭(f, IRO_WAKU, x, 9);
 }
 
@@ -330,9 +334,12 @@ void File1_Click(Form1& f, std::string_view name) {
 
   初期設定(f);
   f.game.KIFU_MODE = YES;
-  f.p.canvas->text(取得_棋譜のX座標(headers[0]) - 3000, 6350, headers[0], IRO_SENTAKU, 12, f.view.FontBold);
+  // The title and the bottom side's player in the free row below the board,
+  // which starting a game clears again.
+  f.p.canvas->text(取得_棋譜のX座標(headers[0]) - 3000, 記録の行, headers[0], IRO_SENTAKU, 12,
+                   f.view.FontBold);
   f.p.canvas->text(取得_棋譜のX座標(headers[1]), 100, headers[1], IRO_MOJI, 12, f.view.FontBold);
-  f.p.canvas->text(取得_棋譜のX座標(headers[2]), 6350, headers[2], IRO_MOJI, 12, f.view.FontBold);
+  f.p.canvas->text(取得_棋譜のX座標(headers[2]), 記録の行, headers[2], IRO_MOJI, 12, f.view.FontBold);
   const int n = static_cast<int>(snapshots.size());
   for (int t = 1; t <= n; ++t) f.record[t] = snapshots[t - 1];
   f.game.TESUU = 0;
