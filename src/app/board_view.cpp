@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "app/palette.hpp"
@@ -17,8 +18,12 @@ namespace velmora::app {
 namespace {
 
 constexpr double kTwipsPerPoint = 20.0;
+// The cell grid: the corner of cell (0, 0) and a cell's size, in twips.
+constexpr double kGridLeft = 1350, kGridTop = 100, kCellW = 610, kCellH = 690;
 
 QRect twips_box(const QRectF& r) { return r.toAlignedRect(); }
+
+bool is_background(int id) { return id >= 2 && id <= 6; }
 
 }  // namespace
 
@@ -67,12 +72,41 @@ void BoardView::relayout() {
   design_rect_ = QRect(int(ox_), int(oy_), int(w), int(h));
   if (rescaled) pictures_.clear();
 
-  // The margin around the picture shows the window's back colour.
   buffer_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
   buffer_.fill(qb_color(2));
+  fill_surroundings();
   for (const Op& op : ops_) draw(op);
   update();
   emit layoutChanged();
+}
+
+QRect BoardView::pixels(const QRectF& twips) const {
+  // Rounded the same way on every side, so that neighbouring cells meet exactly.
+  const int l = int(std::lround(ox_ + twips.left() * k_)), t = int(std::lround(oy_ + twips.top() * k_));
+  const int r = int(std::lround(ox_ + twips.right() * k_)), b = int(std::lround(oy_ + twips.bottom() * k_));
+  return QRect(QPoint(l, t), QPoint(r - 1, b - 1));
+}
+
+QBrush BoardView::background_brush(int id) {
+  // One tile per cell: the tile drawn at the pixel size nearest a cell, and
+  // the brush scaled to exactly one cell and set on the grid, so that tiles
+  // painted cell by cell and the area beyond the picture are one surface.
+  const double cw = kCellW * k_, ch = kCellH * k_;
+  const QSize tile(std::max(1, int(std::ceil(cw))), std::max(1, int(std::ceil(ch))));
+  auto it = pictures_.find(-1000 - id);
+  if (it == pictures_.end()) it = pictures_.insert(-1000 - id, render_picture(id, tile));
+  QBrush brush(*it);
+  brush.setTransform(QTransform::fromTranslate(ox_ + kGridLeft * k_, oy_ + kGridTop * k_)
+                         .scale(cw / tile.width(), ch / tile.height()));
+  return brush;
+}
+
+void BoardView::fill_surroundings() {
+  // The window's back colour until the game names a background.
+  if (!is_background(background_)) return;
+  QPainter p(&buffer_);
+  p.setClipRegion(QRegion(buffer_.rect()).subtracted(QRegion(design_rect_)));
+  p.fillRect(buffer_.rect(), background_brush(background_));
 }
 
 const QImage& BoardView::picture_image(int id) {
@@ -91,6 +125,10 @@ void BoardView::draw(const Op& op) {
   p.setClipRect(design_rect_);
   switch (op.kind) {
     case Op::Picture: {
+      if (is_background(op.id_or_colour)) {
+        p.fillRect(pixels(QRectF(op.x, op.y, kCellW, kCellH)), background_brush(op.id_or_colour));
+        break;
+      }
       const QImage& image = picture_image(op.id_or_colour);
       p.drawImage(QPoint(int(std::lround(ox_ + op.x * k_)), int(std::lround(oy_ + op.y * k_))), image);
       break;
@@ -124,11 +162,9 @@ void BoardView::draw(const Op& op) {
 void BoardView::picture(int id, double tx, double ty) {
   const QSize design = picture_size(id);
   if (design.isEmpty()) return;  // an identifier without a picture paints nothing
-  Op op{Op::Picture, id,
-        tx,          ty,
-        0,           0,
-        {},          0,
-        false,       QRectF(tx, ty, design.width() * kTwipsPerPixel, design.height() * kTwipsPerPixel)};
+  // A background tile fills its cell exactly.
+  const QSizeF area = is_background(id) ? QSizeF(kCellW, kCellH) : QSizeF(design) * kTwipsPerPixel;
+  Op op{Op::Picture, id, tx, ty, 0, 0, {}, 0, false, QRectF(QPointF(tx, ty), area)};
   draw(op);
   ops_.push_back(std::move(op));
   if (ops_.size() >= compact_at_) compact();
@@ -156,6 +192,13 @@ void BoardView::text(double tx, double ty, std::string_view text, int colour, in
   draw(op);
   ops_.push_back(std::move(op));
   if (ops_.size() >= compact_at_) compact();
+  update();
+}
+
+void BoardView::background(int id) {
+  if (id == background_ || !is_background(id)) return;
+  background_ = id;
+  fill_surroundings();
   update();
 }
 

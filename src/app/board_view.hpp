@@ -7,8 +7,13 @@
 // the display list is replayed from the vector forms of pictures and text,
 // so the picture stays crisp at any scale. Calls fully painted over by later
 // pictures are dropped from the list, which keeps it small.
+//
+// The window's picture (10900 × 8600 twips) keeps its proportions at the
+// largest scale that fits; the rest of the client area shows the background
+// picture on the same cell grid, so the two meet without a seam.
 #pragma once
 
+#include <QBrush>
 #include <QHash>
 #include <QImage>
 #include <QPointF>
@@ -35,6 +40,7 @@ class BoardView final : public QWidget, public velmora::Canvas {
   void picture(int id, double tx, double ty) override;
   void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) override;
+  void background(int id) override;
   void repaint_now() override;
 
   // Logical pixels per design pixel (1 at the start-up size).
@@ -78,11 +84,16 @@ class BoardView final : public QWidget, public velmora::Canvas {
   void relayout();
   void compact();
   const QImage& picture_image(int id);
+  // The background picture `id` as a brush repeating on the cell grid.
+  QBrush background_brush(int id);
+  void fill_surroundings();
+  QRect pixels(const QRectF& twips) const;
 
   std::vector<Op> ops_;
   std::size_t compact_at_ = 4096;
   QImage buffer_;
   QHash<int, QImage> pictures_;
+  int background_ = 0;  // the background beyond the picture; 0: the window's green
   double scale_ = 1.0;
   double ratio_ = 1.0;      // device pixels per logical pixel
   double k_ = 1 / 15.0;     // device pixels per twip

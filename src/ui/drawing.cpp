@@ -119,6 +119,7 @@ void 描画_将棋盤桝(Form1& f) {
 }
 
 void 描画_背景(Form1& f, int id) {
+  if (絵がある(id)) f.p.canvas->background(id);
   // Wider than the window on every side, so a larger window is covered too.
   for (int x = -3; x <= 28; ++x)
     for (int y = -2; y <= 17; ++y)

@@ -20,6 +20,9 @@ struct Canvas {
   virtual void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) = 0;
   // Text (UTF-8) with its top-left at (tx, ty), in points.
   virtual void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) = 0;
+  // The background picture `id`, tiled on the cell grid, beyond the 10900 ×
+  // 8600 twips the window paints in, wherever the window is larger.
+  virtual void background(int id) = 0;
   // Show what was painted now, not at the next turn of the event loop.
   virtual void repaint_now() = 0;
 

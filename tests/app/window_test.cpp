@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -344,11 +345,43 @@ class WindowTest : public QObject {
       QVERIFY(std::abs(spy.at(0).at(1).toDouble() - target.x()) <= twips_per_pixel);
       QVERIFY(std::abs(spy.at(0).at(2).toDouble() - target.y()) <= twips_per_pixel);
     }
-    // A press in the margin is not on the window's picture.
-    view.resize(1600, 573);
-    spy.clear();
-    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(5, 300));
-    QCOMPARE(spy.count(), 0);
+    // A press beside the picture or below it is not on the window's picture.
+    for (const QSize size : {QSize(1600, 573), QSize(727, 1000)}) {
+      view.resize(size);
+      spy.clear();
+      QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(size.width() - 5, size.height() - 5));
+      QCOMPARE(spy.count(), 0);
+    }
+  }
+
+  // The whole client area is the game's at every shape: the background
+  // picture beyond the window's picture, on the same grid as its tiles, with
+  // no seam (a seam shows the window's green) at any scale.
+  void the_background_fills_every_shape() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.action("RENGA")->trigger();
+    w.action("START")->trigger();
+    BoardView* v = w.view();
+    const QSet<QRgb> bricks = {0xFFC8C0B0, 0xFFA4442C, 0xFF963C26};
+    const QSize shapes[] = {QSize(600, 900), QSize(1280, 720), QSize(1454, 1146), QSize(1500, 1160)};
+    for (const QSize shape : shapes) {
+      v->resize(shape);
+      const QImage& img = v->back_buffer();
+      const QRect picture = v->to_logical(QRectF(0, 0, 10900, 8600));
+      // Everything outside the picture, and the plain background inside it
+      // (cells 13..14 of rows 4..8), is brick.
+      QRegion plain = QRegion(img.rect()).subtracted(picture);
+      plain += v->to_logical(QRectF(1350 + 610 * 13, 100 + 690 * 4, 610 * 2, 690 * 5)).adjusted(1, 1, -1, -1);
+      int foreign = 0;
+      for (const QRect& r : plain)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+          for (int x = r.left(); x <= r.right(); ++x) foreign += !bricks.contains(img.pixel(x, y));
+      QCOMPARE(foreign, 0);
+    }
   }
 
   void enter_in_any_box_of_the_record_panel_presses_return() {
@@ -523,6 +556,24 @@ class HighDpiTest : public QObject {
     QCOMPARE(spy.count(), 1);
     QVERIFY(std::abs(spy.at(0).at(1).toDouble() - (1350 + 610 * 5.5)) <= 15);
     QVERIFY(std::abs(spy.at(0).at(2).toDouble() - (100 + 690 * 9.5)) <= 15);
+    // The brick background meets itself without a seam at twice the pixels,
+    // at whole and broken scales.
+    w.action("RENGA")->trigger();
+    const QSet<QRgb> bricks = {0xFFC8C0B0, 0xFFA4442C, 0xFF963C26};
+    for (const QSize shape : {QSize(727, 573), QSize(1000, 700), QSize(760, 1000)}) {
+      v->resize(shape);
+      const QImage& img = v->back_buffer();
+      const QRect picture(v->to_logical(QRectF(0, 0, 10900, 8600)).topLeft() * ratio,
+                          v->to_logical(QRectF(0, 0, 10900, 8600)).size() * ratio);
+      QRegion plain = QRegion(img.rect()).subtracted(picture);
+      const QRect cells = v->to_logical(QRectF(1350 + 610 * 13, 100 + 690 * 4, 610 * 2, 690 * 5));
+      plain += QRect(cells.topLeft() * ratio, cells.size() * ratio).adjusted(2, 2, -2, -2);
+      int foreign = 0;
+      for (const QRect& r : plain)
+        for (int y = r.top(); y <= r.bottom(); ++y)
+          for (int x = r.left(); x <= r.right(); ++x) foreign += !bricks.contains(img.pixel(x, y));
+      QCOMPARE(foreign, 0);
+    }
   }
 };
 

@@ -80,8 +80,11 @@ TEST_F(StartupTest, FullRedrawPaintsInItsOrder) {
       first_at([](const PaintOp& op) { return op.kind == PaintOp::Text && op.text == "LEVEL"; });
   const long rank =
       first_at([](const PaintOp& op) { return op.kind == PaintOp::Text && op.text == "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"; });
-  EXPECT_EQ(background, 0);
-  EXPECT_TRUE(位置(ops[0], -3, -2));
+  // The background beyond the window's picture first, then the tiles.
+  EXPECT_EQ(ops[0].kind, PaintOp::Background);
+  EXPECT_EQ(ops[0].id_or_colour, f.view.HAIKEI);
+  EXPECT_EQ(background, 1);
+  EXPECT_TRUE(位置(ops[1], -3, -2));
   EXPECT_LT(background, labels);
   EXPECT_LT(labels, stand);
   EXPECT_LT(stand, board);
