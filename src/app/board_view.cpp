@@ -20,6 +20,8 @@ namespace {
 constexpr double kTwipsPerPoint = 20.0;
 // The cell grid: the corner of cell (0, 0) and a cell's size, in twips.
 constexpr double kGridLeft = 1350, kGridTop = 100, kCellW = 610, kCellH = 690;
+// The narrowest room, in design pixels, the move list is shown in.
+constexpr double kMoveListMinWidth = 190;
 
 QRect twips_box(const QRectF& r) { return r.toAlignedRect(); }
 
@@ -59,7 +61,9 @@ void BoardView::relayout() {
   const double scale =
       std::min(double(logical.width()) / kDesignWidth, double(logical.height()) / kDesignHeight);
   const QSize device(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
-  if (scale == scale_ && ratio == ratio_ && buffer_.size() == device) return;
+  // Room beside the picture for the move list, in design pixels.
+  const bool list = scale > 0 && logical.width() / scale - kDesignWidth >= kMoveListMinWidth;
+  if (scale == scale_ && ratio == ratio_ && buffer_.size() == device && list == !list_rect_.isEmpty()) return;
 
   const bool rescaled = scale != scale_ || ratio != ratio_;
   scale_ = scale > 0 ? scale : 1.0;
@@ -67,9 +71,11 @@ void BoardView::relayout() {
   k_ = scale_ * ratio_ / kTwipsPerPixel;
   const double w = std::round(kDesignWidth * scale_ * ratio_);
   const double h = std::round(kDesignHeight * scale_ * ratio_);
-  ox_ = std::round((device.width() - w) / 2);
+  ox_ = list ? 0 : std::round((device.width() - w) / 2);
   oy_ = std::round((device.height() - h) / 2);
   design_rect_ = QRect(int(ox_), int(oy_), int(w), int(h));
+  const int list_left = int(std::ceil(w / ratio_));
+  list_rect_ = list ? QRect(list_left, 0, logical.width() - list_left, logical.height()) : QRect();
   if (rescaled) pictures_.clear();
 
   buffer_ = QImage(device.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
@@ -202,6 +208,70 @@ void BoardView::background(int id) {
   update();
 }
 
+void BoardView::show_moves(const std::vector<Line>& lines, int current) {
+  lines_ = lines;
+  current_ = current;
+  if (!list_rect_.isEmpty()) update(list_rect_);
+  emit movesChanged();
+}
+
+void BoardView::paint_move_list(QPainter& p) {
+  // The game's moves in the room beside the picture, in the board's font at
+  // the size of its move texts, each line shadowed like every label of the
+  // window; the current move on a dark band in yellow, and the list scrolled
+  // so that it stays in sight.
+  struct Row {
+    int line;
+    bool mirror;
+  };
+  std::vector<Row> rows;
+  int current_row = -1;
+  for (int i = 0; i < int(lines_.size()); ++i) {
+    if (i == current_) current_row = int(rows.size());
+    rows.push_back({i, false});
+    if (!lines_[i].mirror.empty()) rows.push_back({i, true});
+  }
+  if (rows.empty()) return;
+  const double s = scale_;
+  const QFont font = window_font(int(std::lround(16 * s)), true);
+  const QFont small = window_font(int(std::lround(13 * s)), true);
+  const double row_h = std::round(22 * s), pad = std::round(8 * s), shadow = std::max(1.0, std::round(s));
+  const QRect area = list_rect_.adjusted(int(pad), int(pad), -int(pad), -int(pad));
+  const int visible = std::max(1, int(area.height() / row_h));
+  int first = 0;
+  if (int(rows.size()) > visible && current_row >= 0)
+    first = std::clamp(current_row - visible * 2 / 3, 0, int(rows.size()) - visible);
+  else if (int(rows.size()) > visible)
+    first = int(rows.size()) - visible;
+  const QFontMetricsF metrics(font);
+  const double number_w = metrics.horizontalAdvance(QStringLiteral("000"));
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setClipRect(list_rect_);
+  for (int r = first; r < int(rows.size()) && r < first + visible; ++r) {
+    const Row& row = rows[r];
+    const Line& line = lines_[row.line];
+    const QRectF box(area.left(), area.top() + (r - first) * row_h, area.width(), row_h);
+    const bool current = row.line == current_;
+    if (current) p.fillRect(box, QColor(0, 0, 0, 120));
+    auto shadowed = [&](const QRectF& at, int flags, const QString& text, const QColor& colour) {
+      p.setPen(qb_color(0));
+      p.drawText(at.translated(shadow, shadow), flags, text);
+      p.setPen(colour);
+      p.drawText(at, flags, text);
+    };
+    const QColor colour = current ? qb_color(14) : row.mirror ? qb_color(11) : qb_color(15);
+    p.setFont(row.mirror ? small : font);
+    const QRectF text_box = box.adjusted(number_w + pad, 0, 0, 0);
+    if (row.mirror) {
+      shadowed(text_box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(line.mirror), colour);
+      continue;
+    }
+    shadowed(QRectF(box.left(), box.top(), number_w, row_h), Qt::AlignRight | Qt::AlignVCenter,
+             QString::fromStdString(line.number), colour);
+    shadowed(text_box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(line.move), colour);
+  }
+}
+
 void BoardView::repaint_now() { repaint(); }
 
 void BoardView::compact() {
@@ -224,6 +294,7 @@ void BoardView::paintEvent(QPaintEvent* e) {
   const QRectF source(e->rect().x() * ratio_, e->rect().y() * ratio_, e->rect().width() * ratio_,
                       e->rect().height() * ratio_);
   p.drawImage(QRectF(e->rect()), buffer_, source);
+  if (e->rect().intersects(list_rect_)) paint_move_list(p);
 }
 
 void BoardView::resizeEvent(QResizeEvent*) { relayout(); }

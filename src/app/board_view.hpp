@@ -1,4 +1,5 @@
-// The window's client area: the Canvas the game paints on, in twips.
+// The window's client area: the Canvas the game paints on, in twips, and the
+// move list beside it.
 //
 // Every paint call goes both into a persistent back buffer (so covering and
 // uncovering the window keeps the picture) and into a display list of the
@@ -10,7 +11,9 @@
 //
 // The window's picture (10900 × 8600 twips) keeps its proportions at the
 // largest scale that fits; the rest of the client area shows the background
-// picture on the same cell grid, so the two meet without a seam.
+// picture on the same cell grid, so the two meet without a seam. Where the
+// window is wide enough the picture stands at the left and the move list
+// fills the room on its right.
 #pragma once
 
 #include <QBrush>
@@ -31,7 +34,7 @@ inline constexpr int kDesignWidth = 727;
 inline constexpr int kDesignHeight = 573;
 inline constexpr double kTwipsPerPixel = 15.0;
 
-class BoardView final : public QWidget, public velmora::Canvas {
+class BoardView final : public QWidget, public velmora::Canvas, public velmora::MoveList {
   Q_OBJECT
 
  public:
@@ -42,6 +45,7 @@ class BoardView final : public QWidget, public velmora::Canvas {
   void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) override;
   void background(int id) override;
   void repaint_now() override;
+  void show_moves(const std::vector<Line>& lines, int current) override;
 
   // Logical pixels per design pixel (1 at the start-up size).
   double scale() const { return scale_; }
@@ -54,6 +58,11 @@ class BoardView final : public QWidget, public velmora::Canvas {
   // The back buffer as it is now, at device pixels.
   const QImage& back_buffer() const { return buffer_; }
   std::size_t display_list_size() const { return ops_.size(); }
+  // Where the move list stands (logical pixels); empty when there is no room for it.
+  QRect move_list_rect() const { return list_rect_; }
+  // The lines of the move list as it was last given, and the current one.
+  const std::vector<Line>& move_lines() const { return lines_; }
+  int current_move() const { return current_; }
 
   QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
@@ -62,6 +71,8 @@ class BoardView final : public QWidget, public velmora::Canvas {
   void pressed(int button, double tx, double ty);
   // The scale or offset changed; widgets laid out in twips follow.
   void layoutChanged();
+  // The move list was given new lines or a new current line.
+  void movesChanged();
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -87,6 +98,7 @@ class BoardView final : public QWidget, public velmora::Canvas {
   // The background picture `id` as a brush repeating on the cell grid.
   QBrush background_brush(int id);
   void fill_surroundings();
+  void paint_move_list(QPainter& p);
   QRect pixels(const QRectF& twips) const;
 
   std::vector<Op> ops_;
@@ -94,6 +106,9 @@ class BoardView final : public QWidget, public velmora::Canvas {
   QImage buffer_;
   QHash<int, QImage> pictures_;
   int background_ = 0;  // the background beyond the picture; 0: the window's green
+  std::vector<Line> lines_;
+  int current_ = -1;
+  QRect list_rect_;
   double scale_ = 1.0;
   double ratio_ = 1.0;      // device pixels per logical pixel
   double k_ = 1 / 15.0;     // device pixels per twip

@@ -72,6 +72,7 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   p.clock = this;
   p.record = panel_;
   p.desktop = this;
+  p.moves = view_;
 
   connect(view_, &BoardView::pressed, this, [this](int button, double x, double y) {
     run([=](velmora::Form1& f) { velmora::Form_MouseDown(f, button, 0, x, y); });

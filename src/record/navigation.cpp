@@ -2,8 +2,11 @@
 // and turning the board round ("反転").
 #include "record/navigation.hpp"
 
+#include <vector>
+
 #include "com/probes.hpp"
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "ui/clock.hpp"
 #include "ui/drawing.hpp"
@@ -26,6 +29,15 @@ void 局面_復元(局面& p, const 対局& g, const 棋譜局面& k) {
   p.UE_MOTI_SU = 調査_持駒数(p, g, g.COM_TEBAN);
   p.SITA_MOTI_SU = 調査_持駒数(p, g, g.MAN_TEBAN);
 }
+
+// Move t of the record as the game stands now (nothing known past its end).
+棋譜の手 手_番号(Form1& f, int t) {
+  const std::vector<棋譜の手>& moves = 棋譜_指し手一覧(f);
+  return t >= 1 && t <= static_cast<int>(moves.size()) ? moves[t - 1] : 棋譜の手{};
+}
+
+// The slot of the last-move text of the side that made move m.
+int 手の側(const Form1& f, const 棋譜の手& m) { return m.下 ? f.game.MAN_TEBAN : f.game.COM_TEBAN; }
 
 void 盤_描画(Form1& f) {
   描画_自持盤(f);
@@ -93,22 +105,23 @@ void REPLAY_Click(Form1& f) {
   描画_将棋盤桝(f);
   消去_思考中(f);
 
+  // The move taken back, worked out while the position after it is still
+  // there (during play it is stored nowhere else).
+  const 棋譜の手 back = 手_番号(f, f.game.TESUU);
   const int t = f.game.TESUU - 1;
   局面_復元(f.pos, f.game, f.record[t]);
   時間_復元(f, f.record[t].COM_JIKAN, f.record[t].MAN_JIKAN);
   盤_描画(f);
 
-  // The text of the move taken back goes: the side is told by the piece that
-  // arrived with it (none found: the bottom side's text).
-  int x = 0, y = 0, p = 0;
-  調査_移動結果(f.record, f.game.TESUU, x, y, p);
+  // Its text goes from the slot of the side that made it.
   効果音(f, Sound::KOMAUCHI);
-  消去_移動結果(f, p > 0 ? f.game.COM_TEBAN : f.game.MAN_TEBAN);
+  消去_移動結果(f, 手の側(f, back));
 
   f.game.TESUU -= 1;
   f.game.TESUU_HYOJI -= 1;
   f.game.TEBAN = -f.game.TEBAN;
   描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);
+  表示_棋譜(f);
 }
 
 void AFTER_Click(Form1& f) {
@@ -137,6 +150,8 @@ void AFTER_Click(Form1& f) {
   f.clock.Timer1_Enabled = false;
   描画_将棋盤桝(f);
 
+  // The move about to be shown, with the side that made it.
+  const 棋譜の手 next = 手_番号(f, f.game.TESUU + 1);
   f.game.TESUU += 1;
   f.game.TESUU_HYOJI += 1;
   描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);
@@ -149,13 +164,14 @@ void AFTER_Click(Form1& f) {
   時間_復元(f, f.record[t].COM_JIKAN, f.record[t].MAN_JIKAN);
   盤_描画(f);
 
-  int x = 0, y = 0, p = 0;
-  調査_移動結果(f.record, t, x, y, p);
+  // In the slot of the side that made it: the piece that side moved, never
+  // the other side's piece that jumped with it.
   効果音(f, Sound::KOMAUCHI);
-  描画_移動結果(f, p > 0 ? f.game.COM_TEBAN : f.game.MAN_TEBAN, x, y, p, IRO_KEKKA);
+  描画_移動結果(f, 手の側(f, next), next.手.x2, next.手.y2, next.手.placed, IRO_KEKKA);
 
   f.game.TEBAN = -f.game.TEBAN;
   描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);
+  表示_棋譜(f);
 }
 
 void CANCEL_Click(Form1& f) {
@@ -184,6 +200,7 @@ void REVERSE_Click(Form1& f) {
   f.game.TEBAN = -f.game.TEBAN;
   f.game.TESUU = 0;
   f.game.TESUU_MAX = 0;
+  表示_棋譜(f);
 }
 
 }  // namespace velmora

@@ -11,6 +11,7 @@
 
 #include "format/files.hpp"
 #include "format/kifu_line.hpp"
+#include "record/moves.hpp"
 #include "ui/drawing.hpp"
 #include "ui/form.hpp"
 #include "ui/labels.hpp"
@@ -155,6 +156,8 @@ void 手順保存(棋譜& record, 対局& g, const 局面& p, double MAN_JIKAN, 
   if (t < 0 || t > KIFU_T_MAX) return;
   record[t] = 記録局面(p, MAN_JIKAN, MAN_JIKAN2, COM_JIKAN, COM_JIKAN2);
   g.TESUU_MAX = t;
+  // Every stored move is the other side's after the one before it.
+  if (t == 0) g.KIFU_SENTE = g.TEBAN == g.MAN_TEBAN ? -1 : 1;
 }
 
 void 調査_移動結果(const 棋譜& record, int t, int& x, int& y, int& piece) {
@@ -340,6 +343,11 @@ void File1_Click(Form1& f, std::string_view name) {
                    f.view.FontBold);
   f.p.canvas->text(取得_棋譜のX座標(headers[1]), 100, headers[1], IRO_MOJI, 12, f.view.FontBold);
   f.p.canvas->text(取得_棋譜のX座標(headers[2]), 記録の行, headers[2], IRO_MOJI, 12, f.view.FontBold);
+  // A record file starts from the position on the board, which it does not
+  // hold: that is its snapshot 0, and 戻 from its first move comes back to it.
+  // The file does not say which side moved first.
+  手順保存(f.record, f.game, f.pos, 0, 0, 0, 0);
+  f.game.KIFU_SENTE = 0;
   const int n = static_cast<int>(snapshots.size());
   for (int t = 1; t <= n; ++t) f.record[t] = snapshots[t - 1];
   f.game.TESUU = 0;
@@ -354,6 +362,7 @@ void File1_Click(Form1& f, std::string_view name) {
         tr(f.lang, "棋譜"));
   f.p.dialogs->message(tr(f.lang, "棋譜を '進 'で進めて下さい"), tr(f.lang, "棋譜"));
   f.game.TEBAN = TEBAN_SENTE;
+  表示_棋譜(f);
 }
 
 void Dir1_Change(Form1& f, std::string_view path) {

@@ -32,6 +32,10 @@ struct 対局 {
   int HANDE_SETTEI = NO;
   int HANDE_LEVEL = 0;
   int COM_LEVEL = 3;
+  // The side to move at snapshot 0 of the record, as the sign of its codes
+  // (-1 the bottom side, 1 the top side); 0 when not known, as for a record
+  // read from a file, which does not say.
+  int KIFU_SENTE = 0;
 };
 
 // The state part of a new game: the standard setup and its hand totals, and

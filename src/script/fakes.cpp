@@ -143,7 +143,7 @@ void FakeDesktop::place_window(int l, int t, int w, int h) {
 }
 
 FakeWindow::FakeWindow() : form(std::make_unique<Form1>()) {
-  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop};
+  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves};
 }
 
 }  // namespace velmora

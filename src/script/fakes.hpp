@@ -34,6 +34,19 @@ class RecordingCanvas final : public Canvas {
   void repaint_now() override;
 };
 
+// The move list as it was last shown.
+class RecordingMoveList final : public MoveList {
+ public:
+  std::vector<Line> lines;
+  int current = -1;
+  int shown = 0;  // how many times it was shown
+  void show_moves(const std::vector<Line>& l, int c) override {
+    lines = l;
+    current = c;
+    ++shown;
+  }
+};
+
 struct Box {
   std::string title, text;
   bool yes_no = false;
@@ -117,6 +130,7 @@ struct FakeWindow {
   SimulatedClock clock;
   FakeRecordPanel record;
   FakeDesktop desktop;
+  RecordingMoveList moves;
   std::unique_ptr<Form1> form;
 
   FakeWindow();

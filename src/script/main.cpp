@@ -54,6 +54,7 @@ class Runner {
     w_.dialogs.out = &std::cout;
     w_.sound.out = &std::cout;
     w_.canvas.recording = false;
+    w_.f().p.moves = nullptr;  // nothing is drawn, so no move list is worked out
     Form_Load(w_.f());
   }
 

@@ -6,6 +6,7 @@
 
 #include "com/search.hpp"
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "rules/mate.hpp"
 #include "rules/survey.hpp"
@@ -75,6 +76,7 @@ void com_ban(Form1& f) {
   効果音(f, Sound::KOMAUCHI);
   ++f.game.TESUU;
   f.clock.Timer1_Enabled = false;
+  表示_棋譜(f);
 
   勢力調査(f.pos, f.maps);
   // A captured king is looked at first: the stale king square could make the

@@ -10,6 +10,7 @@
 //   maps     勢力図    src/rules       the influence maps and the bottom king's escape squares
 //   search   探索表    src/com         the computer's snapshots, candidate values and probe tables
 //   record   棋譜      src/record      the snapshots 0..KIFU_T_MAX
+//   moves    棋譜欄    src/record      the moves worked out from them, and the move list's lines
 //   pick     選択      src/ui          the mouse's pick (mouse_input.hpp)
 //   clock    思考時計  src/ui          the thinking-time clock (clock.hpp)
 //   view     画面      src/ui          the background painted and the bold font (drawing.hpp)
@@ -23,6 +24,7 @@
 #include "options/language.hpp"
 #include "options/settings.hpp"
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "rules/game.hpp"
 #include "rules/position.hpp"
@@ -42,6 +44,7 @@ struct Form1 {
   勢力図 maps;
   探索表 search;
   棋譜 record{};
+  棋譜欄 moves;
 
   選択 pick;
   思考時計 clock;

@@ -4,6 +4,7 @@
 
 #include "com/handicap.hpp"
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "ui/drawing.hpp"
 #include "ui/form.hpp"
@@ -39,6 +40,7 @@ void ハンデ_押下(Form1& f, int step) {
   }
   // Set even at either end of the ladder: the rank is shown from now on.
   f.game.HANDE_SETTEI = YES;
+  表示_棋譜(f);
 }
 
 }  // namespace

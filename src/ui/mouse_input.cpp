@@ -5,6 +5,7 @@
 #include "ui/mouse_input.hpp"
 
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
@@ -200,6 +201,7 @@ void 指す(Form1& f, const 指し手& m) {
   効果音(f, Sound::KOMAUCHI);
   f.game.TESUU += 1;
   描画_移動結果(f, 上の駒(m.placed) ? f.game.COM_TEBAN : f.game.MAN_TEBAN, m.x2, m.y2, m.placed, IRO_KEKKA);
+  表示_棋譜(f);
 
   if (f.game.TAISEN_MODE != MODE_MAN_MAN) {
     c.Timer1_Enabled = false;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -97,6 +98,22 @@ struct Desktop {
   ~Desktop() = default;
 };
 
+// The list of the game's moves beside the board, read-only. Line 0 is the
+// position the moves start from, each further line one move and the mirror
+// jump it caused; `current` is the line of the position on the board (-1:
+// none). An empty list shows no moves.
+struct MoveList {
+  struct Line {
+    std::string number;  // the move number shown, empty for the starting position
+    std::string move;    // "▲７六歩"
+    std::string mirror;  // "　鏡 △３三歩→３四", or empty
+  };
+  virtual void show_moves(const std::vector<Line>& lines, int current) = 0;
+
+ protected:
+  ~MoveList() = default;
+};
+
 struct Ports {
   Canvas* canvas = nullptr;
   Dialogs* dialogs = nullptr;
@@ -104,6 +121,7 @@ struct Ports {
   Clock* clock = nullptr;
   RecordPanel* record = nullptr;
   Desktop* desktop = nullptr;
+  MoveList* moves = nullptr;  // none: the moves are not worked out for a list
 };
 
 }  // namespace velmora

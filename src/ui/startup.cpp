@@ -6,6 +6,7 @@
 
 #include "options/settings.hpp"
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "ui/clock.hpp"
 #include "ui/com_turn.hpp"
@@ -90,6 +91,7 @@ void START_Click(Form1& f) {
     f.p.dialogs->message(tr(f.lang, "後手の番です"), " ");
   }
   f.game.SAIKAI_MSG = NO;
+  表示_棋譜(f);
 }
 
 void SENTE_Click(Form1& f) {
@@ -120,6 +122,7 @@ void SENTE_Click(Form1& f) {
   } else if (f.game.TEBAN == f.game.COM_TEBAN) {
     com_ban(f);
   }
+  表示_棋譜(f);
 }
 
 void GOTE_Click(Form1& f) {
@@ -143,6 +146,7 @@ void GOTE_Click(Form1& f) {
   } else if (f.game.TEBAN == f.game.COM_TEBAN) {
     com_ban(f);
   }
+  表示_棋譜(f);
 }
 
 void 終了処理(Form1& f) { サウンド_解放(f); }
@@ -168,6 +172,7 @@ void 画面_再描画(Form1& f) {
   if (f.game.TAISEN_MODE == MODE_MAN_COM) 描画_レベル(f, f.game.COM_LEVEL);
   if (f.game.HANDE_SETTEI == YES) 描画_ハンデレベル(f, f.game.HANDE_LEVEL);
   描画_絵(f, E_TAITORU, 10.8, 0);
+  表示_棋譜(f);
 }
 
 }  // namespace velmora

@@ -345,7 +345,8 @@ class WindowTest : public QObject {
       QVERIFY(std::abs(spy.at(0).at(1).toDouble() - target.x()) <= twips_per_pixel);
       QVERIFY(std::abs(spy.at(0).at(2).toDouble() - target.y()) <= twips_per_pixel);
     }
-    // A press beside the picture or below it is not on the window's picture.
+    // A press beside the picture (where the move list stands) or below it is
+    // not on the window's picture.
     for (const QSize size : {QSize(1600, 573), QSize(727, 1000)}) {
       view.resize(size);
       spy.clear();
@@ -356,8 +357,9 @@ class WindowTest : public QObject {
 
   // The whole client area is the game's at every shape: the background
   // picture beyond the window's picture, on the same grid as its tiles, with
-  // no seam (a seam shows the window's green) at any scale.
-  void the_background_fills_every_shape() {
+  // no seam (a seam shows the window's green) at any scale. Where there is
+  // room the move list stands right of the picture, and never over it.
+  void the_background_fills_every_shape_and_the_move_list_takes_the_room_beside_it() {
     BoxAnswerer answers;
     MainWindow w;
     w.start();
@@ -365,7 +367,11 @@ class WindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.action("RENGA")->trigger();
     w.action("START")->trigger();
+    velmora::Form_MouseDown(w.form(), 1, 0, 1350 + 610 * 3.5, 100 + 690 * 7.5);
+    velmora::Form_MouseDown(w.form(), 1, 0, 1350 + 610 * 3.5, 100 + 690 * 6.5);
     BoardView* v = w.view();
+    QCOMPARE(v->move_lines().size(), std::size_t(2));
+    QCOMPARE(QString::fromStdString(v->move_lines()[1].move), QStringLiteral("▲７六歩"));
     const QSet<QRgb> bricks = {0xFFC8C0B0, 0xFFA4442C, 0xFF963C26};
     const QSize shapes[] = {QSize(600, 900), QSize(1280, 720), QSize(1454, 1146), QSize(1500, 1160)};
     for (const QSize shape : shapes) {
@@ -381,6 +387,18 @@ class WindowTest : public QObject {
         for (int y = r.top(); y <= r.bottom(); ++y)
           for (int x = r.left(); x <= r.right(); ++x) foreign += !bricks.contains(img.pixel(x, y));
       QCOMPARE(foreign, 0);
+      const bool wide = shape.width() * 573 > shape.height() * 727 + 190 * shape.height();
+      QCOMPARE(!v->move_list_rect().isEmpty(), wide);
+      if (!wide) continue;
+      QVERIFY(!v->move_list_rect().intersects(picture));
+      QCOMPARE(picture.left(), 0);
+      // The current move's line is painted there, in yellow.
+      const QImage shot = v->grab().toImage();
+      int yellow = 0;
+      const QRect list = v->move_list_rect();
+      for (int y = list.top(); y <= list.bottom(); ++y)
+        for (int x = list.left(); x <= list.right(); ++x) yellow += shot.pixel(x, y) == qb_color(14).rgb();
+      QVERIFY(yellow > 20);
     }
   }
 

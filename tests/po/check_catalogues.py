@@ -28,6 +28,8 @@ NOT_TEXTS = {
     "src/options/settings.cpp": {"背景画", "移動指導", "経過時間", "駒", "国際式"},
     "src/options/sound.cpp": {"その他.wav", "禁止.wav", "駒打音.wav"},  # file names
     "src/record/record.cpp": {".棋譜", "\ufeff"},
+    # The Japanese notation of the move list; another language writes its own beside it.
+    "src/record/notation.cpp": None,
     # Drawn with the source texts only; a translation draws "{手数}手目" whole.
     "src/ui/labels.cpp": {"手目"},
 }
