@@ -162,6 +162,12 @@ void BoardView::draw(const Op& op) {
       p.drawText(QPointF(std::round(ox_ + op.x * k_), std::round(oy_ + op.y * k_) + m.ascent()), op.text);
       break;
     }
+    case Op::Tint: {
+      QColor c = qb_color(op.id_or_colour);
+      c.setAlpha(110);
+      p.fillRect(pixels(QRectF(QPointF(op.x, op.y), QPointF(op.x2, op.y2)).normalized()), c);
+      break;
+    }
   }
 }
 
@@ -195,6 +201,16 @@ void BoardView::text(double tx, double ty, std::string_view text, int colour, in
   const double w = m.horizontalAdvance(s), h = m.height();
   Op op{Op::Text, colour, tx,   ty,   0,
         0,        s,      size, bold, QRectF(tx - 60, ty - 60, w * 1.2 + 120, h * 1.2 + 120)};
+  draw(op);
+  ops_.push_back(std::move(op));
+  if (ops_.size() >= compact_at_) compact();
+  update();
+}
+
+void BoardView::tint(int colour, double tx1, double ty1, double tx2, double ty2) {
+  // A tint covers nothing: what is under it still shows.
+  Op op{Op::Tint, colour, tx1, ty1,   tx2,
+        ty2,      {},     0,   false, QRectF(QPointF(tx1, ty1), QPointF(tx2, ty2)).normalized()};
   draw(op);
   ops_.push_back(std::move(op));
   if (ops_.size() >= compact_at_) compact();

@@ -43,6 +43,7 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   void picture(int id, double tx, double ty) override;
   void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) override;
+  void tint(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void background(int id) override;
   void repaint_now() override;
   void show_moves(const std::vector<Line>& lines, int current) override;
@@ -82,7 +83,7 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
 
  private:
   struct Op {
-    enum Kind { Picture, Rectangle, Text } kind;
+    enum Kind { Picture, Rectangle, Text, Tint } kind;
     int id_or_colour;
     double x, y, x2, y2;
     QString text;

@@ -12,6 +12,7 @@
 #include "format/files.hpp"
 #include "format/settings.hpp"
 #include "options/sound.hpp"
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "ui/drawing.hpp"
 #include "ui/form.hpp"
@@ -113,6 +114,8 @@ void 読込_環境設定ファイル(Form1& f) {
       if (f.options.BGM) BGM_開始(f);
     } else if (key == "駒") {
       f.options.KOKUSAI = value == "国際式";
+    } else if (key == "最終手表示") {
+      f.options.SAISYUTE = value == "ON";
     }
   }
 }
@@ -131,6 +134,7 @@ void 書込_環境設定ファイル(Form1& f) {
   v.経過時間 = f.options.KEIKA;
   v.BGM = f.options.BGM;
   v.国際駒 = f.options.KOKUSAI;
+  v.最終手表示 = f.options.SAISYUTE;
   const std::string bytes = 書式_設定ファイル(v);
   if (!bytes.empty() && 置換_ファイル(f, bytes)) return;
 
@@ -139,6 +143,7 @@ void 書込_環境設定ファイル(Form1& f) {
   if (!置換_ファイル(f, 書式_設定ファイル(設定値{}))) return;
   チェック設定(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = NO;
+  f.options.SAISYUTE = false;
   f.options.KEIKA = true;
   f.options.BGM = true;
   BGM_開始(f);
@@ -197,6 +202,12 @@ void KOKUSAI_Click(Form1& f) {
   f.options.KOKUSAI = true;
   書込_環境設定ファイル(f);
   画面_再描画(f);
+}
+
+void SAISYUTE_Click(Form1& f) {
+  f.options.SAISYUTE = !f.options.SAISYUTE;
+  書込_環境設定ファイル(f);
+  表示_棋譜(f);
 }
 
 void OPTION_Click(Form1& f) {

@@ -21,6 +21,7 @@ struct 設定 {
   // The international pieces instead of the kanji ones; KANJI and KOKUSAI's
   // marks follow from it.
   bool KOKUSAI = false;
+  bool SAISYUTE = false;  // 最終手表示: the last move marked on the board
   // The directory that was current at start-up, where the help page is looked for first.
   std::string START_DIR;
   // The settings file: "Velmora.ini" in the working directory, unless the
@@ -47,6 +48,7 @@ void SIDOU_Click(Form1& f);
 void BGM_Click(Form1& f);
 void KANJI_Click(Form1& f);
 void KOKUSAI_Click(Form1& f);
+void SAISYUTE_Click(Form1& f);
 void OPTION_Click(Form1& f);
 
 }  // namespace velmora

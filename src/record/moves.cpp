@@ -7,6 +7,7 @@
 #include "record/notation.hpp"
 #include "rules/legality.hpp"
 #include "ui/form.hpp"
+#include "ui/labels.hpp"
 
 namespace velmora {
 
@@ -175,14 +176,18 @@ bool 棋譜_盤と一致(const Form1& f) {
 }
 
 void 表示_棋譜(Form1& f) {
-  if (!f.p.moves) return;
   const 対局& g = f.game;
-  if (g.TEBAN != TEBAN_NASI && 棋譜_盤と一致(f)) {
-    棋譜_指し手一覧(f);
+  const bool shown = g.TEBAN != TEBAN_NASI && 棋譜_盤と一致(f);
+  const std::vector<棋譜の手>* moves =
+      shown && (f.p.moves || f.options.SAISYUTE) ? &棋譜_指し手一覧(f) : nullptr;
+  const bool marked =
+      moves && f.options.SAISYUTE && g.TESUU >= 1 && g.TESUU <= static_cast<int>(moves->size());
+  描画_最終手(f, marked ? &(*moves)[g.TESUU - 1] : nullptr);
+  if (!f.p.moves) return;
+  if (moves)
     f.p.moves->show_moves(f.moves.行, g.TESUU);
-  } else {
+  else
     f.p.moves->show_moves({}, -1);
-  }
 }
 
 }  // namespace velmora

@@ -61,8 +61,9 @@ const std::vector<棋譜の手>& 棋譜_指し手一覧(Form1& f);
 // index TESUU, so that the moves above are those of the game on the board.
 bool 棋譜_盤と一致(const Form1& f);
 
-// The move list beside the board, brought up to date with the position on
-// the board; while no game runs the list is empty.
+// The move list beside the board and, when 最終手表示 is on, the marks of the
+// last move on it, brought up to date with the position on the board; while
+// no game runs the list is empty.
 void 表示_棋譜(Form1& f);
 
 }  // namespace velmora

@@ -16,6 +16,10 @@ void RecordingCanvas::text(double tx, double ty, std::string_view t, int colour,
   if (recording) ops.push_back({PaintOp::Text, colour, tx, ty, 0, 0, std::string(t), size, bold});
 }
 
+void RecordingCanvas::tint(int colour, double tx1, double ty1, double tx2, double ty2) {
+  if (recording) ops.push_back(PaintOp{PaintOp::Tint, colour, tx1, ty1, tx2, ty2, {}, 0, false});
+}
+
 void RecordingCanvas::background(int id) {
   if (recording) ops.push_back(PaintOp{PaintOp::Background, id, 0, 0, 0, 0, {}, 0, false});
 }

@@ -14,7 +14,7 @@
 namespace velmora {
 
 struct PaintOp {
-  enum Kind { Picture, Rectangle, Text, Repaint, Background } kind;
+  enum Kind { Picture, Rectangle, Text, Repaint, Tint, Background } kind;
   int id_or_colour = 0;   // picture id, or colour of a rectangle or text
   double x = 0, y = 0;    // twips; top-left
   double x2 = 0, y2 = 0;  // rectangle's other corner
@@ -30,6 +30,7 @@ class RecordingCanvas final : public Canvas {
   void picture(int id, double tx, double ty) override;
   void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) override;
+  void tint(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void background(int id) override;
   void repaint_now() override;
 };

@@ -40,6 +40,9 @@ inline constexpr int IRO_BANGOU = 14;
 inline constexpr int IRO_WAKU = 2;
 inline constexpr int IRO_KESU = 2;
 inline constexpr int E_TAITORU = 1;
+// The tints of the last move's squares and of its mirror jump's.
+inline constexpr int 最終手の色 = 14;
+inline constexpr int 鏡の手の色 = 11;
 inline constexpr int HAIKEI_MIDORI = 2;
 inline constexpr int HAIKEI_TATAMI = 3;
 inline constexpr int HAIKEI_TAKE = 4;
@@ -49,10 +52,13 @@ inline constexpr int HAIKEI_RENGA = 6;
 inline constexpr int 国際駒の絵 = 1000;
 
 // What the window shows besides the position: the background it paints
-// with, and whether texts are bold (from the first coordinate labels on).
+// with, whether texts are bold (from the first coordinate labels on), and
+// the squares the last move is marked on.
 struct 画面 {
   int HAIKEI = HAIKEI_MIDORI;
   bool FontBold = false;
+  int 印数 = 0;
+  int 印[4][2]{};
 };
 
 void 描画_絵(Form1& f, int id, double x, double y);

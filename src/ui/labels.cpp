@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "record/moves.hpp"
 #include "record/record.hpp"
 #include "rules/legality.hpp"
 #include "ui/com_turn.hpp"
@@ -183,6 +184,31 @@ void 描画_駒点滅(Form1& f, int piece, double x, double y, int n) {
     描画_桝輪郭(f, IRO_WAKU, x, y);
     f.p.canvas->repaint_now();
     待ち時間(f, 0.2);
+  }
+}
+
+void 描画_最終手(Form1& f, const 棋譜の手* m) {
+  画面& v = f.view;
+  for (int i = 0; i < v.印数; ++i) {
+    const int x = v.印[i][0], y = v.印[i][1];
+    描画_絵(f, f.pos.BAN[x][y], x, y);
+    描画_桝輪郭(f, IRO_WAKU, x, y);
+  }
+  v.印数 = 0;
+  if (!m || !m->分かる) return;
+  // Inside the outline, which stays as it is.
+  auto mark = [&](int colour, int x, int y) {
+    if (!盤内(x, y)) return;
+    f.p.canvas->tint(colour, 座標_左(x) + 15, 座標_上(y) + 15, 座標_左(x + 1) - 15, 座標_上(y + 1) - 15);
+    v.印[v.印数][0] = x;
+    v.印[v.印数][1] = y;
+    ++v.印数;
+  };
+  mark(最終手の色, m->手.x1, m->手.y1);
+  mark(最終手の色, m->手.x2, m->手.y2);
+  if (m->鏡) {
+    mark(鏡の手の色, m->鏡の手.x1, m->鏡の手.y1);
+    mark(鏡の手の色, m->鏡の手.x2, m->鏡の手.y2);
   }
 }
 

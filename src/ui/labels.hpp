@@ -21,4 +21,10 @@ void 描画_桝輪郭_相対駒(Form1& f, int x, int y, int piece);
 void 描画_駒点滅(Form1& f, int piece, double x, double y, int n);
 void 描画_メッセージ(Form1& f, int reason);
 
+struct 棋譜の手;
+// The last move marked on the board: its source and destination in one
+// tint, the squares of its mirror jump in another; null marks nothing. The
+// marks painted before are taken off first.
+void 描画_最終手(Form1& f, const 棋譜の手* m);
+
 }  // namespace velmora

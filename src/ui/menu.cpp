@@ -61,6 +61,8 @@ constexpr メニュー項目 一覧[] = {
     // Move guidance's mark follows SIDOU_FLAG.
     {"SIDOU", gettext_noop("移動指導"), "OPTION", false, SIDOU_Click,
      [](const Form1& f) { return f.options.SIDOU_FLAG == YES; }},
+    {"SAISYUTE", gettext_noop("最終手表示"), "OPTION", false, SAISYUTE_Click,
+     [](const Form1& f) { return f.options.SAISYUTE; }},
     {"KEIKA", gettext_noop("経過時間"), "OPTION", false, KEIKA_Click,
      [](const Form1& f) { return f.options.KEIKA; }},
     {"BGM", gettext_noop("BGM"), "OPTION", false, BGM_Click, [](const Form1& f) { return f.options.BGM; }},

@@ -21,6 +21,8 @@ struct Canvas {
   virtual void rectangle(int colour, double tx1, double ty1, double tx2, double ty2) = 0;
   // Text (UTF-8) with its top-left at (tx, ty), in points.
   virtual void text(double tx, double ty, std::string_view text, int colour, int size, bool bold) = 0;
+  // A translucent wash of a colour over the rectangle; what is under it shows through.
+  virtual void tint(int colour, double tx1, double ty1, double tx2, double ty2) = 0;
   // The background picture `id`, tiled on the cell grid, beyond the 10900 ×
   // 8600 twips the window paints in, wherever the window is larger.
   virtual void background(int id) = 0;

@@ -196,6 +196,7 @@ class WindowTest : public QObject {
                                   "    宇宙",
                                   "    煉瓦",
                                   "  移動指導",
+                                  "  最終手表示",
                                   "  経過時間",
                                   "  BGM",
                                   "  駒",

@@ -194,6 +194,22 @@ TEST_F(SettingsFile, WhenTheOptionsCannotBeWrittenTheDefaultsAreWrittenAndShown)
   EXPECT_EQ(w.sound.calls, std::vector<std::string>{"BGM loop"});
 }
 
+// 最終手表示 is a fifth line, written only while it is on: a file of four
+// lines means off.
+TEST_F(SettingsFile, TheLastMoveMarksAreAFifthLineOnlyWhenOn) {
+  読込_環境設定ファイル(f);
+  EXPECT_FALSE(f.options.SAISYUTE);
+  SAISYUTE_Click(f);
+  EXPECT_TRUE(testing::印(f, "SAISYUTE"));
+  EXPECT_EQ(ini_text(), "背景画=Velmora\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n最終手表示=ON\r\n");
+  SAISYUTE_Click(f);
+  EXPECT_EQ(ini_text(), "背景画=Velmora\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n");
+  read("最終手表示=ON\r\nBGM=ON\r\n");
+  EXPECT_TRUE(f.options.SAISYUTE);
+  read("最終手表示=on\r\n");
+  EXPECT_FALSE(f.options.SAISYUTE);
+}
+
 TEST_F(SettingsFile, ClickingTheCheckedBackgroundStillRewritesTheFile) {
   読込_環境設定ファイル(f);
   std::filesystem::remove("Velmora.ini");

@@ -1,6 +1,6 @@
 // The moves worked out from the record, by what the window shows of them: the
-// last-move texts of 戻 and 進, the move list beside the board, and a record
-// file's texts below it.
+// last-move texts of 戻 and 進, the move list beside the board, the last move
+// marked on the board, and a record file's texts below it.
 #include "record/moves.hpp"
 
 #include <gtest/gtest.h>
@@ -209,6 +209,37 @@ TEST_F(MovesTest, ALoadedRecordKnowsItsSidesAndKeepsItsTextsOffTheBoard) {
   EXPECT_EQ(r.f().pos.BAN[7][3], HU);
   SENTE_Click(r.f());
   EXPECT_EQ(見える文字(r.canvas.ops, 10, -3, 15), "");
+}
+
+// With 最終手表示 on, the squares of the last move are tinted, its mirror
+// jump's in another tint, after every move and step; off, the marks go.
+TEST_F(MovesTest, TheLastMoveIsMarkedOnTheBoardWhenTheOptionIsOn) {
+  auto tints = [&] {
+    std::vector<std::string> out;
+    for (const auto& op : 種類(w.canvas.ops, PaintOp::Tint))
+      out.push_back(std::to_string(op.id_or_colour) + "@" + std::to_string(int(列(op.x))) + "," +
+                    std::to_string(int(行(op.y))));
+    w.canvas.ops.clear();
+    return out;
+  };
+  人間対局開始(w);
+  指す(w, {3, 7, 3, 6, -HU, 1});
+  EXPECT_TRUE(tints().empty());  // off by default
+  SAISYUTE_Click(f);
+  EXPECT_EQ(tints(), (std::vector<std::string>{"14@3,7", "14@3,6", "11@7,3", "11@7,4"}));
+  指す(w, {8, 3, 8, 4, HU, 1});  // ２四歩, its jump from ８七 to ８六
+  const auto marks = tints();
+  EXPECT_EQ(marks, (std::vector<std::string>{"14@8,3", "14@8,4", "11@2,7", "11@2,6"}));
+  REPLAY_Click(f);
+  EXPECT_EQ(tints(), (std::vector<std::string>{"14@3,7", "14@3,6", "11@7,3", "11@7,4"}));
+  // Turned off, each marked square is painted again as it stands.
+  SAISYUTE_Click(f);
+  EXPECT_TRUE(tints().empty());
+  EXPECT_EQ(f.view.印数, 0);
+  w.canvas.ops.clear();
+  SAISYUTE_Click(f);
+  SAISYUTE_Click(f);
+  EXPECT_EQ(絵の列(w.canvas.ops, 7, 4), std::vector<int>{HU});
 }
 
 }  // namespace
