@@ -30,6 +30,7 @@ bool is_background(int id) { return id >= 2 && id <= 6; }
 }  // namespace
 
 BoardView::BoardView(QWidget* parent) : QWidget(parent) {
+  setObjectName("Board");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(kDesignWidth / 4, kDesignHeight / 4);

@@ -76,6 +76,8 @@ class E2eLog final : public QObject {
 
   void describe(QWidget* w) {
     if (w == &window_) {
+      // The X window, which a box may share its title with.
+      line(QStringLiteral("window %1").arg(window_.winId()));
       for (QAction* a : window_.menuBar()->actions()) {
         line(QStringLiteral("menubar %1 %2")
                  .arg(a->objectName(), centre(window_.menuBar(), window_.menuBar()->actionGeometry(a))));
@@ -88,6 +90,7 @@ class E2eLog final : public QObject {
     } else if (auto* box = qobject_cast<QMessageBox*>(w)) {
       QString text = box->text();
       text.replace('\n', QStringLiteral("\\n"));
+      line(QStringLiteral("boxwindow %1").arg(box->winId()));
       line(QStringLiteral("box %1|%2").arg(box->windowTitle(), text));
       for (QAbstractButton* b : box->buttons()) {
         line(QStringLiteral("button %1 %2").arg(b->text(), centre(b, b->rect())));

@@ -100,15 +100,18 @@ game_state() {
 game() { game_state | tr ' ' '\n' | sed -n "s/^$1=//p" | tr , '\n'; }
 
 # ---- driving the window ------------------------------------------------------
-click() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
+# Device pixels per logical pixel: the window logs logical pixels, the X
+# server counts device pixels (2 while the window runs at twice the scale).
+ratio=1
+click() { xdotool mousemove --sync $(($1 * ratio)) $(($2 * ratio)) click "${3:-1}"; }
 
 boxes=()
-answered=
-# Whether the keyboard is at a window titled $1 other than the box answered last.
-box_has_keyboard() {
-  focus=$(xdotool getwindowfocus 2>/dev/null) && [ "$focus" != "$answered" ] &&
-    [ "$(xdotool getwindowname "$focus" 2>/dev/null)" = "$1" ]
-}
+# The X windows of the main window and of the box shown last, as the window
+# logs them (a box and the window may have the same title).
+main_window=
+box_window=
+# Whether the keyboard is at the X window $1.
+has_keyboard() { [ -n "$1" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
 # Waits until the handler that is running has ended and the screen shows it,
 # answering each box it opens with its default button (OK, or はい) once the
 # box has the keyboard, and keeping its text.
@@ -119,11 +122,12 @@ settle() {
       seen=$((seen + 1))
       line=$(sed -n "${seen}p" "$log")
       case $line in
+        "boxwindow "*) box_window=${line#boxwindow } ;;
+        "window "*) main_window=${line#window } ;;
         "box "*)
           boxes+=("${line#box }")
           line=${line#box }
-          wait_for "$patience" box_has_keyboard "${line%%|*}" || fail "the box \"$line\" never had the keyboard"
-          answered=$focus
+          wait_for "$patience" has_keyboard "$box_window" || fail "the box \"$line\" never had the keyboard"
           xdotool key Return
           end=$((SECONDS + patience))
           ;;
@@ -182,9 +186,11 @@ type_into() {
 # ---- the board on the screen ---------------------------------------------------
 # Where twip (0, 0) of the picture is on the screen, and the scale.
 view_x=0 view_y=0 scale=1
+view_w=0 view_h=0
 take_view() {
   set -- $1
-  view_x=$2 view_y=$3 scale=$6
+  view_x=$(($2 * ratio)) view_y=$(($3 * ratio)) view_w=$(($4 * ratio)) view_h=$(($5 * ratio))
+  scale=$(awk -v s="$6" -v r="$ratio" 'BEGIN { print s * r }')
 }
 
 # Clicks the centre of board cell (x, y) with button 1 (left) or 3 (right).
@@ -257,6 +263,33 @@ has_colour() {
   convert "$1" -crop "$((r - l))x$((b - t))+$l+$t" +repage -format %c histogram:info:- | grep -qi "#$6"
 }
 
+# The brick background's colours, and whether a rectangle of a shot
+# (L T R B, screen pixels) shows nothing else: no seam, no bar of another colour.
+bricks="C8C0B0 A4442C 963C26"
+only_bricks() {
+  local colour
+  (($4 > $2 && $5 > $3)) || return 0
+  for colour in $(convert "$1" -crop "$(($4 - $2))x$(($5 - $3))+$2+$3" +repage -format %c histogram:info:- |
+    grep -o '#[0-9A-F]\{6\}'); do
+    [[ " $bricks " == *" ${colour#\#} "* ]] || { echo "#${colour#\#} at $2,$3..$4,$5" >&2; return 1; }
+  done
+}
+# The same for the cells (x1..x2, y1..y2) of the picture, inset by a few pixels.
+only_bricks_in_cells() {
+  only_bricks "$1" $(awk -v x1="$2" -v y1="$3" -v x2="$4" -v y2="$5" -v ox="$view_x" -v oy="$view_y" -v s="$scale" \
+    'BEGIN { i = int(3 * s); printf "%d %d %d %d\n", ox + (1350 + 610 * x1) * s / 15 + i, oy + (100 + 690 * y1) * s / 15 + i, ox + (1350 + 610 * (x2 + 1)) * s / 15 - i, oy + (100 + 690 * (y2 + 1)) * s / 15 - i }')
+}
+# The picture's right and bottom edges on the screen.
+picture_right() { awk -v ox="$view_x" -v s="$scale" 'BEGIN { printf "%d\n", ox + 10900 * s / 15 }'; }
+picture_bottom() { awk -v oy="$view_y" -v s="$scale" 'BEGIN { printf "%d\n", oy + 8600 * s / 15 }'; }
+# Resizes the window to W × H screen pixels and takes the new view.
+resize_window() {
+  set_mark
+  xdotool windowsize "$(xdotool search --name '^Velmora$' | head -1)" "$1" "$2"
+  line=$(wait_log "^view [0-9]+ [0-9]+ $(($1 / ratio)) ") || fail "the window did not take the size $1 × $2"
+  take_view "$line"
+}
+
 # start_app [VARIABLE=VALUE…]: the program with these in its environment.
 start_app() {
   : >"$log"
@@ -270,11 +303,12 @@ start_app() {
   mark=0
   line=$(wait_log "^view ") || fail "the window did not show"
   take_view "$line"
+  main_window=$(grep '^window ' "$log" | tail -1 | cut -d ' ' -f 2)
   set_mark
 }
 
 quit_with_escape() {
-  wait_for "$patience" box_has_keyboard Velmora || fail "the window does not have the keyboard"
+  wait_for "$patience" has_keyboard "$main_window" || fail "the window does not have the keyboard"
   xdotool key Escape
   wait_for "$patience" eval '! kill -0 "$app_pid" 2>/dev/null' || fail "Escape did not end the program"
   app_pid=
@@ -357,7 +391,9 @@ menu KIFU KIFU_WRITE
 type_into Text1 "e2e"
 type_into Text2 "match"
 shot panel
-click_control Command1
+# Enter in a text box presses the form's one button.
+set_mark
+xdotool key Return
 also "press Command1"
 settle || fail "RETURN did not end"
 saw_box "  |棋譜を書き込みました" || fail "no 棋譜を書き込みました box (saw: ${boxes[*]})"
@@ -396,8 +432,58 @@ has_colour "$last_shot" -2 3 -2 6 963C26 || fail "the brick background is not sh
 [ -f "$work/game/Velmora.ini" ] || fail "Velmora.ini was not written"
 iconv -f CP932 -t UTF-8 "$work/game/Velmora.ini" | grep -q "^背景画=煉瓦" || fail "Velmora.ini does not hold the brick background"
 
-step "Escape"
+step "a menu closed with Escape, then Escape"
+menu OPTION
+xdotool key Escape
+wait_log "^focus Board" >/dev/null || fail "the keys did not go back to the board when the menu closed"
 quit_with_escape
+
+# ---- the window at three shapes, the brick background kept in Velmora.ini --------
+step "narrow: the background above and below the picture"
+start_app
+resize_window 600 900
+shot narrow
+# The picture stands in the middle, the client area's top as far above it as its bottom below.
+client_top=$((view_y - (view_h - ($(picture_bottom) - view_y)) / 2))
+only_bricks "$last_shot" "$view_x" "$(($(picture_bottom) + 2))" "$((view_x + view_w))" "$((client_top + view_h - 2))" ||
+  fail "the narrow window shows something other than bricks below the picture"
+only_bricks "$last_shot" "$view_x" "$((client_top + 2))" "$((view_x + view_w))" "$((view_y - 2))" ||
+  fail "the narrow window shows something other than bricks above the picture"
+only_bricks_in_cells "$last_shot" 13 4 14 8 || fail "a seam crosses the brick background inside the picture"
+
+step "16:9 wide: the move list beside the picture"
+resize_window 1280 720
+menu TAIKYOKU MATCH_MAN START
+shot wide-start
+learn_pictures "$last_shot"
+move 3 7 3 6
+shot wide
+expect_board "$last_shot" "the wide window after a move"
+right=$(picture_right)
+((right < 1280 - 150)) || fail "the picture does not leave room for the move list (its right edge at $right)"
+convert "$last_shot" -crop "$((1280 - right - 4))x$((view_h / 3))+$((right + 2))+$view_y" +repage -format %c histogram:info:- |
+  grep -qi "#FFFF00" || fail "the move list does not mark its current move in yellow"
+only_bricks "$last_shot" "$((right + 2))" "$((view_y + view_h * 3 / 4))" 1278 "$((view_y + view_h - 2))" ||
+  fail "the room below the move list shows something other than bricks"
+quit_with_escape
+
+step "twice the scale: no seam in the bricks"
+ratio=2
+start_app QT_SCALE_FACTOR=2
+shot double
+learn_pictures "$last_shot"
+expect_board "$last_shot" "the start position at twice the scale"
+only_bricks_in_cells "$last_shot" 13 4 14 8 || fail "a seam crosses the brick background at twice the scale"
+resize_window 2560 1440
+shot double-wide
+only_bricks "$last_shot" "$(($(picture_right) + 2))" "$((view_y + view_h * 3 / 4))" 2556 "$((view_y + view_h - 2))" ||
+  fail "the room beside the picture shows something other than bricks at twice the scale"
+only_bricks_in_cells "$last_shot" 13 4 14 8 || fail "a seam crosses the brick background of the wide window at twice the scale"
+# Without a window manager nothing gives the keyboard back to the window when
+# the start-up box closes, until a click does; there was none here.
+xdotool windowfocus --sync "$main_window"
+quit_with_escape
+ratio=1
 
 # ---- in English, with the international pieces -----------------------------------
 # The words of the screenshot's area of cells or pixels, as OCR reads them,
