@@ -119,14 +119,16 @@ TEST(HelpPage, IsWellFormedHtmlCoveringTheGameInJapaneseAndEnglish) {
     const char *file, *lang;
     std::vector<const char*> topics;
   } pages[] = {
-      {"Velmora.htm", "ja",
-       {"鏡駒", "(10−x, 10−y)", "対局", "ｵﾌﾟｼｮﾝ", "COM対局ﾚﾍﾞﾙ", "12級", "名人", "棋譜", "Velmora.ini", "背景画",
-        "移動指導", "経過時間", "BGM", "国際式"}},
+      {"Velmora.htm",
+       "ja",
+       {"鏡駒", "(10−x, 10−y)", "対局", "ｵﾌﾟｼｮﾝ", "COM対局ﾚﾍﾞﾙ", "12級", "名人", "棋譜", "Velmora.ini",
+        "背景画", "移動指導", "経過時間", "BGM", "国際式"}},
       // The English page explains the mirror rule in the words of its menus.
-      {"Velmora.en.htm", "en",
+      {"Velmora.en.htm",
+       "en",
        {"mirror rule", "(10−x, 10−y)", "Game", "Options", "Computer Level", "12 kyu", "Meijin", "Record",
-        "Velmora.ini", "Background", "Show Legal Moves", "Show Thinking Time", "Music", "International",
-        "7g", "3c"}},
+        "Velmora.ini", "Background", "Show Legal Moves", "Show Thinking Time", "Music", "International", "7g",
+        "3c"}},
   };
   for (const Page& page : pages) {
     const std::string html = read_file(std::filesystem::path(VELMORA_SOURCE_DIR) / "assets" / page.file);
@@ -135,7 +137,8 @@ TEST(HelpPage, IsWellFormedHtmlCoveringTheGameInJapaneseAndEnglish) {
     EXPECT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
     EXPECT_NE(html.find("<html lang=\"" + std::string(page.lang) + "\">"), std::string::npos) << page.file;
     EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-    for (const char* topic : page.topics) EXPECT_NE(html.find(topic), std::string::npos) << page.file << ": " << topic;
+    for (const char* topic : page.topics)
+      EXPECT_NE(html.find(topic), std::string::npos) << page.file << ": " << topic;
   }
 }
 
