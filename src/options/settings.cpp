@@ -144,6 +144,7 @@ void 書込_環境設定ファイル(Form1& f) {
   チェック設定(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = NO;
   f.options.SAISYUTE = false;
+  f.options.KOKUSAI = false;
   f.options.KEIKA = true;
   f.options.BGM = true;
   BGM_開始(f);

@@ -162,7 +162,14 @@ const std::vector<棋譜の手>& 棋譜_指し手一覧(Form1& f) {
     }
     // ▲ for the side that moved first.
     const bool first = m.下 == (sente == -1);
-    c.行.push_back({std::to_string(s + offset), 表記_日本式(m, first), 表記_日本式_鏡(m, first)});
+    if (原文(f.lang)) {
+      c.行.push_back({std::to_string(s + offset), 表記_日本式(m, first), 表記_日本式_鏡(m, first)});
+    } else {
+      std::string jump = 表記_西洋式_鏡(m, first);
+      // TRANSLATORS: a mirror jump in the move list, under its move ("  mirror △P3c-3d").
+      if (!jump.empty()) jump = 差込(tr(f.lang, "　鏡 {手}"), {{"手", jump}});
+      c.行.push_back({std::to_string(s + offset), 表記_西洋式(m, first), jump});
+    }
     c.手.push_back(m);
   }
   return c.手;

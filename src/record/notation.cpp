@@ -1,4 +1,4 @@
-// The standard Japanese notation of the move list.
+// The notations of the move list: the standard Japanese one and the Western one.
 #include "record/notation.hpp"
 
 #include <cstdlib>
@@ -89,6 +89,62 @@ std::string 表記_日本式_鏡(const 棋譜の手& m, bool 先手) {
   const 指し手& j = m.鏡の手;
   return std::string("　鏡 ") + (先手 ? "△" : "▲") + 升目(j.x1, j.y1) + 駒名(j.moving) + "→" +
          升目(j.x2, j.y2);
+}
+
+// The Western notation, as English shogi books write moves.
+namespace {
+
+// A piece by its letter, promoted ones with "+" before it.
+std::string 駒の文字(int code) {
+  switch (std::abs(code)) {
+    case HU: return "P";
+    case TO: return "+P";
+    case KYOU: return "L";
+    case KYOU_NARI: return "+L";
+    case KEI: return "N";
+    case KEI_NARI: return "+N";
+    case GIN: return "S";
+    case GIN_NARI: return "+S";
+    case KIN: return "G";
+    case KAKU: return "B";
+    case KAKU_NARI: return "+B";
+    case SYA: return "R";
+    case SYA_NARI: return "+R";
+    case OU: return "K";
+    default: return {};
+  }
+}
+
+// Columns count from the right, rows are letters from the top: "7f".
+std::string 西洋式の升目(int x, int y) {
+  return std::to_string(相対位置(x)) + static_cast<char>('a' + y - 1);
+}
+
+}  // namespace
+
+std::string 表記_西洋式(const 棋譜の手& m, bool 先手) {
+  std::string text = 先手 ? "▲" : "△";
+  const 指し手& h = m.手;
+  if (!m.分かる)
+    return text + (h.x2 ? 駒の文字(h.placed) + 西洋式の升目(h.x2, h.y2) : std::string()) + " (?)";
+  text += 駒の文字(h.moving);
+  if (h.打ち()) return text + "*" + 西洋式の升目(h.x2, h.y2);
+  // The square it came from only when another piece of its kind could have gone there too.
+  if (m.候補数 > 0) text += 西洋式の升目(h.x1, h.y1);
+  text += m.取った駒 != KARA ? "x" : "-";
+  text += 西洋式の升目(h.x2, h.y2);
+  if (h.成り())
+    text += "+";
+  else if (m.成れた)
+    text += "=";
+  return text;
+}
+
+std::string 表記_西洋式_鏡(const 棋譜の手& m, bool 先手) {
+  if (!m.分かる || !m.鏡) return {};
+  const 指し手& j = m.鏡の手;
+  return std::string(先手 ? "△" : "▲") + 駒の文字(j.moving) + 西洋式の升目(j.x1, j.y1) + "-" +
+         西洋式の升目(j.x2, j.y2) + (j.成り() ? "+" : "");
 }
 
 }  // namespace velmora

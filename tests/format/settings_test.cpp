@@ -36,6 +36,10 @@ TEST(SettingsFormat, WriterFollowsTheOptionsAndLeavesOutAMissingBackground) {
   // The international pieces add a line of their own after the four.
   v.国際駒 = true;
   EXPECT_EQ(cp932からutf8(書式_設定ファイル(v)), "移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n駒=国際式\r\n");
+  // Both extra lines together, each where it stands alone.
+  v.最終手表示 = true;
+  EXPECT_EQ(cp932からutf8(書式_設定ファイル(v)),
+            "移動指導=ON\r\n経過時間=OFF\r\nBGM=OFF\r\n最終手表示=ON\r\n駒=国際式\r\n");
 }
 
 TEST(SettingsFormat, ReaderSplitsAtTheFirstEqualsSignWithoutTrimming) {

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "game_support.hpp"
+#include "options/language.hpp"
 #include "options/settings.hpp"
 #include "record/navigation.hpp"
 #include "record/notation.hpp"
@@ -133,6 +134,21 @@ TEST_F(MovesTest, TheListHasEveryMoveWithItsJumpAndMarksTheCurrentOne) {
   EXPECT_EQ(w.moves.current, -1);
 }
 
+// In a translation the same moves in the Western notation, the mirror jumps
+// under them as the catalogue words them.
+TEST_F(MovesTest, InEnglishTheListIsInTheWesternNotation) {
+  ASSERT_TRUE(言語_設定(f.lang, {"en"}));
+  二十手指す(w);
+  EXPECT_EQ(一覧(),
+            (std::vector<std::string>{
+                "Start",    "1▲P-7f",           "  mirror △P3c-3d", "2△P-7d",           "  mirror ▲P3g-3f",
+                "3▲Bx2b+",  "4△Sx2b",           "  mirror ▲S7i-8h", "5▲B*5e",           "6△B*5d",
+                "7▲Bx5d",   "8△Px5d",           "  mirror ▲P5g-5f", "9▲P-9f",           "  mirror △P1c-1d",
+                "10△P-9d",  "  mirror ▲P1g-1f", "11▲P-9e",          "  mirror △P1d-1e", "12△Px9e",
+                "13▲Lx9e",  "14△P*9d",          "15▲Lx9d",          "16△N-9c",          "  mirror ▲N2i-1g",
+                "17▲Lx9c+", "18△Lx9c",          "19▲N*8e",          "20△L-9g=",         "  mirror ▲N1g-1c"}));
+}
+
 // Against the computer the list follows its moves too.
 TEST_F(MovesTest, TheComputersMoveJoinsTheList) {
   SENTE_Click(f);
@@ -151,19 +167,22 @@ TEST(Notation, DeclinedPromotionAndTheTwinPiecesMarks) {
     std::vector<std::pair<std::pair<int, int>, int>> pieces;  // square, code
     指し手 move;
     bool bottom;
-    std::string text;
+    std::string text, western;
   };
   const Case cases[] = {
-      {{{{3, 4}, -GIN}}, {3, 4, 3, 3, -GIN, -GIN}, true, "▲７三銀不成"},
-      {{{{4, 9}, -KIN}, {{6, 9}, -KIN}}, {6, 9, 5, 8, -KIN, -KIN}, true, "▲５八金右"},
-      {{{{4, 9}, -KIN}, {{6, 9}, -KIN}}, {4, 9, 5, 8, -KIN, -KIN}, true, "▲５八金左"},
-      {{{{5, 9}, -KIN}, {{6, 9}, -KIN}}, {5, 9, 5, 8, -KIN, -KIN}, true, "▲５八金直"},
-      {{{{5, 9}, -KIN}, {{4, 8}, -KIN}}, {4, 8, 5, 8, -KIN, -KIN}, true, "▲５八金寄"},
-      {{{{5, 9}, -KIN}, {{4, 8}, -KIN}}, {5, 9, 5, 8, -KIN, -KIN}, true, "▲５八金上"},
-      {{{{4, 7}, -GIN}, {{4, 9}, -GIN}}, {4, 7, 5, 8, -GIN, -GIN}, true, "▲５八銀引"},
-      {{{{4, 7}, -GIN}, {{4, 9}, -GIN}}, {4, 9, 5, 8, -GIN, -GIN}, true, "▲５八銀上"},
+      {{{{3, 4}, -GIN}}, {3, 4, 3, 3, -GIN, -GIN}, true, "▲７三銀不成", "▲S-7c="},
+      {{{{4, 9}, -KIN}, {{6, 9}, -KIN}}, {6, 9, 5, 8, -KIN, -KIN}, true, "▲５八金右", "▲G4i-5h"},
+      {{{{4, 9}, -KIN}, {{6, 9}, -KIN}}, {4, 9, 5, 8, -KIN, -KIN}, true, "▲５八金左", "▲G6i-5h"},
+      {{{{5, 9}, -KIN}, {{6, 9}, -KIN}}, {5, 9, 5, 8, -KIN, -KIN}, true, "▲５八金直", "▲G5i-5h"},
+      {{{{5, 9}, -KIN}, {{4, 8}, -KIN}}, {4, 8, 5, 8, -KIN, -KIN}, true, "▲５八金寄", "▲G6h-5h"},
+      {{{{5, 9}, -KIN}, {{4, 8}, -KIN}}, {5, 9, 5, 8, -KIN, -KIN}, true, "▲５八金上", "▲G5i-5h"},
+      {{{{4, 7}, -GIN}, {{4, 9}, -GIN}}, {4, 7, 5, 8, -GIN, -GIN}, true, "▲５八銀引", "▲S6g-5h"},
+      {{{{4, 7}, -GIN}, {{4, 9}, -GIN}}, {4, 9, 5, 8, -GIN, -GIN}, true, "▲５八銀上", "▲S6i-5h"},
       // The top side's right is the bottom side's left.
-      {{{{6, 1}, KIN}, {{4, 1}, KIN}}, {4, 1, 5, 2, KIN, KIN}, false, "△５二金右"},
+      {{{{6, 1}, KIN}, {{4, 1}, KIN}}, {4, 1, 5, 2, KIN, KIN}, false, "△５二金右", "△G6a-5b"},
+      // One piece of its kind needs no square it came from; a promoted one its "+".
+      {{{{4, 8}, -KIN}, {{5, 9}, -GIN}}, {4, 8, 5, 8, -KIN, -KIN}, true, "▲５八金", "▲G-5h"},
+      {{{{5, 5}, -KAKU_NARI}}, {5, 5, 5, 4, -KAKU_NARI, -KAKU_NARI}, true, "▲５四馬", "▲+B-5d"},
   };
   for (const Case& c : cases) {
     棋譜局面 before;
@@ -174,6 +193,7 @@ TEST(Notation, DeclinedPromotionAndTheTwinPiecesMarks) {
     const 棋譜の手 m = 割出し_指し手(before, after, c.bottom);
     ASSERT_TRUE(m.分かる) << c.text;
     EXPECT_EQ(表記_日本式(m, c.bottom), c.text);
+    EXPECT_EQ(表記_西洋式(m, c.bottom), c.western);
     // Taken for the other side's move, it is none.
     EXPECT_FALSE(割出し_指し手(before, after, !c.bottom).分かる);
   }
