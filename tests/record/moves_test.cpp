@@ -101,6 +101,18 @@ TEST_F(MovesTest, StepsNameTheMoveOfTheSideWhoseTurnItWasInItsSlot) {
   }
 }
 
+// 戻 erases the text of the move it takes back, not the other side's: after
+// the top side's reply is taken back, the bottom side's move still shows.
+TEST_F(MovesTest, TakingBackErasesOnlyTheTextOfTheMoveTakenBack) {
+  人間対局開始(w);
+  指す(w, {3, 7, 3, 6, -HU, 1});
+  指す(w, {5, 3, 5, 4, HU, 1});
+  REPLAY_Click(f);
+  EXPECT_EQ(下の手(), "７六歩");
+  REPLAY_Click(f);
+  EXPECT_EQ(下の手(), "");
+}
+
 // Captures, promotion, drops, the same square again and the mirror jumps, in
 // the standard notation, numbered as the counter numbers them.
 TEST_F(MovesTest, TheListHasEveryMoveWithItsJumpAndMarksTheCurrentOne) {
