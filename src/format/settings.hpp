@@ -28,7 +28,7 @@ struct 設定値 {
   bool 経過時間 = true;
   bool BGM = true;
   bool 最終手表示 = false;  // the last move marked on the board
-  bool 国際駒 = false;  // the international pieces instead of the kanji ones
+  bool 国際駒 = false;      // the international pieces instead of the kanji ones
 };
 
 // The file as written: CP932 bytes, one line per setting in the fixed order

@@ -29,7 +29,8 @@ std::intptr_t バッファ(const Form1& f, Sound which) {
 
 void 初期化_サウンド(Form1& f, std::intptr_t window) {
   f.sound.SND_HANDLE = f.p.sound->initialize(window);
-  if (f.sound.SND_HANDLE == 0) 表示_警告(f, tr(f.lang, "サウンドデバイスを開けませんでした。音なしで続けます。"));
+  if (f.sound.SND_HANDLE == 0)
+    表示_警告(f, tr(f.lang, "サウンドデバイスを開けませんでした。音なしで続けます。"));
 }
 
 std::intptr_t 読込_サウンド(Form1& f, std::string_view name, int flags) {
