@@ -5,6 +5,7 @@
 #include <string>
 
 #include "record/notation.hpp"
+#include "record/record.hpp"
 #include "rules/legality.hpp"
 #include "ui/form.hpp"
 #include "ui/labels.hpp"
@@ -17,24 +18,8 @@ bool 自分の駒(int code, bool 下) { return 下 ? 下の駒(code) : 上の駒
 
 局面 局面_記録から(const 棋譜局面& k) {
   局面 p;
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) p.BAN[x][y] = k.BAN[x][y];
-  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
-    p.SITA_MOTI[slot] = k.SITA_MOTI[slot];
-    p.UE_MOTI[slot] = k.UE_MOTI[slot];
-  }
+  盤と持駒_復元(p, k);
   return p;
-}
-
-棋譜局面 記録_局面から(const 局面& p) {
-  棋譜局面 k;
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) k.BAN[x][y] = p.BAN[x][y];
-  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
-    k.SITA_MOTI[slot] = p.SITA_MOTI[slot];
-    k.UE_MOTI[slot] = p.UE_MOTI[slot];
-  }
-  return k;
 }
 
 bool 同じ局面(const 局面& p, const 棋譜局面& k) {

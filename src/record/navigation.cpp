@@ -20,12 +20,7 @@ namespace {
 
 // BAN and both hands from snapshot k, and the hand totals to match.
 void 局面_復元(局面& p, const 対局& g, const 棋譜局面& k) {
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) p.BAN[x][y] = k.BAN[x][y];
-  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
-    p.SITA_MOTI[slot] = k.SITA_MOTI[slot];
-    p.UE_MOTI[slot] = k.UE_MOTI[slot];
-  }
+  盤と持駒_復元(p, k);
   p.UE_MOTI_SU = 調査_持駒数(p, g, g.COM_TEBAN);
   p.SITA_MOTI_SU = 調査_持駒数(p, g, g.MAN_TEBAN);
 }

@@ -69,13 +69,7 @@ std::size_t 文字数(std::string_view utf8) {
 
 // The board and both hands of `p` with the four times, as a snapshot.
 棋譜局面 記録局面(const 局面& p, double MAN_JIKAN, double MAN_JIKAN2, double COM_JIKAN, double COM_JIKAN2) {
-  棋譜局面 k;
-  for (int x = 1; x <= BAN_MAX; ++x)
-    for (int y = 1; y <= BAN_MAX; ++y) k.BAN[x][y] = p.BAN[x][y];
-  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
-    k.SITA_MOTI[slot] = p.SITA_MOTI[slot];
-    k.UE_MOTI[slot] = p.UE_MOTI[slot];
-  }
+  棋譜局面 k = 記録_局面から(p);
   k.MAN_JIKAN = MAN_JIKAN;
   k.MAN_JIKAN2 = MAN_JIKAN2;
   k.COM_JIKAN = COM_JIKAN;
@@ -148,6 +142,26 @@ std::string 行の誤り(const Form1& f, int number) {
 void 読込失敗(Form1& f, std::string_view text) { f.p.dialogs->message(text, tr(f.lang, "棋譜")); }
 
 }  // namespace
+
+void 盤と持駒_復元(局面& p, const 棋譜局面& k) {
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) p.BAN[x][y] = k.BAN[x][y];
+  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
+    p.SITA_MOTI[slot] = k.SITA_MOTI[slot];
+    p.UE_MOTI[slot] = k.UE_MOTI[slot];
+  }
+}
+
+棋譜局面 記録_局面から(const 局面& p) {
+  棋譜局面 k;
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) k.BAN[x][y] = p.BAN[x][y];
+  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
+    k.SITA_MOTI[slot] = p.SITA_MOTI[slot];
+    k.UE_MOTI[slot] = p.UE_MOTI[slot];
+  }
+  return k;
+}
 
 void 手順保存(棋譜& record, 対局& g, const 局面& p, double MAN_JIKAN, double MAN_JIKAN2, double COM_JIKAN,
               double COM_JIKAN2) {

@@ -25,6 +25,11 @@ using 棋譜 = std::array<棋譜局面, KIFU_T_MAX + 1>;
 // record's end (TESUU_MAX). A move index past the record stores nothing.
 void 手順保存(棋譜& record, 対局& g, const 局面& p, double MAN_JIKAN, double MAN_JIKAN2, double COM_JIKAN,
               double COM_JIKAN2);
+// The board and both hands between a position and a snapshot: restoring
+// leaves the rest of the position as it is; a snapshot made here has no times.
+void 盤と持駒_復元(局面& p, const 棋譜局面& k);
+棋譜局面 記録_局面から(const 局面& p);
+
 void 描画_棋譜_IO(Form1& f, int mode);
 void 描画_棋譜読込み部分消去(Form1& f);
 double 取得_棋譜のX座標(std::string_view text);
