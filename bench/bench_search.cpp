@@ -33,7 +33,7 @@
 #include "rules/mate.hpp"
 #include "rules/move.hpp"
 #include "rules/survey.hpp"
-#include "support/random_moves.hpp"
+#include "support/rules_by_hand.hpp"
 
 // Counted by the replaced operator new (alloc_count.cpp).
 extern std::atomic<long> g_velmora_allocations;

@@ -2,7 +2,9 @@
 # Sets up, builds and runs every test: a normal configuration (engine, game,
 # script corpus, window and sound tests), an AddressSanitizer +
 # UndefinedBehaviorSanitizer configuration of the engine and game tests, and a
-# ThreadSanitizer configuration of the sound library alone.
+# ThreadSanitizer configuration of the sound library alone. The normal
+# configuration builds the benchmarks too (it does not run them), so that a
+# benchmark that no longer builds fails here.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -11,7 +13,7 @@ jobs=$(nproc)
 status=0
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_GUI=ON -DVELMORA_SOUND=ON \
-  -DVELMORA_SANITIZE=OFF -DVELMORA_SANITIZE_THREAD=OFF >/dev/null
+  -DVELMORA_SANITIZE=OFF -DVELMORA_SANITIZE_THREAD=OFF -DVELMORA_BENCH=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs" || status=1
 
