@@ -28,15 +28,14 @@
 #include "com/evaluation.hpp"
 #include "com/search.hpp"
 #include "com/search_table.hpp"
+#include "deep/search.hpp"
 #include "positions.hpp"
 #include "rules/legality.hpp"
 #include "rules/mate.hpp"
 #include "rules/move.hpp"
 #include "rules/survey.hpp"
+#include "support/alloc_count.hpp"
 #include "support/rules_by_hand.hpp"
-
-// Counted by the replaced operator new (alloc_count.cpp).
-extern std::atomic<long> g_velmora_allocations;
 
 namespace velmora::bench {
 namespace {
@@ -226,14 +225,18 @@ std::vector<保存局面>& 全局面() {
   return corpus;
 }
 
-void 探索_計測(benchmark::State& state, const char* stage, int level) {
+// The corpus's positions of one stage; none (and the benchmark skipped) when it has none.
+std::vector<const 保存局面*> その段階の局面(benchmark::State& state, const char* stage) {
   std::vector<const 保存局面*> mine;
   for (const auto& p : 全局面())
     if (p.stage == stage) mine.push_back(&p);
-  if (mine.empty()) {
-    state.SkipWithError("no positions of this stage in the corpus");
-    return;
-  }
+  if (mine.empty()) state.SkipWithError("no positions of this stage in the corpus");
+  return mine;
+}
+
+void 探索_計測(benchmark::State& state, const char* stage, int level) {
+  const std::vector<const 保存局面*> mine = その段階の局面(state, stage);
+  if (mine.empty()) return;
   auto s = std::make_unique<思考>();
   s->level = level;
   静かな時計 clock;
@@ -275,6 +278,48 @@ void 探索_計測(benchmark::State& state, const char* stage, int level) {
   state.counters["allocs_in_search"] = static_cast<double>(allocations);
   state.counters["allocs_process"] = static_cast<double>(g_velmora_allocations.load());
 }
+
+// The deep search (levels 4 and 5) by a node budget on the same positions:
+// nodes per second of this thread's CPU time, the heap allocations made
+// inside the searches (none), and the depth reached.
+void 深読み_計測(benchmark::State& state, const char* stage) {
+  const std::vector<const 保存局面*> mine = その段階の局面(state, stage);
+  if (mine.empty()) return;
+  auto engine = std::make_unique<深読み器>();
+  auto s = std::make_unique<思考>();
+  深読み設定 limits;
+  limits.局面数 = 300'000;
+  long allocations = 0;
+  double total_cpu = 0, depth = 0;
+  std::int64_t nodes = 0;
+  int searches = 0;
+  for (auto _ : state) {
+    double iteration = 0;
+    for (const auto* p : mine) {
+      置く(s->pos, s->maps, *p);
+      const long allocs_before = g_velmora_allocations.load();
+      const double c0 = スレッド時間();
+      const auto t0 = std::chrono::steady_clock::now();
+      const 深読み結果 r = engine->探す(s->pos, 1, limits);
+      iteration += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+      total_cpu += スレッド時間() - c0;
+      allocations += g_velmora_allocations.load() - allocs_before;
+      benchmark::DoNotOptimize(r);
+      nodes += r.局面数;
+      depth += r.深さ;
+      ++searches;
+    }
+    state.SetIterationTime(iteration);
+  }
+  state.counters["positions"] = static_cast<double>(mine.size());
+  state.counters["nodes_per_s"] = total_cpu > 0 ? static_cast<double>(nodes) / total_cpu : 0;
+  state.counters["mean_depth"] = searches ? depth / searches : 0;
+  state.counters["allocs_in_search"] = static_cast<double>(allocations);
+}
+
+BENCHMARK_CAPTURE(深読み_計測, opening, "opening")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(深読み_計測, middlegame, "middlegame")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(深読み_計測, endgame, "endgame")->UseManualTime()->Unit(benchmark::kMillisecond);
 
 #define VELMORA_SEARCH_BENCH(stage)                                                                        \
   BENCHMARK_CAPTURE(探索_計測, stage##_level1, #stage, 1)->UseManualTime()->Unit(benchmark::kMillisecond); \

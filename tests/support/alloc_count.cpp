@@ -1,6 +1,6 @@
-// Counts every heap allocation of the benchmark process, so that the search
-// benchmark can show that a search allocates nothing.
-#include <atomic>
+// Counts every heap allocation of the program that links it (see alloc_count.hpp).
+#include "support/alloc_count.hpp"
+
 #include <cstdlib>
 #include <new>
 
