@@ -1,6 +1,7 @@
 #include "format/files.hpp"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <algorithm>
@@ -23,6 +24,41 @@ constexpr std::string_view 一時印 = ".velmora-";
 constexpr int 一時の文字数 = 6;
 
 std::string 理由(int e) { return std::strerror(e); }
+
+// Whether a name stands for something other than a regular file; a name that
+// is not there, or cannot be looked at, is for the caller to find out.
+bool 通常でない名前(const fs::path& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode);
+}
+
+// While it lives, a write past the file size limit (RLIMIT_FSIZE) fails with
+// EFBIG, as a full disk fails, instead of ending the process with SIGXFSZ:
+// the signal is held back from this thread, and taken off again when the
+// write raised it.
+class 大きさ制限の合図を保留 {
+ public:
+  大きさ制限の合図を保留() {
+    sigemptyset(&xfsz_);
+    sigaddset(&xfsz_, SIGXFSZ);
+    held_ = ::pthread_sigmask(SIG_BLOCK, &xfsz_, &old_) == 0 && !sigismember(&old_, SIGXFSZ);
+  }
+  ~大きさ制限の合図を保留() {
+    if (!held_) return;
+    sigset_t pending;
+    if (::sigpending(&pending) == 0 && sigismember(&pending, SIGXFSZ)) {
+      const timespec now{};
+      (void)::sigtimedwait(&xfsz_, nullptr, &now);
+    }
+    ::pthread_sigmask(SIG_SETMASK, &old_, nullptr);
+  }
+  大きさ制限の合図を保留(const 大きさ制限の合図を保留&) = delete;
+  大きさ制限の合図を保留& operator=(const 大きさ制限の合図を保留&) = delete;
+
+ private:
+  sigset_t xfsz_{}, old_{};
+  bool held_ = false;
+};
 
 // The file a path names once every symbolic link in its last part is
 // followed; a dangling link names the file it would make.
@@ -114,20 +150,109 @@ bool 名前を付ける(int fd, const fs::path& dir, const std::string& head, st
 
 }  // namespace
 
+読込ファイル::読込ファイル(const std::filesystem::path& path) {
+  // Looked at first, so that nothing else is even opened (opening some
+  // devices does something); then opened without blocking and looked at
+  // again, should the name have changed in between.
+  if (通常でない名前(path)) {
+    通常でない_ = true;
+    return;
+  }
+  fd_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd_ < 0) {
+    errno_ = errno;
+    return;
+  }
+  struct stat st {};
+  const bool looked = ::fstat(fd_, &st) == 0;
+  if (!looked || !S_ISREG(st.st_mode)) {
+    通常でない_ = looked;
+    errno_ = looked ? 0 : errno;
+    ::close(fd_);
+    fd_ = -1;
+    return;
+  }
+  ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
+}
+
+読込ファイル::~読込ファイル() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+ssize_t 読込ファイル::読む(char* to, std::size_t n) {
+  if (fd_ < 0) return errno = errno_ ? errno_ : EBADF, -1;
+  for (;;) {
+    const ssize_t got = ::read(fd_, to, n);
+    if (got >= 0 || errno != EINTR) {
+      if (got < 0) errno_ = errno;
+      return got;
+    }
+  }
+}
+
 std::optional<std::string> 読込_ファイル全体(const std::filesystem::path& path, std::size_t most) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  // C streams: a read error is a value here, where a C++ file buffer throws.
-  std::FILE* fp = std::fopen(path.c_str(), "rb");
-  if (!fp) return std::nullopt;
+  読込ファイル file(path);
+  if (!file.開いた()) return std::nullopt;
   std::string bytes;
   char chunk[65536];
-  std::size_t n;
-  while (bytes.size() <= most && (n = std::fread(chunk, 1, sizeof chunk, fp)) > 0) bytes.append(chunk, n);
-  const bool ok = !std::ferror(fp) && bytes.size() <= most;
-  std::fclose(fp);
-  if (!ok) return std::nullopt;
-  return bytes;
+  while (bytes.size() <= most) {
+    const ssize_t n = file.読む(chunk, sizeof chunk);
+    if (n < 0) return std::nullopt;
+    if (n == 0) return bytes;
+    bytes.append(chunk, static_cast<std::size_t>(n));
+  }
+  return std::nullopt;
+}
+
+行読込::行読込(読み口 read, std::size_t most) : read_(std::move(read)), most_(most) {}
+
+bool 行読込::満たす() {
+  if (ended_) return false;
+  buffer_.erase(0, at_);
+  at_ = 0;
+  const std::size_t kept = buffer_.size();
+  // A piece at a time: what a pipe holds now is handled now.
+  buffer_.resize(kept + 65536);
+  ssize_t n;
+  do n = read_(buffer_.data() + kept, 65536);
+  while (n < 0 && errno == EINTR);
+  buffer_.resize(kept + static_cast<std::size_t>(n > 0 ? n : 0));
+  if (n > 0) return true;
+  ended_ = true;
+  if (n < 0) errno_ = errno;
+  return false;
+}
+
+行読込::結果 行読込::次(std::string& line) {
+  line.clear();
+  for (;;) {
+    if (at_ == buffer_.size() && !満たす()) {
+      if (errno_ != 0) return 結果::読込誤り;
+      const bool last = !skipping_ && !line.empty();  // a last line without its end
+      skipping_ = false;
+      return last ? 結果::行 : 結果::終わり;
+    }
+    if (cr_) {
+      cr_ = false;
+      if (buffer_[at_] == '\n') ++at_;
+      continue;
+    }
+    const std::size_t end = buffer_.find_first_of("\r\n", at_);
+    const std::size_t stop = end == std::string::npos ? buffer_.size() : end;
+    if (!skipping_ && line.size() + (stop - at_) > most_) {
+      // Said as soon as it is too long; the rest is passed over, never kept.
+      skipping_ = true;
+      line.clear();
+      return 結果::長すぎ;
+    }
+    if (!skipping_) line.append(buffer_, at_, stop - at_);
+    at_ = stop;
+    if (end == std::string::npos) continue;
+    cr_ = buffer_[end] == '\r';
+    at_ = end + 1;
+    if (!skipping_) return 結果::行;
+    skipping_ = false;
+  }
 }
 
 std::string ファイル_置換(const std::filesystem::path& given, std::string_view bytes,
@@ -135,7 +260,11 @@ std::string ファイル_置換(const std::filesystem::path& given, std::string_
   std::string error;
   const auto target = リンク先(given, error);
   if (!target) return error;
+  // A device, a FIFO, a socket or a directory of that name is no file to
+  // replace: renaming over it would put a file in its place.
+  if (通常でない名前(*target)) return std::string(通常のファイルでない);
   const fs::path dir = target->has_parent_path() ? target->parent_path() : ".";
+  const 大きさ制限の合図を保留 size_limit;
   const std::string head = 一時名の頭(dir, target->filename().string());
   残りを消す(dir, head);
 
@@ -160,6 +289,8 @@ std::string ファイル_置換(const std::filesystem::path& given, std::string_
     error = 書いて流す(fd, bytes, io);
   }
   if (io.close(fd) != 0 && error.empty()) error = 理由(errno);
+  // Looked at again: the name may have become something else meanwhile.
+  if (error.empty() && 通常でない名前(*target)) error = 通常のファイルでない;
   if (error.empty() && std::rename(temp.c_str(), target->c_str()) != 0) error = 理由(errno);
   if (!error.empty() && !temp.empty()) ::unlink(temp.c_str());
   return error;

@@ -4,7 +4,6 @@
 #include "record/record.hpp"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -27,38 +26,6 @@ constexpr std::string_view 拡張子 = ".棋譜";
 // Where a loaded record's title and bottom player go: row 10, below the
 // board, as far into the row as they always stood into row 9.
 constexpr double 記録の行 = BAN_TOP + MASU_H * 10 + 40;
-
-enum class 行読込 { 行, 終わり, 長すぎ, 読込誤り };
-
-// The next line of the open record file, without its line end: CR LF, a lone
-// LF or a lone CR (as old Mac editors write). At the end of the file or on an
-// error `line` keeps its content.
-行読込 読込_棋譜ファイル(std::istream& in, std::string& line) {
-  using traits = std::char_traits<char>;
-  std::string next;
-  std::streambuf* buf = in.rdbuf();
-  bool any = false;
-  try {
-    for (;;) {
-      const auto c = buf->sbumpc();
-      if (c == traits::eof()) break;
-      any = true;
-      if (c == '\n') break;
-      if (c == '\r') {
-        if (buf->sgetc() == '\n') buf->sbumpc();
-        break;
-      }
-      if (next.size() >= 棋譜_行の上限) return 行読込::長すぎ;
-      next += static_cast<char>(c);
-    }
-  } catch (...) {
-    // A directory or an unreadable device: the buffer reports by throwing.
-    return 行読込::読込誤り;
-  }
-  if (!any) return 行読込::終わり;
-  line = std::move(next);
-  return 行読込::行;
-}
 
 std::size_t 文字数(std::string_view utf8) {
   std::size_t n = 0;
@@ -288,7 +255,7 @@ void Command1_Click(Form1& f) {
   const std::string error = ファイル_置換(fs::path(dir) / file, content.bytes);
   if (!error.empty()) {
     // The panel stays open so that another name or folder can be tried.
-    保存失敗(f, file, error);
+    保存失敗(f, file, tr(f.lang, error));
     return;
   }
   描画_可視(f, false, false, false);
@@ -302,10 +269,14 @@ void File1_Click(Form1& f, std::string_view name) {
 
   // The whole file is read and checked before the game is touched: a file
   // that cannot be read or holds a bad line leaves the current game as it was.
+  // A FIFO, a device or a directory is refused as a file that cannot be
+  // read, without waiting on it.
   const fs::path path = fs::path(f.p.record->directory()) / fs::path(std::string(name));
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    読込失敗(f, std::string(tr(f.lang, "棋譜ﾌｧｲﾙを開けません")) + "\n" + std::string(name));
+  読込ファイル file(path);
+  if (!file.開いた()) {
+    読込失敗(f, std::string(file.通常でない() ? tr(f.lang, "棋譜ﾌｧｲﾙを読めません")
+                                              : tr(f.lang, "棋譜ﾌｧｲﾙを開けません")) +
+                    "\n" + std::string(name));
     return;
   }
 
@@ -313,14 +284,15 @@ void File1_Click(Form1& f, std::string_view name) {
   std::vector<棋譜局面> snapshots;
   bool 打切り = false;
   std::string line;
+  行読込 lines([&file](char* to, std::size_t n) { return file.読む(to, n); }, 棋譜_行の上限);
   for (int number = 1;; ++number) {
-    const 行読込 r = 読込_棋譜ファイル(in, line);
-    if (r == 行読込::終わり) break;
-    if (r == 行読込::読込誤り) {
+    const 行読込::結果 r = lines.次(line);
+    if (r == 行読込::結果::終わり) break;
+    if (r == 行読込::結果::読込誤り) {
       読込失敗(f, std::string(tr(f.lang, "棋譜ﾌｧｲﾙを読めません")) + "\n" + std::string(name));
       return;
     }
-    if (r == 行読込::長すぎ) {
+    if (r == 行読込::結果::長すぎ) {
       読込失敗(f, 行の誤り(f, number) + "\n" + std::string(tr(f.lang, "行が長すぎます")));
       return;
     }

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -435,8 +434,8 @@ TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
   保存(w, dir, "busy", "t", "a", "b");
   ASSERT_EQ(w.dialogs.boxes.size(), 1u);
   EXPECT_TRUE(w.dialogs.boxes[0].text.starts_with("棋譜を書き込めませんでした"));
-  // The disk refuses the bytes midway: a limit on file sizes stands in for a full disk.
-  const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+  // The disk refuses the bytes midway: a limit on file sizes (ulimit -f), which
+  // fails the save as a full disk would instead of ending the game.
   rlimit limit{};
   ::getrlimit(RLIMIT_FSIZE, &limit);
   const rlimit small{1000, limit.rlim_max};
@@ -444,7 +443,6 @@ TEST_F(RecordTest, AFailedSaveSaysSoAndKeepsTheFileThatWasThere) {
   w.dialogs.boxes.clear();
   保存(w, dir, "keep", "t", "a", "b");
   ::setrlimit(RLIMIT_FSIZE, &limit);
-  std::signal(SIGXFSZ, handler);
   EXPECT_EQ(箱(), std::vector<std::string>{"棋譜保存|棋譜を書き込めませんでした\nkeep.棋譜\nFile too large"});
   EXPECT_EQ(ファイル内容(dir / "keep.棋譜"), "old contents");
   EXPECT_TRUE(w.record.panel);
@@ -591,6 +589,28 @@ TEST_F(BadFileTest, AHundredMegabyteLineIsRefusedAtOnce) {
   EXPECT_LT(読む(bytes), std::chrono::seconds(2));
   EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙの4行目が正しくありません\n行が長すぎます"});
   ゲームはそのまま();
+}
+
+// A FIFO nobody writes to, a device and a folder are no records: each is
+// refused at once as a file that cannot be read (the FIFO used to stop the
+// game for good), and a save onto the FIFO leaves it as it is.
+TEST_F(BadFileTest, AFifoADeviceOrAFolderIsNeitherReadNorReplaced) {
+  ASSERT_EQ(::mkfifo((dir / "pipe.棋譜").c_str(), 0600), 0);
+  fs::create_directory(dir / "folder.棋譜");
+  for (const auto& [folder, name] :
+       {std::pair{dir, "pipe.棋譜"}, {dir, "folder.棋譜"}, {fs::path("/dev"), "null"}}) {
+    w.dialogs.boxes.clear();
+    Dir1_Change(f, folder.string());
+    File1_Click(f, name);
+    EXPECT_EQ(箱(), std::vector<std::string>{"棋譜|棋譜ﾌｧｲﾙを読めません\n" + std::string(name)});
+    ゲームはそのまま();
+  }
+  w.dialogs.boxes.clear();
+  保存(w, dir, "pipe", "t", "a", "b");
+  EXPECT_EQ(箱(), std::vector<std::string>{
+                      "棋譜保存|棋譜を書き込めませんでした\npipe.棋譜\n通常のファイルではありません"});
+  EXPECT_TRUE(fs::is_fifo(dir / "pipe.棋譜"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2);
 }
 
 TEST_F(BadFileTest, AnOverlongHeaderIsRefusedToo) {
