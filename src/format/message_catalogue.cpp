@@ -36,6 +36,7 @@ std::string_view 翻訳目録::検索(std::string_view key) const {
 }
 
 目録の誤り 解析_翻訳目録(std::string bytes, 翻訳目録& out) {
+  if (bytes.size() > 目録の上限) return 目録の誤り::大きさ;
   読み手 r{bytes};
   std::uint32_t magic = 0, revision = 0, count = 0, originals = 0, translations = 0;
   if (!r.word(0, magic)) return 目録の誤り::形式;
@@ -56,9 +57,12 @@ std::string_view 翻訳目録::検索(std::string_view key) const {
 
   std::vector<翻訳目録::項目> entries;
   entries.reserve(std::min<std::uint64_t>(count, bytes.size() / 16));
+  std::uint64_t total = 0;  // the bytes of every text together
   for (std::uint32_t i = 0; i < count; ++i) {
     翻訳目録::項目 e;
     if (!text(originals, i, e.key) || !text(translations, i, e.text)) return 目録の誤り::範囲;
+    total += std::uint64_t{e.key.length} + e.text.length;
+    if (total > bytes.size()) return 目録の誤り::大きさ;
     const std::string_view key(bytes.data() + e.key.offset, e.key.length);
     const std::string_view translated(bytes.data() + e.text.offset, e.text.length);
     if (key.empty()) {

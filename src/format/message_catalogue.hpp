@@ -5,6 +5,7 @@
 // never throws.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,7 +18,15 @@ enum class 目録の誤り {
   形式,        // no catalogue: the magic number or the revision is wrong
   範囲,        // a table or a text lies outside the file, or a text is not ended by NUL
   文字コード,  // the catalogue's texts are not UTF-8
+  大きさ,      // larger than 目録の上限, or its texts together longer than the file
 };
+
+// The most a catalogue may hold. The game's own catalogues hold a few hundred
+// texts in some tens of kilobytes; msgfmt writes every text once, so all the
+// texts together are never longer than the file. Both bounds keep the work
+// of reading any file short: texts that share their bytes many times over
+// once made the sort compare megabytes for every pair.
+inline constexpr std::size_t 目録の上限 = 4 * 1024 * 1024;
 
 class 翻訳目録 {
  public:

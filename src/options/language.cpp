@@ -75,6 +75,22 @@ std::string 差込(std::string_view text,
   return out;
 }
 
+std::vector<std::string> 言語名の候補(std::string_view locale) {
+  const std::string_view name = locale.substr(0, locale.find_first_of(".@"));
+  const std::size_t underscore = name.find('_');
+  const std::string_view language = name.substr(0, underscore);
+  const std::string_view country =
+      underscore == std::string_view::npos ? std::string_view() : name.substr(underscore + 1);
+  const auto letters = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+  const auto digits = [](char c) { return c >= '0' && c <= '9'; };
+  if (language.empty() || !std::all_of(language.begin(), language.end(), letters)) return {};
+  if (underscore == std::string_view::npos) return {std::string(language)};
+  if (country.empty() ||
+      !std::all_of(country.begin(), country.end(), [&](char c) { return letters(c) || digits(c); }))
+    return {};
+  return {std::string(name), std::string(language)};
+}
+
 std::vector<std::string> 言語の候補(std::string_view language, std::string_view lc_all,
                                     std::string_view lc_messages, std::string_view lang) {
   const std::string_view locale = !lc_all.empty() ? lc_all : !lc_messages.empty() ? lc_messages : lang;
@@ -82,11 +98,8 @@ std::vector<std::string> 言語の候補(std::string_view language, std::string_
 
   std::vector<std::string> names;
   auto add = [&](std::string_view name) {
-    // "en_GB.UTF-8@euro" → "en_GB", then "en".
-    name = name.substr(0, name.find_first_of(".@"));
-    if (name.empty()) return;
-    for (std::string_view n : {name, name.substr(0, name.find('_'))})
-      if (std::find(names.begin(), names.end(), n) == names.end()) names.emplace_back(n);
+    for (std::string& n : 言語名の候補(name))
+      if (std::find(names.begin(), names.end(), n) == names.end()) names.push_back(std::move(n));
   };
   for (std::string_view rest = language; !rest.empty();) {
     const std::size_t colon = rest.find(':');
@@ -97,19 +110,26 @@ std::vector<std::string> 言語の候補(std::string_view language, std::string_
   return names;
 }
 
-bool 言語_設定(言語& l, const std::vector<std::string>& candidates) {
+bool 言語_設定(言語& l, const std::vector<std::string>& candidates, std::string* damaged) {
+  if (damaged) damaged->clear();
   for (const std::string& name : candidates) {
+    // Only a name that is a language: never a path.
+    if (言語名の候補(name).empty() || 言語名の候補(name).front() != name) continue;
     if (原文の言語(name)) {
       l = {};
       return true;
     }
     for (const fs::path& dir : 目録の場所()) {
-      auto bytes = 読込_ファイル全体(目録ファイル(dir, name));
+      const fs::path file = 目録ファイル(dir, name);
+      auto bytes = 読込_ファイル全体(file, 目録の上限);
       言語 found{name, {}};
       if (bytes && 解析_翻訳目録(std::move(*bytes), found.目録) == 目録の誤り::なし) {
         l = std::move(found);
+        if (damaged) damaged->clear();
         return true;
       }
+      std::error_code ec;
+      if (damaged && damaged->empty() && fs::exists(file, ec)) *damaged = file.string();
     }
   }
   l = {};

@@ -44,18 +44,27 @@ requires std::same_as<T, std::string> std::string_view tr(const 言語&, std::st
 std::string 差込(std::string_view text,
                  std::initializer_list<std::pair<std::string_view, std::string_view>> values);
 
+// The languages one locale name stands for, best first: the name without
+// its encoding and modifier, then without its country ("en_GB.UTF-8" →
+// "en_GB", "en"). A name is a language of ASCII letters, then maybe "_" and
+// a country of letters and digits; anything else ("../x", "") stands for no
+// language, so that no name can lead a catalogue's path elsewhere.
+std::vector<std::string> 言語名の候補(std::string_view locale);
+
 // The languages the desktop asks for, best first, read as gettext reads its
 // environment: the locale is the first of LC_ALL, LC_MESSAGES and LANG that is
 // set; the list in LANGUAGE comes before it, but not when the locale is C or
-// POSIX, which keep the source texts. Each name is given whole and then
-// without its country ("en_GB", "en"); encodings and modifiers are dropped.
+// POSIX, which keep the source texts. Each name as 言語名の候補 reads it.
 std::vector<std::string> 言語の候補(std::string_view language, std::string_view lc_all,
                                     std::string_view lc_messages, std::string_view lang);
 
 // The language of the first candidate that is Japanese (the source texts) or
-// has a catalogue; the source texts when none has. False when the candidates
-// were not empty and none of them could be used.
-bool 言語_設定(言語& l, const std::vector<std::string>& candidates);
+// has a catalogue that can be read; the source texts when none has. False
+// when the candidates were not empty and none of them could be used; then
+// `damaged`, when given, names the first catalogue found that is damaged (or
+// is empty when there was none), so that a damaged catalogue is not taken for
+// a missing one.
+bool 言語_設定(言語& l, const std::vector<std::string>& candidates, std::string* damaged = nullptr);
 
 // The languages there are, in alphabetical order: "ja" and every language with a catalogue.
 std::vector<std::string> 言語一覧();

@@ -81,5 +81,31 @@ TEST(MessageCatalogue, RefusesWhatIsNoCatalogueAndKeepsTheOldOne) {
   }
 }
 
+// A catalogue whose entries share their texts' bytes many times over, or that
+// is larger than any catalogue needs to be, is refused before anything is
+// sorted: one whose thousand entries all point at one text of 64 KiB (so its
+// texts together are a thousand times longer than the file) once cost
+// seconds of comparisons at start-up.
+TEST(MessageCatalogue, RefusesTextsThatShareTheirBytesOrAFileTooLarge) {
+  const std::uint32_t n = 1000, text = 64 * 1024;
+  std::string shared;
+  auto word = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) shared += static_cast<char>(v >> (8 * i));
+  };
+  const std::uint32_t at = 28 + 16 * n;
+  word(0x950412de), word(0), word(n), word(28), word(28 + 8 * n), word(0), word(0);
+  for (std::uint32_t i = 0; i < 2 * n; ++i) word(text), word(at);
+  shared += std::string(text, 'a') + '\0';
+  翻訳目録 c;
+  EXPECT_EQ(解析_翻訳目録(shared, c), 目録の誤り::大きさ);
+
+  std::string large = mo_file(kCatalogue);
+  large.resize(目録の上限 + 1, '\0');  // the texts are there, then padding no catalogue needs
+  EXPECT_EQ(解析_翻訳目録(large, c), 目録の誤り::大きさ);
+  large.resize(目録の上限);
+  EXPECT_EQ(解析_翻訳目録(large, c), 目録の誤り::なし);
+  EXPECT_EQ(c.検索("終わり"), "Quit");
+}
+
 }  // namespace
 }  // namespace velmora

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <regex>
 #include <set>
+#include <utility>
 
 #include "options/settings.hpp"
 #include "options/work_dir.hpp"
@@ -40,10 +43,58 @@ TEST(Language, TheEnvironmentIsReadAsGettextReadsIt) {
       {"en", "C", "", "en_US.UTF-8", {}},
       {"en", "", "", "POSIX", {}},
       {"en", "", "", "C.UTF-8", {}},
+      // A name that is no language leads nowhere, least of all to a path.
+      {"../../x:en", "", "", "../x.UTF-8", {"en"}},
   };
   for (const Case& c : cases)
     EXPECT_EQ(言語の候補(c.language, c.lc_all, c.lc_messages, c.lang), c.names)
         << c.language << "|" << c.lang;
+}
+
+// A locale name names its language, with and without the country; what is
+// no such name (a path, a blank, a country without a language) names none.
+TEST(Language, ALocaleNameNamesItsLanguagesAndNothingElseDoes) {
+  const std::pair<const char*, Names> cases[] = {
+      {"en", {"en"}},
+      {"en_GB", {"en_GB", "en"}},
+      {"en_US.UTF-8", {"en_US", "en"}},
+      {"ja_JP@euro", {"ja_JP", "ja"}},
+      {"sr_RS.UTF-8@latin", {"sr_RS", "sr"}},
+      {"es_419", {"es_419", "es"}},
+      {"", {}},
+      {"../../x", {}},
+      {"en/../../x", {}},
+      {"/tmp/x", {}},
+      {"en_", {}},
+      {"_GB", {}},
+      {"e n", {}},
+      {"en_G/B", {}},
+  };
+  for (const auto& [name, names] : cases) EXPECT_EQ(言語名の候補(name), names) << name;
+  言語 l;
+  EXPECT_FALSE(言語_設定(l, {"../en", "en/.."}));
+  EXPECT_TRUE(原文(l));
+}
+
+// A catalogue that is there but cannot be read as one is named as damaged,
+// not taken for a language without a translation; a good one further on
+// still wins.
+TEST(Language, ADamagedCatalogueIsNamedAsDamaged) {
+  const std::filesystem::path share =
+      std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() / "share";
+  const std::filesystem::path file = share / "locale/zz/LC_MESSAGES/velmora.mo";
+  std::filesystem::create_directories(file.parent_path());
+  { std::ofstream(file, std::ios::binary) << "\xde\x12\x04\x95 not a catalogue"; }
+  言語 l;
+  std::string damaged = "stale";
+  EXPECT_FALSE(言語_設定(l, {"zz"}, &damaged));
+  EXPECT_EQ(damaged, file.string());
+  EXPECT_TRUE(言語_設定(l, {"zz", "en"}, &damaged));
+  EXPECT_EQ(l.名前, "en");
+  EXPECT_EQ(damaged, "");
+  EXPECT_FALSE(言語_設定(l, {"yy"}, &damaged));
+  EXPECT_EQ(damaged, "");
+  std::filesystem::remove_all(share / "locale/zz");
 }
 
 TEST(Language, TheFirstUsableCandidateWins) {
