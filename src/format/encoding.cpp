@@ -27,36 +27,39 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
 
 }  // namespace
 
+std::size_t UTF8の文字長(std::string_view b, std::size_t i) {
+  const auto c = static_cast<unsigned char>(b[i]);
+  if (c < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned min = 0;
+  if ((c & 0xE0) == 0xC0) {
+    n = 1;
+    min = 0x80;
+  } else if ((c & 0xF0) == 0xE0) {
+    n = 2;
+    min = 0x800;
+  } else if ((c & 0xF8) == 0xF0) {
+    n = 3;
+    min = 0x10000;
+  } else {
+    return 0;
+  }
+  if (i + n >= b.size()) return 0;
+  unsigned cp = c & (0x3F >> n);
+  for (std::size_t k = 1; k <= n; ++k) {
+    const auto cc = static_cast<unsigned char>(b[i + k]);
+    if ((cc & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (cc & 0x3F);
+  }
+  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n + 1;
+}
+
 bool 正しいUTF8(std::string_view b) {
-  std::size_t i = 0;
-  while (i < b.size()) {
-    const auto c = static_cast<unsigned char>(b[i]);
-    int n = 0;
-    unsigned min = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    } else if ((c & 0xE0) == 0xC0) {
-      n = 1;
-      min = 0x80;
-    } else if ((c & 0xF0) == 0xE0) {
-      n = 2;
-      min = 0x800;
-    } else if ((c & 0xF8) == 0xF0) {
-      n = 3;
-      min = 0x10000;
-    } else {
-      return false;
-    }
-    if (i + n >= b.size()) return false;
-    unsigned cp = c & (0x3F >> n);
-    for (int k = 1; k <= n; ++k) {
-      const auto cc = static_cast<unsigned char>(b[i + k]);
-      if ((cc & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (cc & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += n + 1;
+  for (std::size_t i = 0; i < b.size();) {
+    const std::size_t n = UTF8の文字長(b, i);
+    if (n == 0) return false;
+    i += n;
   }
   return true;
 }

@@ -2,6 +2,7 @@
 // memory.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,9 @@
 namespace velmora {
 
 bool 正しいUTF8(std::string_view bytes);
+// The length of the UTF-8 character that starts at bytes[i] (i < size), or 0
+// when no valid one starts there.
+std::size_t UTF8の文字長(std::string_view bytes, std::size_t i);
 
 // CP932 bytes → UTF-8; nullopt when the bytes are not valid CP932.
 std::optional<std::string> cp932からutf8(std::string_view bytes);

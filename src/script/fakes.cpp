@@ -1,6 +1,9 @@
 #include "script/fakes.hpp"
 
+#include <algorithm>
 #include <cmath>
+
+#include "format/encoding.hpp"
 
 namespace velmora {
 
@@ -30,15 +33,34 @@ void RecordingCanvas::repaint_now() {
 
 namespace {
 
+// One record a line, readable whatever the text holds: the line ends and the
+// separators escaped as always, and every other control character (C0, DEL,
+// C1) and every byte that is no part of UTF-8 text as \xHH.
 void escape_into(std::string& out, std::string_view s) {
-  for (char c : s) {
-    switch (c) {
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      case '\\': out += "\\\\"; break;
-      case '|': out += "\\|"; break;
-      default: out += c;
-    }
+  static constexpr char hex[] = "0123456789ABCDEF";
+  auto escape_byte = [&](unsigned char b) {
+    out += "\\x";
+    out += hex[b >> 4];
+    out += hex[b & 15];
+  };
+  for (std::size_t i = 0; i < s.size();) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    const std::size_t n = std::max<std::size_t>(1, UTF8の文字長(s, i));
+    const bool control =
+        b < 0x20 || b == 0x7F || (n == 2 && b == 0xC2 && static_cast<unsigned char>(s[i + 1]) < 0xA0);
+    if (b == '\r')
+      out += "\\r";
+    else if (b == '\n')
+      out += "\\n";
+    else if (b == '\\')
+      out += "\\\\";
+    else if (b == '|')
+      out += "\\|";
+    else if (control || UTF8の文字長(s, i) == 0)
+      for (std::size_t k = 0; k < n; ++k) escape_byte(static_cast<unsigned char>(s[i + k]));
+    else
+      out.append(s, i, n);
+    i += n;
   }
 }
 

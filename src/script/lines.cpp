@@ -1,5 +1,6 @@
 #include "script/lines.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -23,22 +24,16 @@ bool parse_whole(std::string_view s, T& out) {
 
 }  // namespace
 
-bool read_script_line(std::istream& in, std::string& line) {
-  line.clear();
-  std::streambuf* buf = in.rdbuf();
-  using traits = std::streambuf::traits_type;
-  for (int c = buf->sbumpc();; c = buf->sbumpc()) {
-    if (c == traits::eof()) {
-      in.setstate(std::ios::eofbit);
-      return !line.empty();
-    }
-    if (c == '\n') return true;
-    if (c == '\r') {
-      if (buf->sgetc() == '\n') buf->sbumpc();
-      return true;
-    }
-    line.push_back(traits::to_char_type(c));
-  }
+行読込 script_lines(行読込::読み口 read) { return 行読込(std::move(read), kLongestScriptLine); }
+
+行読込::読み口 read_from_memory(std::string script, std::size_t piece) {
+  return
+      [script = std::move(script), piece, at = std::size_t{0}](char* to, std::size_t n) mutable -> ssize_t {
+        const std::size_t count = std::min({n, piece, script.size() - at});
+        script.copy(to, count, at);
+        at += count;
+        return static_cast<ssize_t>(count);
+      };
 }
 
 std::vector<std::string_view> split_fields(std::string_view line, std::size_t max_fields) {

@@ -1,14 +1,22 @@
 // velmora-script: runs the window's logic without a window. Reads events, one
 // a line, from FILE or standard input, and prints what a person would have
-// seen (message boxes, sounds) and, on request, the game state.
+// seen (message boxes, sounds) and, on request, the game state, each event's
+// output as soon as the event has been handled.
 //
-//   velmora-script [--lang LANG] [FILE]
+//   velmora-script [--lang LANG] [--] [FILE | -]
+//   velmora-script --help | --version
 //
 // Its texts are the Japanese ones under any locale, so that its output stays
 // what scripts compare with; --lang shows them in another language.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <cstring>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -136,45 +144,132 @@ class Runner {
     return true;
   }
 
- private:
+  // A line that is no event: said on standard error, and the script goes on.
   static bool error(int number, std::string_view reason) {
     std::cerr << "error " << number << ": " << reason << '\n';
     return true;
   }
 
+ private:
   FakeWindow w_;
 };
+
+constexpr std::string_view kUsage = "Usage: velmora-script [--lang LANG] [FILE]\n";
+
+void help() {
+  std::cout << kUsage
+            << "Play Velmora without a window: read events, one a line, from FILE (standard\n"
+               "input without it, or when it is \"-\"), run them as the window would, and print\n"
+               "every message box, every sound and, on request, the state of the game. The\n"
+               "output of each event is written as soon as the event has been handled.\n"
+               "\n"
+               "      --lang LANG  print the game's texts in LANG (ja, en, or a locale name\n"
+               "                   such as en_GB.UTF-8) instead of Japanese\n"
+               "      --           end the options: what follows is FILE, whatever it looks like\n"
+               "  -h, --help       print this help and exit (1.0)\n"
+               "  -v, --version    print the version and exit (1.0)\n"
+               "\n"
+               "Since 1.0 the options may come in any order before FILE, \"-\" names standard\n"
+               "input, LANG may be a locale name, more than one FILE is refused, and each\n"
+               "event's output is written at once.\n"
+               "See velmora-script(6) for the events and the output.\n";
+}
+
+int usage_error(std::string_view what) {
+  std::cerr << "velmora-script: " << what << "\nTry 'velmora-script --help' for more information.\n";
+  return 2;
+}
+
+// The system's words for a file that cannot be read.
+int unreadable(std::string_view file, int error) {
+  std::cout.flush();
+  std::cerr << "velmora-script: cannot read " << file << ": " << std::strerror(error) << '\n';
+  return 2;
+}
 
 }  // namespace
 }  // namespace velmora
 
 int main(int argc, char** argv) {
-  std::vector<std::string_view> args(argv + 1, argv + argc);
-  velmora::言語 language;
-  if (args.size() >= 2 && args[0] == "--lang") {
-    if (!velmora::言語_設定(language, {std::string(args[1])})) {
-      std::cerr << "velmora-script: no translation into '" << args[1] << "'\n";
+  using namespace velmora;
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  std::optional<std::string_view> lang, file;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string_view a = args[i];
+    if (file) return usage_error("only one script can be read: '" + std::string(a) + "'");
+    if (a == "--") {
+      if (i + 1 < args.size()) file = args[++i];
+      if (i + 1 < args.size())
+        return usage_error("only one script can be read: '" + std::string(args[i + 1]) + "'");
+      break;
+    }
+    if (a == "-h" || a == "--help") {
+      help();
+      return 0;
+    }
+    if (a == "-v" || a == "--version") {
+      std::cout << "velmora-script " VELMORA_VERSION
+                   "\n"
+                   "Copyright (C) 2026 The Velmora developers.\n"
+                   "License MIT: this is free software; you are free to change and redistribute it.\n"
+                   "There is NO WARRANTY, to the extent permitted by law.\n";
+      return 0;
+    }
+    if (a == "--lang" || a.starts_with("--lang=")) {
+      if (a == "--lang" && i + 1 == args.size()) return usage_error("--lang needs a language");
+      lang = a == "--lang" ? args[++i] : a.substr(7);
+      continue;
+    }
+    if (a.size() > 1 && a.front() == '-') return usage_error("unknown option '" + std::string(a) + "'");
+    file = a;
+  }
+
+  言語 language;
+  if (lang) {
+    if (lang->empty()) return usage_error("--lang needs a language");
+    std::string damaged;
+    const std::vector<std::string> candidates = 言語名の候補(*lang);
+    if (candidates.empty() || !言語_設定(language, candidates, &damaged)) {
+      if (!damaged.empty()) {
+        std::cerr << "velmora-script: the catalogue for '" << *lang << "' is damaged: " << damaged << '\n';
+        return 2;
+      }
+      std::string known;
+      for (const std::string& name : 言語一覧()) known += (known.empty() ? "" : ", ") + name;
+      return usage_error("no translation into '" + std::string(*lang) + "' (there are: " + known + ")");
+    }
+  }
+
+  // Standard input, or the file: any file that can be read, a FIFO as well;
+  // a directory is refused before the game starts.
+  int fd = STDIN_FILENO;
+  const std::string_view name = file && *file != "-" ? *file : "standard input";
+  if (file && *file != "-") {
+    fd = ::open(std::string(*file).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+      std::cerr << "velmora-script: cannot open " << *file << ": " << std::strerror(errno) << '\n';
       return 2;
     }
-    args.erase(args.begin(), args.begin() + 2);
   }
-  std::ifstream file;
-  std::istream* in = &std::cin;
-  if (!args.empty()) {
-    file.open(std::string(args[0]), std::ios::binary);
-    if (!file) {
-      std::cerr << "velmora-script: cannot open " << args[0] << '\n';
-      return 2;
-    }
-    in = &file;
-  }
-  velmora::Runner runner(std::move(language));
-  std::string line;
-  int number = 0;
-  while (velmora::read_script_line(*in, line)) {
-    ++number;
-    if (!runner.event(line, number)) break;
-  }
+  struct stat st {};
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) return unreadable(name, EISDIR);
+
+  Runner runner(std::move(language));
   std::cout.flush();
+  行読込 lines = script_lines([fd](char* to, std::size_t n) { return ::read(fd, to, n); });
+  std::string line;
+  for (int number = 1;; ++number) {
+    const 行読込::結果 r = lines.次(line);
+    if (r == 行読込::結果::終わり) break;
+    if (r == 行読込::結果::読込誤り) return unreadable(name, lines.誤り());
+    const bool going_on =
+        r == 行読込::結果::長すぎ
+            ? Runner::error(number, "line longer than " + std::to_string(kLongestScriptLine) + " bytes")
+            : runner.event(line, number);
+    // Each event's output at once, for a program that reads it before it
+    // writes the next event.
+    std::cout.flush();
+    if (!going_on) break;
+  }
   return 0;
 }
