@@ -5,7 +5,8 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 #include "app/main_window.hpp"
 #include "app/record_panel.hpp"
@@ -37,7 +38,12 @@ constexpr const char* kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb"
 
 }  // namespace
 
-CommandLine parse_command_line(const QStringList& arguments) {
+CommandLine parse_command_line(const std::vector<std::string>& given) {
+  // Each byte as one character, so that a name comes back as the bytes it
+  // was, whatever its encoding; the options themselves are ASCII.
+  QStringList arguments;
+  for (const std::string& a : given) arguments << QString::fromLatin1(a.data(), qsizetype(a.size()));
+  auto bytes = [](const QString& s) { return s.toLatin1().toStdString(); };
   QCommandLineParser parser;
   // Qt's options come with one dash ("-platform offscreen").
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -73,7 +79,7 @@ CommandLine parse_command_line(const QStringList& arguments) {
           break;
         }
       }
-      result.error = QStringLiteral("unknown option '%1'").arg(typed);
+      result.error = QStringLiteral("unknown option '%1'").arg(readable_name(bytes(typed)));
     }
     return result;
   }
@@ -87,9 +93,14 @@ CommandLine parse_command_line(const QStringList& arguments) {
     result.error = QStringLiteral("only one record can be opened at a time");
     return result;
   }
+  if (parser.isSet(lang) && parser.value(lang).isEmpty()) {
+    result.action = CommandLine::Action::usage_error;
+    result.error = QStringLiteral("--lang needs a language");
+    return result;
+  }
   result.desktop = parser.isSet(desktop);
-  result.language = parser.value(lang);
-  if (!files.isEmpty()) result.record = files.first();
+  result.language = bytes(parser.value(lang));
+  if (!files.isEmpty()) result.record = bytes(files.first());
   return result;
 }
 
@@ -103,8 +114,8 @@ QString help_text() {
       "                   and open the record panel in the home folder, as the desktop\n"
       "                   entry starts the game; otherwise the settings are kept in the\n"
       "                   working directory\n"
-      "      --lang LANG  show the game's texts in LANG (ja or en), whatever the\n"
-      "                   desktop's language is\n"
+      "      --lang LANG  show the game's texts in LANG (ja, en, or a locale name such\n"
+      "                   as en_GB.UTF-8), whatever the desktop's language is\n"
       "  -h, --help       print this help and exit\n"
       "  -v, --version    print the version and exit\n"
       "\n"
@@ -137,17 +148,27 @@ void use_desktop_places(MainWindow& window) {
 }
 
 std::vector<std::string> language_candidates(const CommandLine& command) {
-  if (!command.language.isEmpty()) return {command.language.toStdString()};
+  if (!command.language.empty()) return velmora::言語名の候補(command.language);
   auto variable = [](const char* name) { return qEnvironmentVariable(name).toStdString(); };
   return velmora::言語の候補(variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"),
                              variable("LANG"));
 }
 
-void open_record_file(MainWindow& window, const QString& path) {
-  const QFileInfo file(path);
-  RecordPanelWidgets* panel = window.record_panel();
-  panel->set_directory(file.absolutePath().toStdString());
-  emit panel->fileClicked(file.fileName());
+void open_record_file(MainWindow& window, const std::string& path) {
+  // Taken apart as bytes: the folder, made absolute, and the name in it.
+  std::error_code ec;
+  const std::filesystem::path file(path);
+  std::filesystem::path folder = file.parent_path();
+  if (folder.empty())
+    folder = std::filesystem::current_path(ec);
+  else if (folder.is_relative())
+    folder = std::filesystem::absolute(folder, ec);
+  window.record_panel()->set_directory(folder.string());
+  window.read_record(file.filename().string());
+}
+
+QString readable_name(const std::string& bytes) {
+  return QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
 }
 
 }  // namespace velmora::app

@@ -20,19 +20,23 @@ struct CommandLine {
   enum class Action { run, help, version, usage_error };
   Action action = Action::run;
   bool desktop = false;  // started from the desktop entry
-  QString record;        // the record to load at start-up; empty for none
-  QString language;      // --lang: the language of the texts; empty for the desktop's
+  // The record to load at start-up, as the bytes given (a file name need not
+  // be UTF-8); empty for none.
+  std::string record;
+  std::string language;  // --lang: a language or locale name; empty for the desktop's
   QString error;         // what was wrong, for usage_error
 };
 
-// Parses the arguments (the program's name first) without any Qt
-// application, so that it can run before a display is opened.
-CommandLine parse_command_line(const QStringList& arguments);
+// Parses the arguments (the program's name first), as the bytes the program
+// was given, without any Qt application, so that it can run before a display
+// is opened.
+CommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 QString help_text();
 
-// The languages to try, best first: --lang's alone, or else those the
-// environment asks for (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
+// The languages to try, best first: those --lang's name stands for (none
+// when it is no language name), or else those the environment asks for
+// (LANGUAGE, LC_ALL, LC_MESSAGES, LANG).
 std::vector<std::string> language_candidates(const CommandLine& command);
 QString version_text();
 
@@ -42,9 +46,13 @@ QString version_text();
 // the home folder. Call before start().
 void use_desktop_places(MainWindow& window);
 
-// Loads the record at `path` as a click on it in the record panel's file
-// list does: the panel moves to the file's directory and the file is read
-// there, with the same messages and refusals.
-void open_record_file(MainWindow& window, const QString& path);
+// Loads the record at `path` (bytes, as given) as a click on it in the record
+// panel's file list does: the panel moves to the file's directory and the
+// file is read there, with the same messages and refusals.
+void open_record_file(MainWindow& window, const std::string& path);
+
+// A name as the bytes given, shown readably: valid UTF-8 as it is, any
+// other byte as U+FFFD.
+QString readable_name(const std::string& bytes);
 
 }  // namespace velmora::app

@@ -1,14 +1,10 @@
 // Velmora: the shogi window.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <future>
+#include <string>
+#include <vector>
 
 #include "app/board_view.hpp"
 #include "app/command_line.hpp"
@@ -18,25 +14,22 @@
 #include "app/main_window.hpp"
 #include "app/measure.hpp"
 #include "app/record_panel.hpp"
+#include "format/files.hpp"
 #include "options/language.hpp"
 
 namespace {
 
-QStringList arguments_of(int argc, char** argv) {
-  QStringList arguments;
-  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  return arguments;
-}
+// The arguments as the bytes given: a file name need not be UTF-8.
+std::vector<std::string> arguments_of(int argc, char** argv) { return {argv, argv + argc}; }
 
 // Why a record named on the command line cannot be read, for standard error;
-// empty when it can. The window still starts and says so in its own words.
-QString unreadable(const QString& path) {
-  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-  if (fd >= 0) {
-    ::close(fd);
-    return {};
-  }
-  return QString::fromLocal8Bit(std::strerror(errno));
+// empty when it can. Looked at without waiting on it: a FIFO or a device is
+// no record. The window still starts and says so in its own words.
+QString unreadable(const std::string& path) {
+  const velmora::読込ファイル file(path);
+  if (file.開いた()) return {};
+  if (file.通常でない()) return QStringLiteral("not a regular file");
+  return QString::fromLocal8Bit(std::strerror(file.誤り()));
 }
 
 }  // namespace
@@ -55,17 +48,31 @@ int main(int argc, char** argv) {
       return 2;
     case CommandLine::Action::run: break;
   }
-  // A language asked for by name must be there; the desktop's may not be.
+  // A language asked for by name must be there; the desktop's may not be. A
+  // catalogue that is there but damaged is named as such.
   velmora::言語 language;
-  if (!velmora::言語_設定(language, velmora::app::language_candidates(command)) &&
-      !command.language.isEmpty()) {
-    std::string known;
-    for (const std::string& name : velmora::言語一覧()) known += (known.empty() ? "" : ", ") + name;
-    std::fprintf(
-        stderr,
-        "velmora: no translation into '%s' (there are: %s)\nTry 'velmora --help' for more information.\n",
-        command.language.toLocal8Bit().constData(), known.c_str());
-    return 2;
+  std::string damaged;
+  const std::vector<std::string> candidates = velmora::app::language_candidates(command);
+  const bool asked = !command.language.empty();
+  if (!velmora::言語_設定(language, candidates, &damaged) || (asked && candidates.empty())) {
+    const QByteArray name = velmora::app::readable_name(command.language).toLocal8Bit();
+    if (!damaged.empty() && asked) {
+      std::fprintf(stderr, "velmora: the catalogue for '%s' is damaged: %s\n", name.constData(),
+                   velmora::app::readable_name(damaged).toLocal8Bit().constData());
+      return 2;
+    }
+    if (asked) {
+      std::string known;
+      for (const std::string& n : velmora::言語一覧()) known += (known.empty() ? "" : ", ") + n;
+      std::fprintf(
+          stderr,
+          "velmora: no translation into '%s' (there are: %s)\nTry 'velmora --help' for more information.\n",
+          name.constData(), known.c_str());
+      return 2;
+    }
+    if (!damaged.empty())
+      std::fprintf(stderr, "velmora: the catalogue %s is damaged; the texts stay Japanese\n",
+                   velmora::app::readable_name(damaged).toLocal8Bit().constData());
   }
 
   // The sound library's SDL would otherwise take SIGINT and SIGTERM for
@@ -96,9 +103,10 @@ int main(int argc, char** argv) {
   window.show();
   font.get();
   if (velmora::app::measure_redraw(window)) return 0;
-  if (!command.record.isEmpty()) {
+  if (!command.record.empty()) {
     if (const QString why = unreadable(command.record); !why.isEmpty())
-      std::fprintf(stderr, "velmora: %s: %s\n", command.record.toLocal8Bit().constData(),
+      std::fprintf(stderr, "velmora: %s: %s\n",
+                   velmora::app::readable_name(command.record).toLocal8Bit().constData(),
                    why.toLocal8Bit().constData());
     // Once the window has started, sound and all, as a click in the record
     // panel would come.

@@ -85,10 +85,8 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
     const std::string d = path.toStdString();
     run([&](velmora::Form1& f) { velmora::Dir1_Change(f, d); });
   });
-  connect(panel_, &RecordPanelWidgets::fileClicked, this, [this](const QString& name) {
-    const std::string n = name.toStdString();
-    run([&](velmora::Form1& f) { velmora::File1_Click(f, n); });
-  });
+  connect(panel_, &RecordPanelWidgets::fileClicked, this,
+          [this](const QString& name) { read_record(name.toStdString()); });
   connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::Command1_Click); });
 
   timer_.setInterval(kTimerPeriodMs);
@@ -102,6 +100,10 @@ MainWindow::~MainWindow() {
   // However the window goes, the sound library stops before its buffers do
   // (a second shutdown after Form_Unload's does nothing).
   velmora::終了処理(*form_);
+}
+
+void MainWindow::read_record(const std::string& name) {
+  run([&](velmora::Form1& f) { velmora::File1_Click(f, name); });
 }
 
 void MainWindow::set_language(velmora::言語 language) {

@@ -40,6 +40,9 @@ class MainWindow final : public QMainWindow,
   void start();
 
   velmora::Form1& form() { return *form_; }
+  // Reads the record file `name` (bytes, as given) in the record panel's
+  // folder, as a click on it in the panel's file list does.
+  void read_record(const std::string& name);
   BoardView* view() const { return view_; }
   RecordPanelWidgets* record_panel() const { return panel_; }
   // Menu items and menus by their control names ("TAIKYOKU", "START", ...).

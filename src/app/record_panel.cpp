@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,6 +10,8 @@
 #include <QPushButton>
 #include <QStorageInfo>
 #include <cmath>
+#include <filesystem>
+#include <system_error>
 
 #include "app/board_view.hpp"
 #include "app/pictures.hpp"
@@ -37,7 +40,9 @@ QRectF twips(const double (&r)[4]) { return QRectF(r[0], r[1], r[2], r[3]); }
 
 RecordPanelWidgets::RecordPanelWidgets(BoardView* view, const velmora::言語& lang)
     : QObject(view), view_(view), lang_(lang) {
-  path_ = dir_path_ = QDir::currentPath();
+  std::error_code ec;
+  directory_ = std::filesystem::current_path(ec).string();
+  path_ = dir_path_ = QFile::decodeName(QByteArray::fromStdString(directory_));
   connect(view, &BoardView::layoutChanged, this, &RecordPanelWidgets::place);
 }
 
@@ -117,7 +122,7 @@ void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
   if ((drive || dir || file) && !filled_) {
     filled_ = true;
     fill_drives();
-    set_directory(path_.toStdString());
+    set_directory(directory_);
   }
   drive_->setVisible(drive);
   dir_->setVisible(dir);
@@ -151,10 +156,17 @@ void RecordPanelWidgets::set_text(int n, std::string_view text) {
   texts_[n]->setText(to_q(text));
 }
 
-std::string RecordPanelWidgets::directory() { return path_.toStdString(); }
+std::string RecordPanelWidgets::directory() { return directory_; }
 
 void RecordPanelWidgets::set_directory(std::string_view path) {
-  const QString clean = QDir::cleanPath(QDir(to_q(path)).absolutePath());
+  // Kept as the bytes it is, made absolute and clean: a folder's name need
+  // not be UTF-8. The lists show it as the toolkit reads it.
+  std::error_code ec;
+  std::filesystem::path folder(path);
+  if (folder.is_relative()) folder = std::filesystem::absolute(folder, ec);
+  directory_ = folder.lexically_normal().string();
+  while (directory_.size() > 1 && directory_.back() == '/') directory_.pop_back();
+  const QString clean = QFile::decodeName(QByteArray::fromStdString(directory_));
   path_ = clean;
   dir_path_ = clean;
   if (!filled_) return;

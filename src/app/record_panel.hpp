@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <string>
 
 #include "options/language.hpp"
 #include "ui/ports.hpp"
@@ -68,10 +69,11 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   QLabel* labels_[4] = {};
   QLineEdit* texts_[5] = {};  // Text1..Text4 at 1..4
   QPushButton* command_ = nullptr;
-  QString path_;         // the directory File1 lists
-  QString dir_path_;     // the directory Dir1 shows
-  bool filled_ = false;  // the lists have been read
-  bool quiet_ = false;   // changing a list from code raises no change event
+  std::string directory_;  // the directory File1 lists, as the bytes of its name
+  QString path_;           // the same, as the toolkit reads it
+  QString dir_path_;       // the directory Dir1 shows
+  bool filled_ = false;    // the lists have been read
+  bool quiet_ = false;     // changing a list from code raises no change event
 };
 
 }  // namespace velmora::app

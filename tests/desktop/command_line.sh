@@ -56,6 +56,32 @@ run --lang xx
 [ "$(head -1 <<<"$err")" = "velmora: no translation into 'xx' (there are: en, ja)" ] || fail "--lang xx said: $err"
 run --lang
 [ "$status" = 2 ] || fail "--lang without a value: status $status"
+run --lang ""
+[ "$status" = 2 ] || fail "--lang with an empty value: status $status"
+[ "$(head -1 <<<"$err")" = "velmora: --lang needs a language" ] || fail "--lang '' said: $err"
+# A locale name names its language; a path names none (and no catalogue is
+# read from it). Without a display, a language accepted ends at the display.
+run --lang en_US.UTF-8
+[ "$status" = 1 ] || fail "--lang en_US.UTF-8: status $status ($err)"
+run --lang ../../x
+[ "$status" = 2 ] || fail "--lang ../../x: status $status"
+[ "$(head -1 <<<"$err")" = "velmora: no translation into '../../x' (there are: en, ja)" ] ||
+  fail "--lang ../../x said: $err"
+# A damaged catalogue is named as damaged, not as a missing translation.
+mkdir -p "$work/inst/bin" "$work/inst/share/locale/xx/LC_MESSAGES"
+cp "$app" "$work/inst/bin/velmora"
+printf '\xde\x12\x04\x95\0\0\0\0\xff\xff\xff\xff' >"$work/inst/share/locale/xx/LC_MESSAGES/velmora.mo"
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$work/inst/bin/velmora" --lang xx >"$work/out" 2>"$work/err" </dev/null)
+status=$?
+[ "$status" = 2 ] || fail "a damaged catalogue: status $status"
+[ "$(cat "$work/err")" = "velmora: the catalogue for 'xx' is damaged: $work/inst/share/locale/xx/LC_MESSAGES/velmora.mo" ] ||
+  fail "a damaged catalogue said: $(cat "$work/err")"
+# A catalogue where a path given as the language leads is never read.
+mkdir -p "$work/inst/x/LC_MESSAGES"
+printf '\xde\x12\x04\x95\0\0\0\0\0\0\0\0\x1c\0\0\0\x1c\0\0\0\0\0\0\0\0\0\0\0' >"$work/inst/x/LC_MESSAGES/velmora.mo"
+(cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY "$work/inst/bin/velmora" --lang ../../x >"$work/out" 2>"$work/err" </dev/null)
+status=$?
+[ "$status" = 2 ] || fail "--lang ../../x beside a catalogue: status $status"
 
 run
 [ "$status" = 1 ] || fail "no display: status $status"
@@ -77,6 +103,25 @@ status=$?
 grep -q '^first-frame-ns ' "$work/out" || fail "without a Japanese font the window did not paint"
 [ "$(grep -c 'No font with Japanese characters is installed' "$work/err")" = 1 ] ||
   fail "without a Japanese font standard error said: $(cat "$work/err")"
+
+# A record named on the command line that is a FIFO nobody writes to is no
+# record: said at once, and the window paints its first frame instead of
+# waiting on it.
+mkfifo "$work/pipe.棋譜"
+mkdir -m 700 "$work/run"
+(cd "$work" && XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMORA_MEASURE_FIRST_FRAME=1 \
+  timeout 60 "$app" pipe.棋譜 >"$work/out" 2>"$work/err" </dev/null)
+status=$?
+[ "$status" = 0 ] || fail "a FIFO named as the record: status $status"
+grep -q '^first-frame-ns ' "$work/out" || fail "with a FIFO named as the record the window did not paint"
+[ "$(grep '^velmora:' "$work/err")" = "velmora: pipe.棋譜: not a regular file" ] ||
+  fail "a FIFO named as the record: $(cat "$work/err")"
+# A record's name is the bytes given, UTF-8 or not: nothing to say about it.
+cp "$(dirname "$0")/../record/data/twenty_moves.棋譜" "$work/"$'\xff\xfe'".棋譜"
+(cd "$work" && XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMORA_MEASURE_FIRST_FRAME=1 \
+  timeout 60 "$app" $'\xff\xfe'".棋譜" >"$work/out" 2>"$work/err" </dev/null)
+grep -q '^velmora:' "$work/err" && fail "a record named in bytes that are not UTF-8: $(cat "$work/err")"
+rm -f "$work/Velmora.ini"
 
 # Started as the desktop entry starts it, the settings go under the user's
 # configuration folder, not into the working directory.

@@ -2,6 +2,8 @@
 // named on it loaded exactly as the record panel loads it, and the faces the
 // window prints with, under three sets of installed fonts (VELMORA_TEST_FONTS
 // tells which set fontconfig was given).
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
@@ -18,7 +20,10 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "app/board_view.hpp"
 #include "app/command_line.hpp"
@@ -91,10 +96,10 @@ class DesktopTest : public QObject {
   void the_command_line_is_parsed_before_any_window() {
     using A = CommandLine::Action;
     struct Case {
-      QStringList args;
+      std::vector<std::string> args;
       A action;
       bool desktop;
-      QString record;
+      std::string record;
     };
     const Case cases[] = {
         {{}, A::run, false, {}},
@@ -112,10 +117,17 @@ class DesktopTest : public QObject {
         {{"-platform"}, A::usage_error, false, {}},
         {{"--desktop=yes"}, A::usage_error, false, {}},
         {{"a.棋譜", "b.棋譜"}, A::usage_error, false, {}},
+        // A name is the bytes given, UTF-8 or not.
+        {{"\xFF\xFE.棋譜"}, A::run, false, "\xFF\xFE.棋譜"},
+        {{"--lang", ""}, A::usage_error, false, {}},
+        {{"--lang="}, A::usage_error, false, {}},
     };
     for (const Case& c : cases) {
-      const CommandLine parsed = velmora::app::parse_command_line(QStringList{"velmora"} + c.args);
-      const QString what = c.args.join(' ');
+      std::vector<std::string> line{"velmora"};
+      line.insert(line.end(), c.args.begin(), c.args.end());
+      const CommandLine parsed = velmora::app::parse_command_line(line);
+      QString what;
+      for (const std::string& a : c.args) what += QString::fromStdString(a) + ' ';
       QVERIFY2(parsed.action == c.action, qPrintable(what));
       if (c.action == A::usage_error) {
         QVERIFY2(!parsed.error.isEmpty(), qPrintable(what));
@@ -126,6 +138,15 @@ class DesktopTest : public QObject {
     }
     QCOMPARE(velmora::app::parse_command_line({"velmora", "--colour=red"}).error,
              QStringLiteral("unknown option '--colour'"));
+    // --lang takes a locale name as well; a path is no language.
+    using Names = std::vector<std::string>;
+    const auto candidates = [](const char* lang) {
+      return velmora::app::language_candidates(velmora::app::parse_command_line({"velmora", "--lang", lang}));
+    };
+    QVERIFY(candidates("en_GB") == (Names{"en_GB", "en"}));
+    QVERIFY(candidates("en_US.UTF-8") == (Names{"en_US", "en"}));
+    QVERIFY(candidates("../../x").empty());
+    QVERIFY(candidates("en/../../x").empty());
   }
 
   void a_record_on_the_command_line_loads_as_from_the_record_panel() {
@@ -136,7 +157,7 @@ class DesktopTest : public QObject {
       MainWindow a;
       a.start();
       boxes.seen.clear();
-      velmora::app::open_record_file(a, path);
+      velmora::app::open_record_file(a, path.toStdString());
       const QStringList from_line = std::exchange(boxes.seen, {});
 
       MainWindow b;
@@ -164,10 +185,46 @@ class DesktopTest : public QObject {
     MainWindow w;
     w.start();
     const QImage before = w.view()->back_buffer();
-    velmora::app::open_record_file(w, dir_.filePath("nowhere.棋譜"));
+    velmora::app::open_record_file(w, dir_.filePath("nowhere.棋譜").toStdString());
     QCOMPARE(boxes.seen, QStringList{"棋譜|棋譜ﾌｧｲﾙを開けません\nnowhere.棋譜"});
     QCOMPARE(w.view()->back_buffer(), before);
     QCOMPARE(w.form().game.KIFU_MODE, 0);
+  }
+
+  // A FIFO that nobody writes to and a device are no records: refused at
+  // once, as a file that cannot be read is, instead of waiting on them.
+  void a_fifo_or_a_device_is_refused_without_waiting() {
+    const std::string fifo = dir_.filePath("pipe.棋譜").toStdString();
+    QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {fifo, std::string("/dev/null")}) {
+      BoxAnswerer boxes;
+      MainWindow w;
+      w.start();
+      velmora::app::open_record_file(w, path);
+      const QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
+      QCOMPARE(boxes.seen, QStringList{"棋譜|棋譜ﾌｧｲﾙを読めません\n" + name});
+      QCOMPARE(w.form().game.KIFU_MODE, 0);
+    }
+  }
+
+  // A record whose name, or whose folder's name, is not UTF-8 is read by the
+  // bytes it was given; the record panel keeps the folder's bytes, so that
+  // saving goes there too.
+  void a_record_named_in_bytes_that_are_not_utf8_is_read() {
+    const std::string folder = dir_.path().toStdString() + "/\xE9t\xE9";
+    QVERIFY(std::filesystem::create_directory(folder));
+    const std::string path = folder + "/\xFF\xFE.棋譜";
+    QVERIFY(std::filesystem::copy_file(VELMORA_TEST_DATA "/record/data/twenty_moves.棋譜", path));
+    BoxAnswerer boxes;
+    MainWindow w;
+    w.start();
+    velmora::app::open_record_file(w, path);
+    QCOMPARE(boxes.seen.value(0), QStringLiteral("棋譜| 読み込みました"));
+    QCOMPARE(w.form().game.KIFU_MODE, 1);
+    QCOMPARE(w.form().game.TESUU_MAX, 20);
+    QCOMPARE(w.record_panel()->directory(), folder);
+    // Shown readably where a name is shown.
+    QCOMPARE(velmora::app::readable_name("\xFF\xFE.棋譜"), QStringLiteral("\uFFFD\uFFFD.棋譜"));
   }
 
   // The first frame comes before the sound: the library starts once the
