@@ -150,7 +150,7 @@ TEST(Search, NoDropsAreTriedWhenTheHandTotalIsZero) {
   EXPECT_EQ(m->y1, 5);
 }
 
-TEST(Search, LanceKnightAndSilverPromoteOnlyWhenStrictlyBetter) {
+TEST(Search, LanceKnightAndSilverPromoteOnlyWhenStrictlyBetterPawnBishopAndRookAlways) {
   // A top silver on (5, 6) stepping to (5, 7) may promote.
   auto s = 空の局面({{5, 1, OU}, {5, 6, GIN}, {1, 9, -OU}});
   const auto score = [](double plain, double promoted) {
@@ -166,15 +166,24 @@ TEST(Search, LanceKnightAndSilverPromoteOnlyWhenStrictlyBetter) {
   EXPECT_EQ(m->placed, GIN_NARI);
   EXPECT_DOUBLE_EQ(s->search.HYOUKA_MAX, 10.1);
 
-  // A pawn always promotes, keeping the better score.
-  auto p = 空の局面({{5, 1, OU}, {4, 6, HU}, {1, 9, -OU}});
-  m = 探す(*p, [](const 試行& t, const 探索の場&) {
-    if (t.x1 != 4) return -1000.0;
-    return t.piece == TO ? 3.0 : 7.0;
-  });
-  EXPECT_EQ(m->placed, TO);
-  EXPECT_EQ(m->moving, HU);
-  EXPECT_DOUBLE_EQ(p->search.HYOUKA_MAX, 7.0);
+  // A pawn, a bishop and a rook always promote, keeping the better score,
+  // even where the evaluation likes them unpromoted.
+  const struct {
+    int piece, promoted, x2, y2;
+  } always[] = {{HU, TO, 4, 7}, {KAKU, KAKU_NARI, 5, 7}, {SYA, SYA_NARI, 4, 7}};
+  for (const auto& a : always) {
+    auto p = 空の局面({{5, 1, OU}, {4, 6, a.piece}, {1, 9, -OU}});
+    m = 探す(*p, [&](const 試行& t, const 探索の場&) {
+      if (t.x1 != 4 || t.y1 != 6 || t.x2 != a.x2 || t.y2 != a.y2) return -1000.0;
+      return t.piece == a.promoted ? 3.0 : 7.0;
+    });
+    ASSERT_TRUE(m) << a.piece;
+    EXPECT_EQ(m->x2, a.x2) << a.piece;
+    EXPECT_EQ(m->y2, a.y2) << a.piece;
+    EXPECT_EQ(m->placed, a.promoted) << a.piece;
+    EXPECT_EQ(m->moving, a.piece) << a.piece;
+    EXPECT_DOUBLE_EQ(p->search.HYOUKA_MAX, 7.0) << a.piece;
+  }
 
   // A knight going to row 8 must promote: it is scored once, promoted.
   auto n = 空の局面({{5, 1, OU}, {4, 6, KEI}, {1, 9, -OU}});

@@ -1,0 +1,170 @@
+// The menu table's wiring, seen by what each item does: an item run from the
+// table does exactly what its handler does, and nothing that any other
+// handler would do from the same position. The window builds its menus from
+// this table and velmora-script finds its events in it, so an item wired to
+// the wrong handler is caught here, in every configuration.
+#include "ui/menu.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "options/help.hpp"
+#include "options/settings.hpp"
+#include "options/work_dir.hpp"
+#include "record/game_support.hpp"
+#include "record/navigation.hpp"
+#include "record/record.hpp"
+#include "ui/clock.hpp"
+#include "ui/com_turn.hpp"
+#include "ui/handicap_menu.hpp"
+#include "ui/startup.hpp"
+
+namespace velmora {
+namespace {
+
+using namespace velmora::testing;
+using Handler = void (*)(Form1&);
+
+// What the player could tell after an item: boxes, sounds, the game, the
+// options and their file, the panels, the desktop, how much was painted.
+std::string 跡(FakeWindow& w) {
+  const Form1& f = w.f();
+  const 対局& g = f.game;
+  std::ostringstream o;
+  for (const Box& b : w.dialogs.boxes) o << box_line(b) << '\n';
+  for (const std::string& s : w.sound.calls) o << "sound " << s << '\n';
+  o << "game " << g.TEBAN << ' ' << g.SYOUSYA << ' ' << g.TESUU << ' ' << g.TESUU_HYOJI << ' ' << g.TESUU_MAX
+    << ' ' << g.TAISEN_MODE << ' ' << g.KIFU_MODE << ' ' << g.SAIKAI_MSG << ' ' << g.HANTEN << ' '
+    << g.HANDE_LEVEL << ' ' << g.COM_LEVEL << ' ' << g.MAN_TEBAN << '\n';
+  o << "board";
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) o << ' ' << f.pos.BAN[x][y];
+  o << "\noptions " << f.options.MIDORI << f.options.TATAMI << f.options.TAKE << f.options.UCHU
+    << f.options.RENGA << ' ' << f.options.SIDOU_FLAG << f.options.KEIKA << f.options.BGM << f.options.KOKUSAI
+    << f.options.SAISYUTE << ' ' << f.view.HAIKEI << ' ' << f.clock.Timer1_Enabled << '\n';
+  o << "file " << read_file(f.options.設定ファイル) << '\n';
+  o << "panels " << w.record.drive << w.record.dir << w.record.file << w.record.panel << '\n';
+  for (const std::string& url : w.desktop.opened) o << "opened " << url << '\n';
+  o << "quit " << w.desktop.quit_requested << " about " << w.dialogs.abouts << " painted "
+    << w.canvas.ops.size();
+  return o.str();
+}
+
+// The positions the items are tried from, each chosen so that its items
+// change something there.
+enum class 局面 { 対局中, 記録欄, レベル1, 畳, 国際式, 対局前 };
+
+void 用意(FakeWindow& w, 局面 from) {
+  Form1& f = w.f();
+  std::filesystem::remove(f.options.設定ファイル);  // the defaults, whatever ran before
+  Form_Load(f);
+  if (from == 局面::対局前) {
+    w.dialogs.boxes.clear();
+    w.sound.calls.clear();
+    w.canvas.ops.clear();
+    return;
+  }
+  START_Click(f);
+  for (int i = 0; i < 4; ++i) 指す(w, 二十手[i]);
+  REPLAY_Click(f);
+  if (from == 局面::記録欄) {
+    // The browser and the panel both open, as neither of their items leaves
+    // them, for the items that close or change them.
+    f.p.record->show_browser(true, true, true);
+    f.p.record->show_panel(true);
+  }
+  if (from == 局面::レベル1) LEVEL1_Click(f);
+  if (from == 局面::畳) TATAMI_Click(f);
+  if (from == 局面::国際式) KOKUSAI_Click(f);
+  w.dialogs.boxes.clear();
+  w.sound.calls.clear();
+  w.canvas.ops.clear();
+}
+
+struct 項目 {
+  std::string_view name;
+  Handler handler;
+  局面 from;
+};
+
+// Every item that acts, with the handler it should run and the position it
+// is tried from. The menus that close the record panel as they open
+// (TAIKYOKU, STOP, OPTION) act alike and are told apart from the rest only.
+const 項目 項目一覧[] = {
+    {"TAIKYOKU", TAIKYOKU_Click, 局面::記録欄},   {"MATCH_MAN", MATCH_MAN_Click, 局面::記録欄},
+    {"START", START_Click, 局面::対局中},         {"SENTE", SENTE_Click, 局面::対局前},
+    {"GOTE", GOTE_Click, 局面::対局前},           {"LEVEL1", LEVEL1_Click, 局面::対局中},
+    {"LEVEL2", LEVEL2_Click, 局面::対局中},       {"LEVEL3", LEVEL3_Click, 局面::レベル1},
+    {"OWARI", OWARI_Click, 局面::対局中},         {"STOP", STOP_Click, 局面::記録欄},
+    {"CANCEL", CANCEL_Click, 局面::対局中},       {"REVERSE", REVERSE_Click, 局面::対局中},
+    {"REPLAY", REPLAY_Click, 局面::対局中},       {"AFTER", AFTER_Click, 局面::対局中},
+    {"LBEL_UP", LBEL_UP_Click, 局面::対局前},     {"LEBEL_DOWN", LEBEL_DOWN_Click, 局面::対局前},
+    {"KIFU_READ", KIFU_READ_Click, 局面::記録欄}, {"KIFU_WRITE", KIFU_WRITE_Click, 局面::対局中},
+    {"OPTION", OPTION_Click, 局面::記録欄},       {"MIDORI", MIDORI_Click, 局面::畳},
+    {"TATAMI", TATAMI_Click, 局面::対局中},       {"TAKE", TAKE_Click, 局面::対局中},
+    {"UCHU", UCHU_Click, 局面::対局中},           {"RENGA", RENGA_Click, 局面::対局中},
+    {"SIDOU", SIDOU_Click, 局面::対局中},         {"SAISYUTE", SAISYUTE_Click, 局面::対局中},
+    {"KEIKA", KEIKA_Click, 局面::対局中},         {"BGM", BGM_Click, 局面::対局中},
+    {"KANJI", KANJI_Click, 局面::国際式},         {"KOKUSAI", KOKUSAI_Click, 局面::対局中},
+    {"KAISETU", KAISETU_Click, 局面::対局中},     {"VER", VER_Click, 局面::対局中},
+};
+
+bool 開くだけ(Handler h) { return h == TAIKYOKU_Click || h == STOP_Click || h == OPTION_Click; }
+
+TEST(Menu, EveryItemRunsItsOwnHandlerAndNoOther) {
+  WorkDir dir("menu");
+  // What each handler does from each position, worked out once.
+  std::map<std::pair<Handler, 局面>, std::string> 結果;
+  auto run = [&](Handler h, 局面 from) -> const std::string& {
+    auto it = 結果.find({h, from});
+    if (it != 結果.end()) return it->second;
+    FakeWindow w;
+    用意(w, from);
+    h(w.f());
+    return 結果[{h, from}] = 跡(w);
+  };
+
+  std::set<std::string_view> acting;
+  for (const メニュー項目& item : メニュー一覧())
+    if (item.handler) acting.insert(item.name);
+  std::set<std::string_view> tried;
+  for (const 項目& x : 項目一覧) {
+    tried.insert(x.name);
+    const メニュー項目* item = メニュー項目_検索(x.name);
+    ASSERT_TRUE(item && item->handler) << x.name;
+    FakeWindow w;
+    用意(w, x.from);
+    item->handler(w.f());
+    const std::string done = 跡(w);
+    EXPECT_EQ(done, run(x.handler, x.from)) << x.name;
+    for (const 項目& y : 項目一覧) {
+      if (y.handler != x.handler && !(開くだけ(y.handler) && 開くだけ(x.handler))) {
+        EXPECT_NE(done, run(y.handler, x.from)) << x.name << " does what " << y.name << " does";
+      }
+    }
+  }
+  EXPECT_EQ(tried, acting);  // every item that acts is tried
+}
+
+// A check mark follows what its item changed.
+TEST(Menu, EveryCheckMarkFollowsItsItem) {
+  WorkDir dir("marks");
+  for (const 項目& x : 項目一覧) {
+    const メニュー項目* item = メニュー項目_検索(x.name);
+    if (!item->checked) continue;
+    FakeWindow w;
+    用意(w, x.from);
+    const bool before = item->checked(w.f());
+    item->handler(w.f());
+    EXPECT_NE(item->checked(w.f()), before) << x.name;
+  }
+}
+
+}  // namespace
+}  // namespace velmora
