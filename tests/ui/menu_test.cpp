@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -58,30 +59,35 @@ std::string 跡(FakeWindow& w) {
 
 // The positions the items are tried from, each chosen so that its items
 // change something there.
-enum class 局面 { 対局中, 記録欄, レベル1, 畳, 国際式, 対局前 };
+enum class 局面 { 対局中, 変えた後, 対局前 };
 
 void 用意(FakeWindow& w, 局面 from) {
   Form1& f = w.f();
-  std::filesystem::remove(f.options.設定ファイル);  // the defaults, whatever ran before
+  // The default settings file, whatever ran before, written as a plain file
+  // (the game flushes every file it writes to the disk, which takes long).
+  static const std::string 既定の設定 = [] {
+    std::filesystem::remove("Velmora.ini");
+    FakeWindow first;
+    Form_Load(first.f());
+    return read_file(first.f().options.設定ファイル);
+  }();
+  std::ofstream(f.options.設定ファイル, std::ios::binary) << 既定の設定;
   Form_Load(f);
-  if (from == 局面::対局前) {
-    w.dialogs.boxes.clear();
-    w.sound.calls.clear();
-    w.canvas.ops.clear();
-    return;
-  }
-  START_Click(f);
-  for (int i = 0; i < 4; ++i) 指す(w, 二十手[i]);
-  REPLAY_Click(f);
-  if (from == 局面::記録欄) {
+  if (from != 局面::対局前) {
+    START_Click(f);
+    for (int i = 0; i < 4; ++i) 指す(w, 二十手[i]);
+    REPLAY_Click(f);
     // The browser and the panel both open, as neither of their items leaves
     // them, for the items that close or change them.
     f.p.record->show_browser(true, true, true);
     f.p.record->show_panel(true);
   }
-  if (from == 局面::レベル1) LEVEL1_Click(f);
-  if (from == 局面::畳) TATAMI_Click(f);
-  if (from == 局面::国際式) KOKUSAI_Click(f);
+  if (from == 局面::変えた後) {
+    // The options the items of the defaults' own choices change back.
+    LEVEL1_Click(f);
+    TATAMI_Click(f);
+    KOKUSAI_Click(f);
+  }
   w.dialogs.boxes.clear();
   w.sound.calls.clear();
   w.canvas.ops.clear();
@@ -97,21 +103,21 @@ struct 項目 {
 // is tried from. The menus that close the record panel as they open
 // (TAIKYOKU, STOP, OPTION) act alike and are told apart from the rest only.
 const 項目 項目一覧[] = {
-    {"TAIKYOKU", TAIKYOKU_Click, 局面::記録欄},   {"MATCH_MAN", MATCH_MAN_Click, 局面::記録欄},
+    {"TAIKYOKU", TAIKYOKU_Click, 局面::対局中},   {"MATCH_MAN", MATCH_MAN_Click, 局面::対局中},
     {"START", START_Click, 局面::対局中},         {"SENTE", SENTE_Click, 局面::対局前},
     {"GOTE", GOTE_Click, 局面::対局前},           {"LEVEL1", LEVEL1_Click, 局面::対局中},
-    {"LEVEL2", LEVEL2_Click, 局面::対局中},       {"LEVEL3", LEVEL3_Click, 局面::レベル1},
-    {"OWARI", OWARI_Click, 局面::対局中},         {"STOP", STOP_Click, 局面::記録欄},
+    {"LEVEL2", LEVEL2_Click, 局面::対局中},       {"LEVEL3", LEVEL3_Click, 局面::変えた後},
+    {"OWARI", OWARI_Click, 局面::対局中},         {"STOP", STOP_Click, 局面::対局中},
     {"CANCEL", CANCEL_Click, 局面::対局中},       {"REVERSE", REVERSE_Click, 局面::対局中},
     {"REPLAY", REPLAY_Click, 局面::対局中},       {"AFTER", AFTER_Click, 局面::対局中},
     {"LBEL_UP", LBEL_UP_Click, 局面::対局前},     {"LEBEL_DOWN", LEBEL_DOWN_Click, 局面::対局前},
-    {"KIFU_READ", KIFU_READ_Click, 局面::記録欄}, {"KIFU_WRITE", KIFU_WRITE_Click, 局面::対局中},
-    {"OPTION", OPTION_Click, 局面::記録欄},       {"MIDORI", MIDORI_Click, 局面::畳},
+    {"KIFU_READ", KIFU_READ_Click, 局面::対局中}, {"KIFU_WRITE", KIFU_WRITE_Click, 局面::対局中},
+    {"OPTION", OPTION_Click, 局面::対局中},       {"MIDORI", MIDORI_Click, 局面::変えた後},
     {"TATAMI", TATAMI_Click, 局面::対局中},       {"TAKE", TAKE_Click, 局面::対局中},
     {"UCHU", UCHU_Click, 局面::対局中},           {"RENGA", RENGA_Click, 局面::対局中},
     {"SIDOU", SIDOU_Click, 局面::対局中},         {"SAISYUTE", SAISYUTE_Click, 局面::対局中},
     {"KEIKA", KEIKA_Click, 局面::対局中},         {"BGM", BGM_Click, 局面::対局中},
-    {"KANJI", KANJI_Click, 局面::国際式},         {"KOKUSAI", KOKUSAI_Click, 局面::対局中},
+    {"KANJI", KANJI_Click, 局面::変えた後},       {"KOKUSAI", KOKUSAI_Click, 局面::対局中},
     {"KAISETU", KAISETU_Click, 局面::対局中},     {"VER", VER_Click, 局面::対局中},
 };
 
