@@ -1,6 +1,7 @@
 // The moves of the record, worked out from its snapshots.
 #include "record/moves.hpp"
 
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -62,8 +63,9 @@ bool 同じ局面(const 棋譜局面& a, const 棋譜局面& b) {
   if (vacated == 1) {
     m.手.moving = before.BAN[m.手.x1][m.手.y1];
   } else {
+    // A drop puts down the kind its hand holds, never a promoted piece.
     const int slot = 持駒番号(m.手.placed);
-    if (slot == 0) return m;
+    if (slot == 0 || std::abs(m.手.placed) != 持駒コード[slot]) return m;
     m.手.x1 = 下 ? SITA_DAI : UE_DAI;
     m.手.y1 = 下 ? slot + 2 : slot;
   }

@@ -160,9 +160,14 @@ void AFTER_Click(Form1& f) {
   盤_描画(f);
 
   // In the slot of the side that made it: the piece that side moved, never
-  // the other side's piece that jumped with it.
+  // the other side's piece that jumped with it. A move that cannot be worked
+  // out (an identical snapshot, an impossible record) has no text: its slot
+  // is cleared.
   効果音(f, Sound::KOMAUCHI);
-  描画_移動結果(f, 手の側(f, next), next.手.x2, next.手.y2, next.手.placed, IRO_KEKKA);
+  if (next.分かる)
+    描画_移動結果(f, 手の側(f, next), next.手.x2, next.手.y2, next.手.placed, IRO_KEKKA);
+  else
+    消去_移動結果(f, 手の側(f, next));
 
   f.game.TEBAN = -f.game.TEBAN;
   描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);

@@ -211,6 +211,64 @@ TEST(Notation, DeclinedPromotionAndTheTwinPiecesMarks) {
   }
 }
 
+// No piece is ever dropped promoted: a promoted piece that comes out of a
+// hand is no move either side can make, and reads "？" as every move that
+// cannot be worked out; its unpromoted kind is a drop.
+TEST(Notation, APromotedPieceIsNeverDropped) {
+  const std::pair<int, int> kinds[] = {{HU, TO},        {KYOU, KYOU_NARI}, {KEI, KEI_NARI},
+                                       {GIN, GIN_NARI}, {KAKU, KAKU_NARI}, {SYA, SYA_NARI}};
+  for (const bool bottom : {true, false}) {
+    for (const auto& [plain, promoted] : kinds) {
+      const int sign = bottom ? -1 : 1;
+      棋譜局面 before;
+      (bottom ? before.SITA_MOTI : before.UE_MOTI)[持駒番号(plain)] = 1;
+      棋譜局面 after;
+      after.BAN[5][5] = sign * promoted;
+      const 棋譜の手 m = 割出し_指し手(before, after, bottom);
+      EXPECT_FALSE(m.分かる) << promoted;
+      EXPECT_TRUE(表記_日本式(m, true).ends_with("？")) << 表記_日本式(m, true);
+      EXPECT_TRUE(表記_西洋式(m, true).ends_with(" (?)")) << 表記_西洋式(m, true);
+      after.BAN[5][5] = sign * plain;
+      EXPECT_TRUE(割出し_指し手(before, after, bottom).分かる) << plain;
+    }
+  }
+  棋譜局面 before, after;
+  before.SITA_MOTI[MOTI_HU] = 1;
+  after.BAN[5][5] = -TO;
+  EXPECT_EQ(表記_日本式(割出し_指し手(before, after, true), true), "▲５五と？");
+  EXPECT_EQ(表記_西洋式(割出し_指し手(before, after, true), true), "▲+P5e (?)");
+}
+
+// 進 onto a position that no move of the side to move leads to (an identical
+// snapshot, a piece from nowhere) names no move: the slot of that side is
+// cleared, where a zero column used to be read as the pawn's code ("歩",
+// "to P") or the first changed square shown as if it were the move.
+TEST_F(MovesTest, AStepThatNoMoveExplainsShowsNoMoveText) {
+  for (const bool english : {false, true}) {
+    for (const bool identical : {true, false}) {
+      FakeWindow w;
+      Form1& f = w.f();
+      Form_Load(f);
+      if (english) {
+        ASSERT_TRUE(言語_設定(f.lang, {"en"}));
+      }
+      人間対局開始(w);
+      指す(w, {3, 7, 3, 6, -HU, 1});
+      指す(w, {5, 3, 5, 4, HU, 1});
+      指す(w, {1, 7, 1, 6, -HU, 1});
+      // Snapshot 2 follows the top side's move: made the same as snapshot 1,
+      // or given a top pawn out of nowhere.
+      f.record[2] = f.record[1];
+      if (!identical) f.record[2].BAN[5][5] = HU;
+      for (int i = 0; i < 3; ++i) REPLAY_Click(f);
+      AFTER_Click(f);
+      AFTER_Click(f);
+      EXPECT_EQ(見える文字(w.canvas.ops, 8, -2, 0), "") << english << identical;
+      EXPECT_EQ(見える文字(w.canvas.ops, 2, 12, 14), english ? "P to 7f" : "７六歩") << english << identical;
+    }
+  }
+}
+
 // A record file does not say who moved first: a capture by the bottom side
 // on move 2 makes move 1 the top side's, shown in the top side's slot and
 // marked ▲ in the list. The title and the bottom player stand in the free
