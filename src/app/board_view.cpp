@@ -8,7 +8,9 @@
 #include <QRegion>
 #include <QWindow>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <set>
 
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
@@ -197,11 +199,17 @@ void BoardView::rectangle(int colour, double tx1, double ty1, double tx2, double
 
 void BoardView::text(double tx, double ty, std::string_view text, int colour, int size, bool bold) {
   const QString s = QString::fromUtf8(text.data(), qsizetype(text.size()));
-  // Measured in twips: a font of size·20 "pixels" is the size in twips.
+  // Where its ink can fall, measured in twips (a font of size·20 "pixels" is
+  // the size in twips): the glyphs' own box, with room to the right and below
+  // for the rounding of other sizes. A text stands at the pixel a picture at
+  // the same twips stands at, so ink that starts at the pen falls nowhere
+  // left of or above it, and the tiles that erase a text cover it.
   const QFontMetricsF m(window_font(int(std::lround(size * kTwipsPerPoint)), bold));
-  const double w = m.horizontalAdvance(s), h = m.height();
-  Op op{Op::Text, colour, tx,   ty,   0,
-        0,        s,      size, bold, QRectF(tx - 60, ty - 60, w * 1.2 + 120, h * 1.2 + 120)};
+  const QRectF ink = m.boundingRect(s).translated(0, m.ascent());
+  constexpr double slack = 60;
+  const double l = ink.left() < 0 ? ink.left() - slack : 0, t = ink.top() < 0 ? ink.top() - slack : 0;
+  const double r = std::max(ink.right(), 0.0) * 1.05 + slack, b = std::max(ink.bottom(), 0.0) * 1.05 + slack;
+  Op op{Op::Text, colour, tx, ty, 0, 0, s, size, bold, QRectF(tx + l, ty + t, r - l, b - t)};
   draw(op);
   ops_.push_back(std::move(op));
   if (ops_.size() >= compact_at_) compact();
@@ -293,13 +301,23 @@ void BoardView::repaint_now() { repaint(); }
 
 void BoardView::compact() {
   // Walk from the newest call back: a call whose whole area later pictures
-  // cover can never show again.
+  // cover can never show again, nor can an outline drawn again later with the
+  // same corners (it paints exactly the same pixels, at any scale). Outlines
+  // on the edge of the board reach beyond every tile and used to stay for
+  // good, dozens with every step through a record.
   QRegion covered;
+  std::set<std::array<double, 4>> outlines;
   std::vector<Op> kept;
   kept.reserve(ops_.size());
   for (auto it = ops_.rbegin(); it != ops_.rend(); ++it) {
     const QRect box = twips_box(it->bounds);
-    if (!QRegion(box).subtracted(covered).isEmpty()) kept.push_back(std::move(*it));
+    bool hidden = QRegion(box).subtracted(covered).isEmpty();
+    if (it->kind == Op::Rectangle) {
+      const std::array<double, 4> corners{std::min(it->x, it->x2), std::min(it->y, it->y2),
+                                          std::max(it->x, it->x2), std::max(it->y, it->y2)};
+      hidden = !outlines.insert(corners).second || hidden;
+    }
+    if (!hidden) kept.push_back(std::move(*it));
     if (it->kind == Op::Picture) covered += box;
   }
   ops_.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));

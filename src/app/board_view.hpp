@@ -7,7 +7,9 @@
 // when the window is resized, or moves to a screen with another pixel ratio,
 // the display list is replayed from the vector forms of pictures and text,
 // so the picture stays crisp at any scale. Calls fully painted over by later
-// pictures are dropped from the list, which keeps it small.
+// pictures, and outlines drawn again later with the same corners, are dropped
+// from the list, which keeps it small however long the game is played; a
+// text's area is where its glyphs' ink can fall.
 //
 // The window's picture (10900 × 8600 twips) keeps its proportions at the
 // largest scale that fits; the rest of the client area shows the background

@@ -25,6 +25,7 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
+#include "options/language.hpp"
 #include "ui/startup.hpp"
 
 using velmora::app::BoardView;
@@ -433,6 +434,46 @@ class WindowTest : public QObject {
     w.view()->resize(800, 600);
     w.view()->resize(727, 573);
     QCOMPARE(w.view()->back_buffer(), before);
+  }
+
+  // Stepping to and fro through a record in a window wide enough for the move
+  // list, in English, keeps the display list small: the outlines on the edge
+  // of the board and the move counter used to stay in it for good, dozens of
+  // calls a step, and the window grew by megabytes. What is kept, replayed
+  // at the smallest size, is what a window of that size drew as it went, and
+  // at its own size the picture it showed.
+  void stepping_through_a_record_keeps_the_display_list_small() {
+    BoxAnswerer answers;
+    MainWindow wide, small;
+    for (MainWindow* w : {&wide, &small}) {
+      velmora::言語 english;
+      QVERIFY(velmora::言語_設定(english, {"en"}));
+      w->set_language(std::move(english));
+      w->start();  // which places the window as the game keeps it
+      if (w == &wide)
+        w->resize(1300, 650);
+      else
+        w->resize(velmora::app::kDesignWidth / 4, velmora::app::kDesignHeight / 4);
+      w->show();
+      QVERIFY(QTest::qWaitForWindowExposed(w));
+      w->record_panel()->set_directory(VELMORA_TEST_DATA "/record/data");
+      w->read_record("twenty_moves.棋譜");
+      QCOMPARE(w->form().game.TESUU_MAX, 20);
+      for (int pass = 0; pass < 10; ++pass) {
+        for (int i = 0; i < 20; ++i) w->action("AFTER")->trigger();
+        for (int i = 0; i < 20; ++i) w->action("REPLAY")->trigger();
+      }
+      for (int i = 0; i < 7; ++i) w->action("AFTER")->trigger();
+    }
+    QVERIFY(!wide.view()->move_list_rect().isEmpty());
+    QVERIFY2(wide.view()->display_list_size() < 4096,
+             qPrintable(QString::number(wide.view()->display_list_size())));
+    const QImage before = wide.view()->back_buffer().copy();
+    const QSize size = wide.view()->size();
+    wide.view()->resize(small.view()->size());
+    QCOMPARE(wide.view()->back_buffer(), small.view()->back_buffer());
+    wide.view()->resize(size);
+    QCOMPARE(wide.view()->back_buffer(), before);
   }
 
   void the_record_panel_sits_at_its_twips_layout() {
