@@ -144,7 +144,7 @@ std::vector<保存局面> 対局から集める() {
           std::memcpy(c.BAN, s.BAN, sizeof c.BAN);
           std::memcpy(c.UE_MOTI, s.UE_MOTI, sizeof c.UE_MOTI);
           駒移動_仮(c, m);
-          駒移動_相対駒_仮(c, m);
+          駒移動_相対駒(c, m);
           反転(c);
           勢力調査(c, scratch->maps);
           if (詰めかMAN_COM移動(c) == NO) safe.push_back(m);
@@ -158,7 +158,7 @@ std::vector<保存局面> 対局から集める() {
         chosen = *m;
       }
       const int taken = 駒移動_仮(s, chosen);
-      駒移動_相対駒_仮(s, chosen);
+      駒移動_相対駒(s, chosen);
       合計を直す(s);
       if (taken == OU || taken == -OU) {
         if (std::getenv("VELMORA_BENCH_VERBOSE"))

@@ -27,7 +27,8 @@
 #include <QWidget>
 #include <vector>
 
-#include "ui/ports.hpp"
+#include "input/ports.hpp"
+#include "view/ports.hpp"
 
 namespace velmora::app {
 

@@ -10,7 +10,7 @@
 
 #include "app/main_window.hpp"
 #include "app/record_panel.hpp"
-#include "options/language.hpp"
+#include "game/language.hpp"
 
 namespace velmora::app {
 
@@ -143,7 +143,7 @@ void use_desktop_places(MainWindow& window) {
     path += QLatin1Char('/') + part;
     ::mkdir(QFile::encodeName(path).constData(), 0700);
   }
-  window.form().options.設定ファイル = QFile::encodeName(dir + QStringLiteral("/Velmora.ini")).toStdString();
+  window.form().settings.パス = QFile::encodeName(dir + QStringLiteral("/Velmora.ini")).toStdString();
   window.record_panel()->set_directory(QDir::homePath().toStdString());
 }
 

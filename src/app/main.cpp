@@ -15,7 +15,7 @@
 #include "app/measure.hpp"
 #include "app/record_panel.hpp"
 #include "format/files.hpp"
-#include "options/language.hpp"
+#include "game/language.hpp"
 
 namespace {
 

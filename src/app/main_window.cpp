@@ -27,12 +27,17 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
-#include "options/help.hpp"
-#include "record/record.hpp"
-#include "ui/clock.hpp"
-#include "ui/menu.hpp"
-#include "ui/mouse_input.hpp"
-#include "ui/startup.hpp"
+#include "game/clock.hpp"
+#include "game/flow.hpp"
+#include "game/record.hpp"
+#include "input/game_menu.hpp"
+#include "input/mouse_input.hpp"
+#include "input/record_panel.hpp"
+#include "view/clock_display.hpp"
+#include "window/help.hpp"
+#include "window/menu.hpp"
+#include "window/settings.hpp"
+#include "window/startup.hpp"
 
 namespace velmora::app {
 
@@ -79,15 +84,15 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   });
   connect(panel_, &RecordPanelWidgets::driveChanged, this, [this](const QString& drive) {
     const std::string d = drive.toStdString();
-    run([&](velmora::Form1& f) { velmora::Drive1_Change(f, d); });
+    run([&](velmora::Form1& f) { velmora::ドライブ_変更(f, d); });
   });
   connect(panel_, &RecordPanelWidgets::dirChanged, this, [this](const QString& path) {
     const std::string d = path.toStdString();
-    run([&](velmora::Form1& f) { velmora::Dir1_Change(f, d); });
+    run([&](velmora::Form1& f) { velmora::フォルダ_変更(f, d); });
   });
   connect(panel_, &RecordPanelWidgets::fileClicked, this,
           [this](const QString& name) { read_record(name.toStdString()); });
-  connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::Command1_Click); });
+  connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::書込ボタン_Click); });
 
   timer_.setInterval(kTimerPeriodMs);
   connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -103,7 +108,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::read_record(const std::string& name) {
-  run([&](velmora::Form1& f) { velmora::File1_Click(f, name); });
+  run([&](velmora::Form1& f) { velmora::棋譜一覧_Click(f, name); });
 }
 
 void MainWindow::set_language(velmora::言語 language) {
@@ -186,9 +191,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 void MainWindow::tick() {
   // The timer only redraws the running clock; a handler in progress (the
   // computer thinking, a message box) is not interrupted by it.
-  if (depth_ == 0 && form_->clock.Timer1_Enabled) {
+  if (depth_ == 0 && form_->clock.刻む) {
     ticking_ = true;
-    run(velmora::Timer1_Timer);
+    run(velmora::時計の刻み);
     ticking_ = false;
   }
 }
@@ -296,11 +301,11 @@ void MainWindow::about() {
   buttons->addWidget(ok);
   layout->addLayout(buttons);
   connect(home, &QPushButton::clicked, &box, [&] {
-    run(velmora::Form2_Command1_Click);
+    run(velmora::ホームページ_Click);
     box.accept();
   });
   connect(ok, &QPushButton::clicked, &box, [&] {
-    run(velmora::Form2_Command2_Click);
+    run(velmora::了解_Click);
     box.accept();
   });
   box.exec();

@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/sound_port.hpp"
-#include "ui/form.hpp"
+#include "window/form.hpp"
 
 class QAction;
 class QMenu;

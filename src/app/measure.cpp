@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "app/main_window.hpp"
-#include "ui/startup.hpp"
+#include "game/flow.hpp"
+#include "input/game_menu.hpp"
+#include "view/drawing.hpp"
+#include "window/startup.hpp"
 
 namespace velmora::app {
 

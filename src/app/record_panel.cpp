@@ -145,12 +145,14 @@ void RecordPanelWidgets::show_panel(bool visible) {
   keep_focus();
 }
 
-std::string RecordPanelWidgets::text(int n) {
+std::string RecordPanelWidgets::text(velmora::棋譜の欄 box) {
+  const int n = static_cast<int>(box);
   if (n < 1 || n > 4 || !drive_) return {};
   return texts_[n]->text().toStdString();
 }
 
-void RecordPanelWidgets::set_text(int n, std::string_view text) {
+void RecordPanelWidgets::set_text(velmora::棋譜の欄 box, std::string_view text) {
+  const int n = static_cast<int>(box);
   if (n < 1 || n > 4 || (!drive_ && text.empty())) return;
   create();
   texts_[n]->setText(to_q(text));

@@ -7,8 +7,9 @@
 #include <QString>
 #include <string>
 
-#include "options/language.hpp"
-#include "ui/ports.hpp"
+#include "game/language.hpp"
+#include "input/ports.hpp"
+#include "view/ports.hpp"
 
 class QComboBox;
 class QLabel;
@@ -31,8 +32,8 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
 
   void show_browser(bool drive, bool dir, bool file) override;
   void show_panel(bool visible) override;
-  std::string text(int n) override;
-  void set_text(int n, std::string_view text) override;
+  std::string text(velmora::棋譜の欄 box) override;
+  void set_text(velmora::棋譜の欄 box, std::string_view text) override;
   std::string directory() override;
   void set_directory(std::string_view path) override;
   void refresh_files() override;

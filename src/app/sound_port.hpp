@@ -3,7 +3,8 @@
 
 #include <memory>
 
-#include "ui/ports.hpp"
+#include "input/ports.hpp"
+#include "view/ports.hpp"
 
 namespace velmora::app {
 

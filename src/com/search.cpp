@@ -35,7 +35,7 @@ namespace velmora {
     if (full_) {
       m_.placed = m.moving;
       駒移動_仮(p, m_);
-      駒移動_相対駒_仮(p, m_);
+      駒移動_相対駒(p, m_);
     } else {
       p.BAN[m.x1][m.y1] = KARA;
       p.BAN[m.x2][m.y2] = m.placed;

@@ -4,15 +4,15 @@ namespace velmora {
 
 void 局面_初期化(局面& p, 対局& g) {
   g.HANDE_LEVEL = 0;
-  g.HANDE_SETTEI = NO;
+  g.HANDE_SETTEI = false;
   g.TAISEN_MODE = MODE_MAN_MAN;
   g.SYOUSYA = 0;
   g.TEBAN = TEBAN_NASI;
   g.TESUU = 0;
   g.TESUU_HYOJI = 0;
-  g.HANTEN = NO;
-  g.SAIKAI_MSG = NO;
-  g.KIFU_MODE = NO;
+  g.HANTEN = false;
+  g.SAIKAI_MSG = false;
+  g.KIFU_MODE = false;
   局面_初期配置(p);
 }
 

@@ -22,20 +22,16 @@ struct 対局 {
   int MAN_TEBAN = -1;      // the turn value of the bottom side
   int COM_TEBAN = 1;       // the turn value of the top side
   int TAISEN_MODE = MODE_MAN_MAN;
-  int SYOUSYA = 0;      // the winner's turn value, 0 while the game runs
-  int TESUU = 0;        // the move index, 0..KIFU_T_MAX
-  int TESUU_HYOJI = 0;  // the move number shown
-  int TESUU_MAX = 0;    // the last stored snapshot
-  int KIFU_MODE = NO;   // a record file is being stepped through
-  int SAIKAI_MSG = NO;  // the next click tells whose turn it is
-  int HANTEN = NO;      // the board has been turned round
-  int HANDE_SETTEI = NO;
+  int SYOUSYA = 0;            // the winner's turn value, 0 while the game runs
+  int TESUU = 0;              // the move index, 0..KIFU_T_MAX
+  int TESUU_HYOJI = 0;        // the move number shown
+  int TESUU_MAX = 0;          // the last stored snapshot
+  bool KIFU_MODE = false;     // a record file is being stepped through
+  bool SAIKAI_MSG = false;    // the next click tells whose turn it is
+  bool HANTEN = false;        // the board has been turned round
+  bool HANDE_SETTEI = false;  // a handicap was set: its rank is shown
   int HANDE_LEVEL = 0;
   int COM_LEVEL = 3;
-  // The side to move at snapshot 0 of the record, as the sign of its codes
-  // (-1 the bottom side, 1 the top side); 0 when not known, as for a record
-  // read from a file, which does not say.
-  int KIFU_SENTE = 0;
 };
 
 // The state part of a new game: the standard setup and its hand totals, and

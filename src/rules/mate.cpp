@@ -144,4 +144,22 @@ int 調査_自王逃道(const 局面& p, 勢力図& m) {
   return n;
 }
 
+bool 王手されている(const 局面& p, int sign) {
+  int kx = 0, ky = 0;
+  for (int x = 1; x <= BAN_MAX && kx == 0; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y)
+      if (p.BAN[x][y] == sign * OU) {
+        kx = x;
+        ky = y;
+        break;
+      }
+  if (kx == 0) return false;
+  for (int x = 1; x <= BAN_MAX; ++x)
+    for (int y = 1; y <= BAN_MAX; ++y) {
+      const int c = p.BAN[x][y];
+      if (c != KARA && 敵同士(c, sign * OU) && 移動チェック(p, x, y, kx, ky, c) == YES) return true;
+    }
+  return false;
+}
+
 }  // namespace velmora

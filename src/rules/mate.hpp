@@ -17,4 +17,10 @@ int 詰めかCOM(局面& p, 勢力図& m);
 // Empty, unattacked squares next to the bottom king; marks them in OU_NIGEMITI.
 int 調査_自王逃道(const 局面& p, 勢力図& m);
 
+// Does the king of the side with the codes of sign `sign` (-1 the bottom
+// side, 1 the top side) stand where an opposing piece could take it? Reads
+// the board alone, neither the maps nor the king squares the survey found;
+// false when that king is not on the board.
+bool 王手されている(const 局面& p, int sign);
+
 }  // namespace velmora

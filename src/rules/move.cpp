@@ -4,23 +4,16 @@ namespace velmora {
 
 namespace {
 
-// One body for the real and the tentative move: `painter` is null for a
-// tentative move, which also leaves the hand totals alone.
-int 移動(局面& p, 駒移動描画* painter, int x1, int y1, int x2, int y2, int koma) {
+// One body for the real and the tentative move: a tentative move leaves the
+// hand totals alone.
+int 移動(局面& p, bool real, int x1, int y1, int x2, int y2, int koma) {
   const int target = p.BAN[x2][y2];
   if (下の駒(target)) {
-    if (painter) ++p.UE_MOTI_SU;
+    if (real) ++p.UE_MOTI_SU;
     駒取得(p, target);
-    if (painter) painter->敵持盤();
   } else if (上の駒(target)) {
-    if (painter) ++p.SITA_MOTI_SU;
+    if (real) ++p.SITA_MOTI_SU;
     駒取得(p, target);
-    if (painter) painter->自持盤();
-  }
-
-  if (painter) {
-    painter->絵(KARA, x1, y1);
-    painter->枠(x1, y1);
   }
 
   p.BAN[x2][y2] = koma;
@@ -30,35 +23,28 @@ int 移動(局面& p, 駒移動描画* painter, int x1, int y1, int x2, int y2, 
   }
 
   if (x1 == UE_DAI) {
-    if (painter) --p.UE_MOTI_SU;
+    if (real) --p.UE_MOTI_SU;
     --p.UE_MOTI[y1];
-    if (painter) painter->敵持盤();
   } else if (x1 == SITA_DAI) {
-    if (painter) --p.SITA_MOTI_SU;
+    if (real) --p.SITA_MOTI_SU;
     --p.SITA_MOTI[y1 - 2];
-    if (painter) painter->自持盤();
   } else {
     p.BAN[x1][y1] = KARA;
-  }
-
-  if (painter) {
-    painter->絵(koma, x2, y2);
-    painter->枠(x2, y2);
-    painter->枠(x2, y2);
   }
   return target;
 }
 
-void 相対駒(局面& p, 駒移動描画* painter, const 指し手& m) {
+}  // namespace
+
+void 駒移動_相対駒(局面& p, const 指し手& m) {
   if (!盤内(m.x1)) return;  // drops have no mirror move
   const int mx1 = 相対位置(m.x1), my1 = 相対位置(m.y1), mx2 = 相対位置(m.x2), my2 = 相対位置(m.y2);
   const int c = p.BAN[mx1][my1];
   if (c == KARA || p.BAN[mx2][my2] != KARA) return;
   if (!敵同士(m.placed, c)) return;
-  移動(p, painter, mx1, my1, mx2, my2, c);
+  // The jump never captures: the totals stay as they are either way.
+  移動(p, false, mx1, my1, mx2, my2, c);
 }
-
-}  // namespace
 
 void 駒取得(局面& p, int captured) {
   const int slot = 持駒番号(captured);
@@ -69,14 +55,8 @@ void 駒取得(局面& p, int captured) {
     ++p.UE_MOTI[slot];
 }
 
-int 駒移動(局面& p, 駒移動描画& painter, const 指し手& m) {
-  return 移動(p, &painter, m.x1, m.y1, m.x2, m.y2, m.placed);
-}
+int 駒移動(局面& p, const 指し手& m) { return 移動(p, true, m.x1, m.y1, m.x2, m.y2, m.placed); }
 
-void 駒移動_相対駒(局面& p, 駒移動描画& painter, const 指し手& m) { 相対駒(p, &painter, m); }
-
-int 駒移動_仮(局面& p, const 指し手& m) { return 移動(p, nullptr, m.x1, m.y1, m.x2, m.y2, m.placed); }
-
-void 駒移動_相対駒_仮(局面& p, const 指し手& m) { 相対駒(p, nullptr, m); }
+int 駒移動_仮(局面& p, const 指し手& m) { return 移動(p, false, m.x1, m.y1, m.x2, m.y2, m.placed); }
 
 }  // namespace velmora

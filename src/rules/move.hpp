@@ -15,34 +15,23 @@ struct 指し手 {
   int placed = 0;      // the code on the destination after it
   bool 打ち() const { return x1 == SITA_DAI || x1 == UE_DAI; }
   bool 成り() const { return placed != moving; }
-};
-
-// What a real move repaints, in the order the move procedure asks for it.
-// The window's drawing procedures implement it; tentative moves pass none.
-struct 駒移動描画 {
-  virtual void 絵(int id, int x, int y) = 0;  // a piece picture (or the empty square) on a square
-  virtual void 枠(int x, int y) = 0;          // the square's normal outline
-  virtual void 自持盤() = 0;                  // repaint the bottom side's stand
-  virtual void 敵持盤() = 0;                  // repaint the top side's stand
-
- protected:
-  ~駒移動描画() = default;
+  bool operator==(const 指し手&) const = default;
 };
 
 // The real move: the capture goes into the hand (a king into none) and the
-// hand totals follow, each change painted. Returns the captured code (KARA
-// when the destination was empty); deciding the game is the caller's.
-int 駒移動(局面& p, 駒移動描画& painter, const 指し手& m);
-// The mirror move of a real move, painted: the opponent's piece on the
-// point-symmetric square of the source jumps to the point-symmetric square
-// of the destination, keeping its code, only when that square is empty.
-// It never captures and never chains; drops have none.
-void 駒移動_相対駒(局面& p, 駒移動描画& painter, const 指し手& m);
+// hand totals follow. Returns the captured code (KARA when the destination
+// was empty); deciding the game is the caller's.
+int 駒移動(局面& p, const 指し手& m);
+// The mirror move of a move: the opponent's piece on the point-symmetric
+// square of the source jumps to the point-symmetric square of the
+// destination, keeping its code, only when that square is empty. It never
+// captures and never chains; drops have none.
+void 駒移動_相対駒(局面& p, const 指し手& m);
 // A captured code of either side into the taker's hand (kings into none).
 void 駒取得(局面& p, int captured);
 
-// The same on the position only: no drawing, the hand totals untouched.
+// The move on the board and hands only, the hand totals untouched: the
+// trials of the search and the moves worked out of a record.
 int 駒移動_仮(局面& p, const 指し手& m);
-void 駒移動_相対駒_仮(局面& p, const 指し手& m);
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "format/encoding.hpp"
 
@@ -150,10 +151,63 @@ void FakeRecordPanel::show_browser(bool d, bool di, bool fi) {
   file = fi;
 }
 
-std::string FakeRecordPanel::text(int n) { return n >= 1 && n <= 4 ? texts[n] : std::string(); }
+std::string FakeRecordPanel::text(棋譜の欄 box) {
+  const int n = static_cast<int>(box);
+  return n >= 1 && n <= 4 ? texts[n] : std::string();
+}
 
-void FakeRecordPanel::set_text(int n, std::string_view t) {
+void FakeRecordPanel::set_text(棋譜の欄 box, std::string_view t) {
+  const int n = static_cast<int>(box);
   if (n >= 1 && n <= 4) texts[n] = std::string(t);
+}
+
+namespace {
+
+std::string 手の文字(const 指し手& m) {
+  return std::to_string(m.x1) + "," + std::to_string(m.y1) + "-" + std::to_string(m.x2) + "," +
+         std::to_string(m.y2) + " " + std::to_string(m.moving) + ">" + std::to_string(m.placed);
+}
+
+}  // namespace
+
+std::string 知らせの行(const 対局の知らせ& e) {
+  static constexpr const char* names[] = {"初期化",   "対局開始", "思考開始", "着手予告",     "指した",
+                                          "思考終了", "手番",     "王手",     "終局",         "戻した",
+                                          "進めた",   "反転",     "ハンデ",   "棋譜を読んだ", "時計"};
+  std::string line = names[static_cast<int>(e.種類)];
+  line += " side=" + std::to_string(e.側);
+  switch (e.種類) {
+    case 出来事::着手予告:
+    case 出来事::指した:
+    case 出来事::思考終了:
+    case 出来事::戻した:
+    case 出来事::進めた:
+      if (!e.手.分かる) {
+        line += " ?";
+        break;
+      }
+      line += " " + 手の文字(e.手.手);
+      if (e.手.取った駒 != KARA) line += " takes " + std::to_string(e.手.取った駒);
+      if (e.手.鏡) line += " mirror " + 手の文字(e.手.鏡の手);
+      break;
+    case 出来事::終局: {
+      static constexpr const char* why[] = {"", "王を取った", "詰み", "指す手なし"};
+      line += std::string(" ") + why[static_cast<int>(e.理由)];
+      break;
+    }
+    case 出来事::ハンデ: line += " at " + std::to_string(e.x) + "," + std::to_string(e.y); break;
+    case 出来事::棋譜を読んだ:
+      for (std::string_view h : e.見出し) line += " |" + std::string(h);
+      break;
+    case 出来事::時計: {
+      char buf[32];
+      std::snprintf(buf, sizeof buf, " %.3f", e.秒);
+      line += buf;
+      break;
+    }
+    default: break;
+  }
+  return line;
 }
 
 bool FakeDesktop::open_url(std::string_view url) {
@@ -169,7 +223,7 @@ void FakeDesktop::place_window(int l, int t, int w, int h) {
 }
 
 FakeWindow::FakeWindow() : form(std::make_unique<Form1>()) {
-  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves};
+  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves, &events};
 }
 
 }  // namespace velmora

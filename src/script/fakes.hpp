@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/form.hpp"
+#include "window/form.hpp"
 
 namespace velmora {
 
@@ -46,6 +46,16 @@ class RecordingMoveList final : public MoveList {
     current = c;
     ++shown;
   }
+};
+
+// What happens in the game, a line an event, in the order it was told:
+// "指した side=-1 7,7-7,6 -10>-10 mirror 3,3-3,4 10", "終局 side=1 王を取った".
+std::string 知らせの行(const 対局の知らせ& e);
+
+class RecordingEvents final : public 知らせの受け手 {
+ public:
+  std::vector<std::string> lines;
+  void 知らせ(const 対局の知らせ& e) override { lines.push_back(知らせの行(e)); }
 };
 
 struct Box {
@@ -97,13 +107,13 @@ class SimulatedClock final : public Clock {
 class FakeRecordPanel final : public RecordPanel {
  public:
   bool drive = false, dir = false, file = false, panel = false;
-  std::string texts[5];
+  std::string texts[5];  // by 棋譜の欄: 1 the file name .. 4 the second player
   std::string path = ".";
   int refreshes = 0;
   void show_browser(bool d, bool di, bool fi) override;
   void show_panel(bool visible) override { panel = visible; }
-  std::string text(int n) override;
-  void set_text(int n, std::string_view t) override;
+  std::string text(棋譜の欄 box) override;
+  void set_text(棋譜の欄 box, std::string_view t) override;
   std::string directory() override { return path; }
   void set_directory(std::string_view p) override { path = std::string(p); }
   void refresh_files() override { ++refreshes; }
@@ -132,6 +142,7 @@ struct FakeWindow {
   FakeRecordPanel record;
   FakeDesktop desktop;
   RecordingMoveList moves;
+  RecordingEvents events;
   std::unique_ptr<Form1> form;
 
   FakeWindow();

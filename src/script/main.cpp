@@ -23,15 +23,15 @@
 #include <unordered_map>
 #include <vector>
 
-#include "options/language.hpp"
-#include "record/record.hpp"
+#include "game/language.hpp"
+#include "input/game_menu.hpp"
+#include "input/mouse_input.hpp"
+#include "input/record_panel.hpp"
 #include "script/fakes.hpp"
 #include "script/lines.hpp"
-#include "ui/clock.hpp"
-#include "ui/drawing.hpp"
-#include "ui/menu.hpp"
-#include "ui/mouse_input.hpp"
-#include "ui/startup.hpp"
+#include "view/drawing.hpp"
+#include "window/menu.hpp"
+#include "window/startup.hpp"
 
 namespace velmora {
 namespace {
@@ -62,7 +62,8 @@ class Runner {
     w_.dialogs.out = &std::cout;
     w_.sound.out = &std::cout;
     w_.canvas.recording = false;
-    w_.f().p.moves = nullptr;  // nothing is drawn, so no move list is worked out
+    w_.f().p.moves = nullptr;   // nothing is drawn, so no move list is shown
+    w_.f().p.events = nullptr;  // and nobody outside the game listens
     Form_Load(w_.f());
   }
 
@@ -111,26 +112,29 @@ class Runner {
       w_.clock.advance(s);
     } else if (ev == "tick") {
       if (fields.size() != 1) return error(number, "tick takes nothing");
-      Timer1_Timer(f);
+      時計の刻み(f);
     } else if (ev == "set") {
       auto set_fields = split_fields(line, 3);
       if (set_fields.size() < 2) return error(number, "set takes a control and a text");
-      static const std::unordered_map<std::string_view, int> controls = {
-          {"Text1", 1}, {"Text2", 2}, {"Text3", 3}, {"Text4", 4}};
+      // The panel's boxes by the names the form gave them.
+      static const std::unordered_map<std::string_view, 棋譜の欄> controls = {{"Text1", 棋譜の欄::ファイル名},
+                                                                              {"Text2", 棋譜の欄::対局名},
+                                                                              {"Text3", 棋譜の欄::先手},
+                                                                              {"Text4", 棋譜の欄::後手}};
       auto it = controls.find(set_fields[1]);
       if (it == controls.end()) return error(number, "unknown control");
       w_.record.set_text(it->second, set_fields.size() == 3 ? set_fields[2] : std::string_view());
     } else if (ev == "dir") {
       auto dir_fields = split_fields(line, 2);
       if (dir_fields.size() != 2) return error(number, "dir takes a path");
-      Dir1_Change(f, dir_fields[1]);
+      フォルダ_変更(f, dir_fields[1]);
     } else if (ev == "press") {
       if (fields.size() != 2 || fields[1] != "Command1") return error(number, "press takes Command1");
-      Command1_Click(f);
+      書込ボタン_Click(f);
     } else if (ev == "open") {
       auto open_fields = split_fields(line, 2);
       if (open_fields.size() != 2) return error(number, "open takes a file name");
-      File1_Click(f, open_fields[1]);
+      棋譜一覧_Click(f, open_fields[1]);
     } else if (ev == "dump") {
       std::cout << dump_line(f) << '\n';
     } else {

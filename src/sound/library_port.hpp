@@ -1,7 +1,7 @@
 // The game's SoundPort over libvelmora, for any window that wants real sound.
 #pragma once
 
-#include "ui/ports.hpp"
+#include "game/ports.hpp"
 
 namespace velmora {
 

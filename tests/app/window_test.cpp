@@ -25,8 +25,12 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
-#include "options/language.hpp"
-#include "ui/startup.hpp"
+#include "game/flow.hpp"
+#include "input/game_menu.hpp"
+#include "input/mouse_input.hpp"
+#include "view/drawing.hpp"
+#include "window/startup.hpp"
+#include "game/language.hpp"
 
 using velmora::app::BoardView;
 using velmora::app::MainWindow;
@@ -510,11 +514,11 @@ class WindowTest : public QObject {
     QCOMPARE(panel->file1()->item(0)->text(), QStringLiteral("一局目.棋譜"));
     QVERIFY(!panel->dir1()->findItems("sub", Qt::MatchEndsWith).isEmpty());
     QVERIFY(panel->drive1()->count() >= 1);
-    panel->set_text(3, "先手の人");
-    QCOMPARE(panel->text(3), std::string("先手の人"));
+    panel->set_text(velmora::棋譜の欄::先手, "先手の人");
+    QCOMPARE(panel->text(velmora::棋譜の欄::先手), std::string("先手の人"));
     // A header box takes no more than a record line can hold in Shift-JIS.
-    panel->set_text(2, QString(600, QChar(0x5C06)).toStdString());
-    QCOMPARE(QString::fromStdString(panel->text(2)).size(), 512);
+    panel->set_text(velmora::棋譜の欄::対局名, QString(600, QChar(0x5C06)).toStdString());
+    QCOMPARE(QString::fromStdString(panel->text(velmora::棋譜の欄::対局名)).size(), 512);
     panel->show_browser(true, true, false);
     QVERIFY(!panel->drive1()->isHidden());
     QVERIFY(panel->file1()->isHidden());

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
@@ -161,6 +162,62 @@ TEST(IncludeRules, TheCheckNamesFileAndLineOfEachWrongInclude) {
   ASSERT_EQ(found.size(), 4u);
   EXPECT_EQ(found[1].what, "includes \"com/survey.hpp\" from src/com; src/rules may include only rules");
   EXPECT_NE(found[3].what.find("script/fakes.hpp"), std::string::npos);
+}
+
+// The places the document names: every file it names is there, and a name
+// it places in a file ("`試行局面` in `com/search.hpp`", "`一手を指す`
+// (`game/turn.hpp`)", a row of the state table) is found in that file.
+TEST(ArchitectureDocument, EveryPlaceItNamesIsWhereItSays) {
+  const fs::path root = VELMORA_SOURCE_DIR;
+  const std::string doc = 読む(root / "docs" / "ARCHITECTURE.md");
+  const std::regex file(R"(`([a-z]+/[A-Za-z_]+\.(?:hpp|cpp))`)");
+  int files = 0;
+  for (std::sregex_iterator it(doc.begin(), doc.end(), file), end; it != end; ++it, ++files)
+    EXPECT_TRUE(fs::exists(root / "src" / (*it)[1].str())) << "src/" << (*it)[1] << " is not there";
+  EXPECT_GT(files, 20);
+
+  const std::regex placed(R"(`([^`\s]+)`(?: in|,)? \(?`([a-z]+/[A-Za-z_]+\.(?:hpp|cpp))`)");
+  const std::regex row(R"(\| `[^`]+` \| `([^`]+)` \| `([a-z]+/[A-Za-z_]+\.hpp)` \|)");
+  int names = 0;
+  for (const std::regex* r : {&placed, &row})
+    for (std::sregex_iterator it(doc.begin(), doc.end(), *r), end; it != end; ++it, ++names) {
+      // A call written out names its procedure; a folder of the include table is no name.
+      const std::string name = (*it)[1].str().substr(0, (*it)[1].str().find('(')), where = (*it)[2];
+      if (std::all_of(name.begin(), name.end(), [](char c) { return c >= 'a' && c <= 'z'; })) continue;
+      if (!fs::exists(root / "src" / where)) continue;  // named above
+      EXPECT_NE(読む(root / "src" / where).find(name), std::string::npos)
+          << "the document places " << name << " in src/" << where << ", which does not hold it";
+    }
+  EXPECT_GT(names, 15);
+}
+
+// The game layer's parts, as the document orders them: the game, the board
+// that paints it, the input, the window. An include against that order,
+// planted in a tree of its own, is named by the real table.
+TEST(IncludeRules, TheGameLayersPartsIncludeOnlyThePartsBelowThem) {
+  const fs::path source = VELMORA_SOURCE_DIR;
+  const 表 table = 表を読む(読む(source / "docs" / "ARCHITECTURE.md"));
+  const fs::path root = fs::temp_directory_path() / ("velmora-include-order-" + std::to_string(::getpid()));
+  fs::remove_all(root);
+  const auto put = [&](const std::string& rel, const std::string& text) {
+    fs::create_directories((root / rel).parent_path());
+    std::ofstream(root / rel) << text;
+  };
+  for (const char* header : {"game/state.hpp", "view/state.hpp", "input/state.hpp", "window/form.hpp"})
+    put(std::string("src/") + header, "#pragma once\n");
+  put("src/game/turn.cpp", "#include \"game/state.hpp\"\n#include \"view/state.hpp\"\n");
+  put("src/view/board.cpp", "#include \"game/state.hpp\"\n#include \"input/state.hpp\"\n");
+  put("src/input/mouse.cpp", "#include \"view/state.hpp\"\n#include \"window/form.hpp\"\n");
+  put("src/window/menu.cpp", "#include \"game/state.hpp\"\n#include \"input/state.hpp\"\n");
+  put("src/rules/move.cpp", "#include \"game/state.hpp\"\n");
+  const auto found = 調べる(root, table);
+  fs::remove_all(root);
+
+  std::vector<std::string> where;
+  for (const auto& v : found) where.push_back(v.where);
+  EXPECT_EQ(where, (std::vector<std::string>{"src/game/turn.cpp:2", "src/input/mouse.cpp:2",
+                                             "src/rules/move.cpp:1", "src/view/board.cpp:2"}))
+      << 一覧(found);
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ class DesktopTest : public QObject {
   }
 
   void a_record_on_the_command_line_loads_as_from_the_record_panel() {
-    const QString good = QStringLiteral(VELMORA_TEST_DATA "/record/data/twenty_moves.棋譜");
+    const QString good = QStringLiteral(VELMORA_TEST_DATA "/game/data/twenty_moves.棋譜");
     const QString bad = QStringLiteral(VELMORA_TEST_DATA "/scripts/record_bad_files.files/short.棋譜");
     for (const QString& path : {good, bad}) {
       BoxAnswerer boxes;
@@ -275,7 +275,7 @@ class DesktopTest : public QObject {
       const QString config = xdg.startsWith('/') ? dir_.filePath("xdg/velmora") : home + "/.config/velmora";
       MainWindow w;
       velmora::app::use_desktop_places(w);
-      QCOMPARE(QString::fromStdString(w.form().options.設定ファイル), config + "/Velmora.ini");
+      QCOMPARE(QString::fromStdString(w.form().settings.パス), config + "/Velmora.ini");
       QCOMPARE(QFileInfo(config).permissions() & (QFile::ReadGroup | QFile::ReadOther), QFile::Permissions());
       QCOMPARE(QString::fromStdString(w.record_panel()->directory()), home);
       w.start();

@@ -25,13 +25,16 @@ NOT_TEXTS = {
     "src/app/record_panel.cpp": {"*.棋譜"},  # the record files' pattern
     "src/format/encoding.cpp": None,  # code points the encodings test for
     "src/format/settings.cpp": None,  # the settings file's keys and values, the same in every language
-    "src/options/settings.cpp": {"背景画", "移動指導", "経過時間", "駒", "国際式"},
-    "src/options/sound.cpp": {"その他.wav", "禁止.wav", "駒打音.wav"},  # file names
-    "src/record/record.cpp": {".棋譜", "\ufeff"},
+    "src/window/settings.cpp": {"背景画", "移動指導", "経過時間", "駒", "国際式"},
+    "src/game/sound.cpp": {"その他.wav", "禁止.wav", "駒打音.wav"},  # file names
+    "src/game/record.cpp": {"\ufeff"},
+    "src/input/record_panel.cpp": {".棋譜"},
     # The Japanese notation of the move list; another language writes its own beside it.
-    "src/record/notation.cpp": None,
+    "src/game/notation.cpp": None,
     # Drawn with the source texts only; a translation draws "{手数}手目" whole.
-    "src/ui/labels.cpp": {"手目"},
+    "src/view/labels.cpp": {"手目"},
+    # The recorders' lines of what happens in the game, for tests.
+    "src/script/fakes.cpp": None,
 }
 
 

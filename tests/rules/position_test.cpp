@@ -41,10 +41,10 @@ TEST(InitialPosition, ResetsHandsTurnAndCountersButNotTheRecordSides) {
   s->game.TESUU_MAX = 11;
   s->game.SYOUSYA = -1;
   s->game.HANDE_LEVEL = 3;
-  s->game.HANDE_SETTEI = YES;
-  s->game.HANTEN = YES;
-  s->game.KIFU_MODE = YES;
-  s->game.SAIKAI_MSG = YES;
+  s->game.HANDE_SETTEI = true;
+  s->game.HANTEN = true;
+  s->game.KIFU_MODE = true;
+  s->game.SAIKAI_MSG = true;
   s->game.TAISEN_MODE = MODE_MAN_COM;
   s->game.MAN_TEBAN = 1;
   s->game.COM_TEBAN = -1;
@@ -61,10 +61,10 @@ TEST(InitialPosition, ResetsHandsTurnAndCountersButNotTheRecordSides) {
   EXPECT_EQ(s->game.TESUU_HYOJI, 0);
   EXPECT_EQ(s->game.SYOUSYA, 0);
   EXPECT_EQ(s->game.HANDE_LEVEL, 0);
-  EXPECT_EQ(s->game.HANDE_SETTEI, NO);
-  EXPECT_EQ(s->game.HANTEN, NO);
-  EXPECT_EQ(s->game.KIFU_MODE, NO);
-  EXPECT_EQ(s->game.SAIKAI_MSG, NO);
+  EXPECT_FALSE(s->game.HANDE_SETTEI);
+  EXPECT_FALSE(s->game.HANTEN);
+  EXPECT_FALSE(s->game.KIFU_MODE);
+  EXPECT_FALSE(s->game.SAIKAI_MSG);
   EXPECT_EQ(s->game.TAISEN_MODE, MODE_MAN_MAN);
   // A new game keeps the sides of the last one and the stored record length.
   EXPECT_EQ(s->game.MAN_TEBAN, 1);

@@ -12,11 +12,11 @@
 #include <iterator>
 #include <thread>
 
+#include "game/sound.hpp"
 #include "library_port.hpp"
-#include "options/settings.hpp"
-#include "options/sound.hpp"
 #include "script/fakes.hpp"
 #include "wave_image.hpp"
+#include "window/settings.hpp"
 
 namespace velmora {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-#include "ui/form.hpp"
-#include "ui/menu.hpp"
+#include "window/form.hpp"
+#include "window/menu.hpp"
 
 namespace velmora::testing {
 

@@ -1,0 +1,27 @@
+// The menus of the game: starting games ("対局"), the computer's level,
+// stepping and turning the board ("局面", "戻", "進"), the handicap buttons
+// ("△", "▽"), and the window's one-second timer.
+#pragma once
+
+namespace velmora {
+
+struct 入力の場;
+
+void MATCH_MAN_Click(入力の場& f);
+void START_Click(入力の場& f);
+void SENTE_Click(入力の場& f);
+void GOTE_Click(入力の場& f);
+void LEVEL1_Click(入力の場& f);
+void LEVEL2_Click(入力の場& f);
+void LEVEL3_Click(入力の場& f);
+void REPLAY_Click(入力の場& f);
+void AFTER_Click(入力の場& f);
+void CANCEL_Click(入力の場& f);
+void REVERSE_Click(入力の場& f);
+void LBEL_UP_Click(入力の場& f);
+void LEBEL_DOWN_Click(入力の場& f);
+
+// The window's one-second timer (the form's Timer1): the clock ticks.
+void 時計の刻み(入力の場& f);
+
+}  // namespace velmora

@@ -1,0 +1,94 @@
+#include "window/menu.hpp"
+
+#include "input/game_menu.hpp"
+#include "input/record_panel.hpp"
+#include "window/form.hpp"
+#include "window/help.hpp"
+#include "window/settings.hpp"
+#include "window/startup.hpp"
+
+namespace velmora {
+
+namespace {
+
+// A handler of a part below the window, which takes the narrower state it needs.
+template <auto handler>
+void 呼ぶ(Form1& f) {
+  handler(f);
+}
+
+// The captions are translated where the window builds its menus.
+constexpr メニュー項目 一覧[] = {
+    {"TAIKYOKU", gettext_noop("対局"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
+    {"MATCH_MAN", gettext_noop("対局(人間)"), "TAIKYOKU", true, 呼ぶ<MATCH_MAN_Click>, nullptr},
+    {"START", gettext_noop("スタート"), "MATCH_MAN", false, 呼ぶ<START_Click>, nullptr},
+    {"START2", gettext_noop("対局(COM)"), "TAIKYOKU", true, nullptr, nullptr},
+    {"SENTE", gettext_noop("先手"), "START2", false, 呼ぶ<SENTE_Click>, nullptr},
+    {"GOTE", gettext_noop("後手"), "START2", false, 呼ぶ<GOTE_Click>, nullptr},
+    {"LEVEL", gettext_noop("COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", true, nullptr, nullptr},
+    // The level's marks follow COM_LEVEL.
+    {"LEVEL1", gettext_noop("LEVEL1"), "LEVEL", false, 呼ぶ<LEVEL1_Click>,
+     [](const Form1& f) { return f.game.COM_LEVEL == 1; }},
+    {"LEVEL2", gettext_noop("LEVEL2"), "LEVEL", false, 呼ぶ<LEVEL2_Click>,
+     [](const Form1& f) { return f.game.COM_LEVEL == 2; }},
+    {"LEVEL3", gettext_noop("LEVEL3"), "LEVEL", false, 呼ぶ<LEVEL3_Click>,
+     [](const Form1& f) { return f.game.COM_LEVEL == 3; }},
+    {"OWARI", gettext_noop("終わり"), "TAIKYOKU", false, OWARI_Click, nullptr},
+
+    {"STOP", gettext_noop("局面"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
+    {"CANCEL", gettext_noop("最初"), "STOP", false, 呼ぶ<CANCEL_Click>, nullptr},
+    {"REVERSE", gettext_noop("反転"), "STOP", false, 呼ぶ<REVERSE_Click>, nullptr},
+
+    // These four act at once, straight from the menu bar.
+    {"REPLAY", gettext_noop("戻"), "", false, 呼ぶ<REPLAY_Click>, nullptr},
+    {"AFTER", gettext_noop("進"), "", false, 呼ぶ<AFTER_Click>, nullptr},
+    {"LBEL_UP", gettext_noop("△"), "", false, 呼ぶ<LBEL_UP_Click>, nullptr},
+    {"LEBEL_DOWN", gettext_noop("▽"), "", false, 呼ぶ<LEBEL_DOWN_Click>, nullptr},
+
+    {"KIFU", gettext_noop("棋譜"), "", true, nullptr, nullptr},
+    {"KIFU_READ", gettext_noop("読込"), "KIFU", false, 呼ぶ<KIFU_READ_Click>, nullptr},
+    {"KIFU_WRITE", gettext_noop("書込"), "KIFU", false, 呼ぶ<KIFU_WRITE_Click>, nullptr},
+
+    {"OPTION", gettext_noop("ｵﾌﾟｼｮﾝ"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
+    {"HAIKEI_GA", gettext_noop("背景画"), "OPTION", true, nullptr, nullptr},
+    {"MIDORI", gettext_noop("Velmora"), "HAIKEI_GA", false, MIDORI_Click,
+     [](const Form1& f) { return f.options.HAIKEI == HAIKEI_MIDORI; }},
+    {"TATAMI", gettext_noop("畳"), "HAIKEI_GA", false, TATAMI_Click,
+     [](const Form1& f) { return f.options.HAIKEI == HAIKEI_TATAMI; }},
+    {"TAKE", gettext_noop("竹"), "HAIKEI_GA", false, TAKE_Click,
+     [](const Form1& f) { return f.options.HAIKEI == HAIKEI_TAKE; }},
+    {"UCHU", gettext_noop("宇宙"), "HAIKEI_GA", false, UCHU_Click,
+     [](const Form1& f) { return f.options.HAIKEI == HAIKEI_UCHU; }},
+    {"RENGA", gettext_noop("煉瓦"), "HAIKEI_GA", false, RENGA_Click,
+     [](const Form1& f) { return f.options.HAIKEI == HAIKEI_RENGA; }},
+    // Move guidance's mark follows SIDOU_FLAG.
+    {"SIDOU", gettext_noop("移動指導"), "OPTION", false, SIDOU_Click,
+     [](const Form1& f) { return f.options.SIDOU_FLAG; }},
+    {"SAISYUTE", gettext_noop("最終手表示"), "OPTION", false, SAISYUTE_Click,
+     [](const Form1& f) { return f.options.SAISYUTE; }},
+    {"KEIKA", gettext_noop("経過時間"), "OPTION", false, KEIKA_Click,
+     [](const Form1& f) { return f.options.KEIKA; }},
+    {"BGM", gettext_noop("BGM"), "OPTION", false, BGM_Click, [](const Form1& f) { return f.options.BGM; }},
+    // The piece set's marks follow KOKUSAI.
+    {"KOMA", gettext_noop("駒"), "OPTION", true, nullptr, nullptr},
+    {"KANJI", gettext_noop("漢字"), "KOMA", false, KANJI_Click,
+     [](const Form1& f) { return !f.options.KOKUSAI; }},
+    {"KOKUSAI", gettext_noop("国際式"), "KOMA", false, KOKUSAI_Click,
+     [](const Form1& f) { return f.options.KOKUSAI; }},
+
+    {"SONOTA", gettext_noop("その他"), "", true, nullptr, nullptr},
+    {"KAISETU", gettext_noop("解説"), "SONOTA", false, KAISETU_Click, nullptr},
+    {"VER", gettext_noop("バージョン情報"), "SONOTA", false, VER_Click, nullptr},
+};
+
+}  // namespace
+
+std::span<const メニュー項目> メニュー一覧() { return 一覧; }
+
+const メニュー項目* メニュー項目_検索(std::string_view name) {
+  for (const メニュー項目& item : 一覧)
+    if (item.name == name) return &item;
+  return nullptr;
+}
+
+}  // namespace velmora
