@@ -69,42 +69,26 @@ struct 思考 {
 
 struct 保存局面 {
   std::string stage;
-  int ban[10][10];
-  int sita[8], ue[8];
+  盤面 ban;
+  持駒 sita, ue;
 };
 
 void 置く(局面& s, 勢力図& maps, const 保存局面& p) {
-  std::memcpy(s.BAN, p.ban, sizeof s.BAN);
-  s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
-  for (int k = 0; k < 8; ++k) {
-    s.SITA_MOTI[k] = p.sita[k];
-    s.UE_MOTI[k] = p.ue[k];
-    if (k) s.SITA_MOTI_SU += p.sita[k], s.UE_MOTI_SU += p.ue[k];
-  }
+  s.BAN = p.ban;
+  s.SITA_MOTI = p.sita;
+  s.UE_MOTI = p.ue;
   勢力調査(s, maps);  // the king squares and the maps a real turn starts from
 }
 
-保存局面 写す(const 局面& s, const std::string& stage) {
-  保存局面 p{stage, {}, {}, {}};
-  std::memcpy(p.ban, s.BAN, sizeof p.ban);
-  std::memcpy(p.sita, s.SITA_MOTI, sizeof p.sita);
-  std::memcpy(p.ue, s.UE_MOTI, sizeof p.ue);
-  return p;
-}
+保存局面 写す(const 局面& s, const std::string& stage) { return {stage, s.BAN, s.SITA_MOTI, s.UE_MOTI}; }
 
 // The board turned round: the side to move becomes the top side.
 void 反転(局面& s) {
-  int b[10][10];
+  盤面 b{};
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) b[x][y] = -s.BAN[相対位置(x)][相対位置(y)];
-  std::memcpy(s.BAN, b, sizeof b);
-  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) std::swap(s.SITA_MOTI[k], s.UE_MOTI[k]);
-  std::swap(s.SITA_MOTI_SU, s.UE_MOTI_SU);
-}
-
-void 合計を直す(局面& s) {
-  s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
-  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) s.SITA_MOTI_SU += s.SITA_MOTI[k], s.UE_MOTI_SU += s.UE_MOTI[k];
+  s.BAN = b;
+  std::swap(s.SITA_MOTI, s.UE_MOTI);
 }
 
 int 持駒の種類(const 局面& s) {
@@ -141,13 +125,13 @@ std::vector<保存局面> 対局から集める() {
         std::vector<指し手> safe;
         for (const auto& m : moves) {
           局面& c = scratch->pos;
-          std::memcpy(c.BAN, s.BAN, sizeof c.BAN);
-          std::memcpy(c.UE_MOTI, s.UE_MOTI, sizeof c.UE_MOTI);
-          駒移動_仮(c, m);
+          c.BAN = s.BAN;
+          c.UE_MOTI = s.UE_MOTI;
+          駒移動(c, m);
           駒移動_相対駒(c, m);
           反転(c);
           勢力調査(c, scratch->maps);
-          if (詰めかMAN_COM移動(c) == NO) safe.push_back(m);
+          if (詰めかMAN_COM移動(c, scratch->maps) == NO) safe.push_back(m);
         }
         if (safe.empty()) break;
         chosen = safe[std::uniform_int_distribution<std::size_t>(0, safe.size() - 1)(rng)];
@@ -157,9 +141,8 @@ std::vector<保存局面> 対局から集める() {
         if (!m) break;
         chosen = *m;
       }
-      const int taken = 駒移動_仮(s, chosen);
+      const int taken = 駒移動(s, chosen);
       駒移動_相対駒(s, chosen);
-      合計を直す(s);
       if (taken == OU || taken == -OU) {
         if (std::getenv("VELMORA_BENCH_VERBOSE"))
           std::cerr << "game " << game << ": king taken at ply " << ply << "\n";

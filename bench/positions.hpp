@@ -59,16 +59,11 @@ inline void 局面を置く(局面& s, const char* rows, const int (&sita)[8], c
       in >> t;
       const int c = 駒の符号(t);
       s.BAN[x][y] = c;
-      if (c == -OU) s.SITA_OU_X = x, s.SITA_OU_Y = y;
-      if (c == OU) s.UE_OU_X = x, s.UE_OU_Y = y;
     }
   }
-  s.SITA_MOTI_SU = s.UE_MOTI_SU = 0;
   for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
     s.SITA_MOTI[k] = sita[k];
     s.UE_MOTI[k] = ue[k];
-    s.SITA_MOTI_SU += sita[k];
-    s.UE_MOTI_SU += ue[k];
   }
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "app/fonts.hpp"
+#include "rules/pieces.hpp"
 
 namespace velmora::app {
 
@@ -30,25 +31,10 @@ QFont face() {
   return font;
 }
 
-// The kanji on a piece face, by the absolute piece code.
+// The kanji on a piece face; nothing for a code that is no piece.
 QString face_text(int code) {
-  switch (std::abs(code)) {
-    case 10: return QStringLiteral("歩");
-    case 11: return QStringLiteral("と");
-    case 20: return QStringLiteral("香");
-    case 21: return QStringLiteral("杏");
-    case 30: return QStringLiteral("桂");
-    case 31: return QStringLiteral("圭");
-    case 100: return QStringLiteral("銀");
-    case 101: return QStringLiteral("全");
-    case 110: return QStringLiteral("金");
-    case 800: return QStringLiteral("角");
-    case 801: return QStringLiteral("馬");
-    case 900: return QStringLiteral("飛");
-    case 901: return QStringLiteral("龍");
-    case 950: return code > 0 ? QStringLiteral("王") : QStringLiteral("玉");
-    default: return {};
-  }
+  const velmora::駒の種類* k = velmora::駒の種類_検索(code);
+  return k ? QString::fromUtf8(velmora::駒の面(*k, code)) : QString();
 }
 
 bool is_piece(int id) { return !face_text(id).isEmpty(); }
@@ -60,8 +46,8 @@ bool is_international(int id) {
 }
 
 bool is_promoted(int code) {
-  const int a = std::abs(code) % kInternational;
-  return a == 11 || a == 21 || a == 31 || a == 101 || a == 801 || a == 901;
+  const velmora::駒の種類* k = velmora::駒の種類_検索(std::abs(code) % kInternational);
+  return k && k->元 != k->code;
 }
 
 void paint_empty_square(QPainter& p) {
@@ -143,17 +129,10 @@ Moves moves_of(int code) {
   }
 }
 
+// The letter of the piece's unpromoted kind.
 QString international_letter(int code) {
-  switch (std::abs(code) % kInternational / 10) {
-    case 1: return QStringLiteral("P");
-    case 2: return QStringLiteral("L");
-    case 3: return QStringLiteral("N");
-    case 10: return QStringLiteral("S");
-    case 11: return QStringLiteral("G");
-    case 80: return QStringLiteral("B");
-    case 90: return QStringLiteral("R");
-    default: return QStringLiteral("K");
-  }
+  const velmora::駒の種類* k = velmora::駒の種類_検索(std::abs(code) % kInternational);
+  return k ? QString::fromUtf8(velmora::駒の種類_検索(k->元)->記号) : QStringLiteral("K");
 }
 
 // A Latin letter in the middle, the moves around it; promoted pieces in red.

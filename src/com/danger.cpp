@@ -20,7 +20,7 @@ void 空き桝(const 探索の場& s, int i, int j, double& R) {
   const bool 金銀あり = s.pos.SITA_MOTI[MOTI_GIN] > 0 || s.pos.SITA_MOTI[MOTI_KIN] > 0;
 
   if (sita > 0) {
-    if (std::abs(i - s.pos.UE_OU_X) < 2 && std::abs(j - s.pos.UE_OU_Y) < 2) {  // next to the top king
+    if (std::abs(i - s.maps.UE_OU_X) < 2 && std::abs(j - s.maps.UE_OU_Y) < 2) {  // next to the top king
       R -= 0.5 * sita;
       if (sita > 1 && ue == 1) R -= 10;
       if (金銀あり) R -= 10;
@@ -35,7 +35,7 @@ void 空き桝(const 探索の場& s, int i, int j, double& R) {
     }
   }
 
-  if (s.pos.SITA_MOTI_SU <= 0) return;  // threats of drops on this square
+  if (s.pos.SITA_MOTI_SU() <= 0) return;  // threats of drops on this square
 
   if (s.pos.SITA_MOTI[MOTI_KYOU] > 0 && j > 2 && B[i][j - 1] > KYOU && (sita > 0 || ue == 0)) {
     for (int r = j - 2; r >= 1; --r) {
@@ -152,16 +152,16 @@ double 盤評価_COM危険座標(const 探索の場& s, int piece, int x2, int y
               (B[i][j - 1] == GIN || B[i][j - 1] == KAKU_NARI || B[i][j - 1] == SYA_NARI) &&
               s.maps.SITA_SEIRYOKU[i][j - 1] == 0)
             R += 1;
-          if (std::abs(j - s.pos.UE_OU_Y) < 3 && std::abs(i - s.pos.UE_OU_X) < 3) R += 15;
+          if (std::abs(j - s.maps.UE_OU_Y) < 3 && std::abs(i - s.maps.UE_OU_X) < 3) R += 15;
         }
         if (c == -KEI && j >= 5 && B[i][j - 4] >= GIN) {
           if (i > 1 && !下の駒(B[i - 1][j - 2]) && s.maps.UE_SEIRYOKU[i - 1][j - 2] == 0) R -= 1;
           if (i < 9 && !下の駒(B[i + 1][j - 2]) && s.maps.UE_SEIRYOKU[i + 1][j - 2] == 0) R -= 1;
         }
-        if ((c == -SYA || c == -SYA_NARI || c == -KYOU) && i == s.pos.UE_OU_X) R -= 1;
+        if ((c == -SYA || c == -SYA_NARI || c == -KYOU) && i == s.maps.UE_OU_X) R -= 1;
         // a fork: the moved piece, itself safe, attacks this piece
         if (moved_safe &&
-            (s.maps.SITA_SEIRYOKU[i][j] == 0 || (i == s.pos.SITA_OU_X && j == s.pos.SITA_OU_Y)) &&
+            (s.maps.SITA_SEIRYOKU[i][j] == 0 || (i == s.maps.SITA_OU_X && j == s.maps.SITA_OU_Y)) &&
             移動チェック(s.pos, x2, y2, i, j, piece) == YES) {
           R += 0.1;
           ++F;

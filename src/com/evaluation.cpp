@@ -210,8 +210,8 @@ double 角(const 探索の場& s, int x1, int y1, int x2, int y2, double S) {
 
 // On the bottom king's row or column, at most two squares away.
 bool 王手筋(const 探索の場& s, int x2, int y2) {
-  return (x2 == s.pos.SITA_OU_X || y2 == s.pos.SITA_OU_Y) && std::abs(x2 - s.pos.SITA_OU_X) < 3 &&
-         std::abs(y2 - s.pos.SITA_OU_Y) < 3;
+  return (x2 == s.maps.SITA_OU_X || y2 == s.maps.SITA_OU_Y) && std::abs(x2 - s.maps.SITA_OU_X) < 3 &&
+         std::abs(y2 - s.maps.SITA_OU_Y) < 3;
 }
 
 // Not attacked, or guarded against the bottom king as its only attacker.
@@ -290,8 +290,8 @@ double 王(const 探索の場& s, int x2, int y2, double S) {
 // king left attacked, the bottom king mated (by a pawn: the move loses).
 std::optional<double> 決着(const 探索の場& s, const 指し手& m, int cap) {
   if (cap == -OU) return 9999;
-  if (s.maps.SITA_SEIRYOKU[s.pos.UE_OU_X][s.pos.UE_OU_Y] >= 1) return -9998;
-  if (s.maps.UE_SEIRYOKU[s.pos.SITA_OU_X][s.pos.SITA_OU_Y] > 0 && 詰めかMAN(s.pos, s.maps) == YES)
+  if (s.maps.SITA_SEIRYOKU[s.maps.UE_OU_X][s.maps.UE_OU_Y] >= 1) return -9998;
+  if (s.maps.UE_SEIRYOKU[s.maps.SITA_OU_X][s.maps.SITA_OU_Y] > 0 && 詰めかMAN(s.pos, s.maps) == YES)
     return m.placed == HU ? -9998 : 9998;
   return std::nullopt;
 }
@@ -300,7 +300,7 @@ std::optional<double> 決着(const 探索の場& s, const 指し手& m, int cap)
 // promoted rook guarding the square beside the king, a checker nothing attacks.
 double 王手(const 探索の場& s, int x2, int y2, double S) {
   const 勢力図& M = s.maps;
-  const int ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
+  const int ox = s.maps.SITA_OU_X, oy = s.maps.SITA_OU_Y;
   if (M.UE_SEIRYOKU[ox][oy] <= 0) return S;
   if (M.SITA_TORI[x2][y2] == -OU && M.UE_SEIRYOKU[x2][y2] > 0) S += 100;
   if (M.SITA_SEIRYOKU[x2][y2] <= 2 && M.UE_MAMORI[x2][y2] == SYA_NARI && x2 != ox && y2 != oy &&
@@ -315,7 +315,7 @@ double 王手(const 探索の場& s, int x2, int y2, double S) {
 
 // Closer to the bottom king than the piece stood: along the longer distance.
 double 王への接近(const 探索の場& s, int x2, int y2, double S) {
-  const int dx = std::abs(x2 - s.pos.SITA_OU_X), dy = std::abs(y2 - s.pos.SITA_OU_Y);
+  const int dx = std::abs(x2 - s.maps.SITA_OU_X), dy = std::abs(y2 - s.maps.SITA_OU_Y);
   if (dx > dy) {
     if (s.search.OU_KYORI > dx) S += 1;
   } else if (s.search.OU_KYORI > dy) {
@@ -329,7 +329,7 @@ double 王への接近(const 探索の場& s, int x2, int y2, double S) {
 double 釘付けの取り手(const 探索の場& s, const 指し手& m, double S) {
   const auto& B = s.pos.BAN;
   const 勢力図& M = s.maps;
-  const int x2 = m.x2, y2 = m.y2, ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
+  const int x2 = m.x2, y2 = m.y2, ox = s.maps.SITA_OU_X, oy = s.maps.SITA_OU_Y;
   const int ax = M.SITA_TORI_X[x2][y2], ay = M.SITA_TORI_Y[x2][y2];
   const int sita = M.SITA_SEIRYOKU[x2][y2];
   const bool few = (M.UE_SEIRYOKU[x2][y2] > 0 && M.UE_SEIRYOKU[ox][oy] > 0 && sita == 2) || sita == 1;
@@ -350,7 +350,7 @@ double 釘付けの取り手(const 探索の場& s, const 指し手& m, double S
 double 行き先の安全(const 探索の場& s, const 指し手& m, double S) {
   const auto& B = s.pos.BAN;
   const 勢力図& M = s.maps;
-  const int x2 = m.x2, y2 = m.y2, piece = m.placed, ox = s.pos.SITA_OU_X, oy = s.pos.SITA_OU_Y;
+  const int x2 = m.x2, y2 = m.y2, piece = m.placed, ox = s.maps.SITA_OU_X, oy = s.maps.SITA_OU_Y;
   if (M.SITA_SEIRYOKU[x2][y2] == 0) {
     if (piece != HU && piece != OU && piece != KAKU && piece != KAKU_NARI)
       S -= 盤評価_自角注意_COM(s.pos, s.search, x2, y2, piece);

@@ -80,13 +80,13 @@ void 調査_持角狙座標(const 局面& p, const 勢力図& m, 探索表& t) {
     for (int j = 1; j <= BAN_MAX; ++j) {
       t.MOTI_KAKU_NERAI[i][j] = 0;
       if (p.BAN[i][j] == KARA && m.UE_SEIRYOKU[i][j] == 0 &&
-          移動チェック(p, i, j, p.UE_OU_X, p.UE_OU_Y, -KAKU) == YES)
+          移動チェック(p, i, j, m.UE_OU_X, m.UE_OU_Y, -KAKU) == YES)
         t.MOTI_KAKU_NERAI[i][j] = 1;
     }
   }
 }
 
-void 調査_移動不可駒(局面& p, 探索表& t) {
+void 調査_移動不可駒(局面& p, const 勢力図& m, 探索表& t) {
   t.UE_UGOKENAI_ARI = NO;
   for (int i = 1; i <= BAN_MAX; ++i) {
     for (int j = 1; j <= BAN_MAX; ++j) {
@@ -99,12 +99,12 @@ void 調査_移動不可駒(局面& p, 探索表& t) {
         for (int a = 1; a <= BAN_MAX; ++a)
           for (int b = 1; b <= BAN_MAX; ++b)
             if (上の飛び駒(p.BAN[a][b]) &&
-                移動チェック(p, a, b, p.SITA_OU_X, p.SITA_OU_Y, p.BAN[a][b]) == YES)
+                移動チェック(p, a, b, m.SITA_OU_X, m.SITA_OU_Y, p.BAN[a][b]) == YES)
               t.SITA_UGOKENAI[i][j] = 1;
       } else if (上の駒(code)) {
         for (int a = 1; a <= BAN_MAX; ++a)
           for (int b = 1; b <= BAN_MAX; ++b)
-            if (下の飛び駒(p.BAN[a][b]) && 移動チェック(p, a, b, p.UE_OU_X, p.UE_OU_Y, p.BAN[a][b]) == YES)
+            if (下の飛び駒(p.BAN[a][b]) && 移動チェック(p, a, b, m.UE_OU_X, m.UE_OU_Y, p.BAN[a][b]) == YES)
               t.UE_UGOKENAI_ARI = YES;
       }
     }

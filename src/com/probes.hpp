@@ -19,7 +19,7 @@ int 調査_香狙い(const 局面& p, const 勢力図& m, int x, int y);
 // With the piece on (x, y) lifted, does a bottom lance or rook below reach it?
 int 調査_自守駒MAN_直進駒(局面& p, int x, int y);
 void 調査_持角狙座標(const 局面& p, const 勢力図& m, 探索表& t);
-void 調査_移動不可駒(局面& p, 探索表& t);
+void 調査_移動不可駒(局面& p, const 勢力図& m, 探索表& t);
 int 調査_持駒数(const 局面& p, const 対局& g, int side);
 
 }  // namespace velmora

@@ -34,7 +34,7 @@ namespace velmora {
     full_ = 調査_駒成(m.x1, m.y1, m.x2, m.y2, m.moving, promoted) == NO;
     if (full_) {
       m_.placed = m.moving;
-      駒移動_仮(p, m_);
+      駒移動(p, m_);
       駒移動_相対駒(p, m_);
     } else {
       p.BAN[m.x1][m.y1] = KARA;
@@ -82,8 +82,8 @@ void 探索前の記録(const 探索の場& s) {
   t.OU_NIGEMITI_MAE = 調査_自王逃道(p, s.maps);
   勢力調査(p, s.maps);
   調査_持角狙座標(p, s.maps, t);
-  調査_移動不可駒(p, t);
-  t.UE_MOTI_SU_MAE = p.UE_MOTI_SU;
+  調査_移動不可駒(p, s.maps, t);
+  t.UE_MOTI_SU_MAE = p.UE_MOTI_SU();
   for (int x = 1; x <= BAN_MAX; ++x)
     for (int y = 1; y <= BAN_MAX; ++y) {
       t.SITA_SEIRYOKU_MAE[x][y] = s.maps.SITA_SEIRYOKU[x][y];
@@ -96,7 +96,7 @@ void 探索前の記録(const 探索の場& s) {
 void 候補の記録(const 探索の場& s, int x, int y) {
   s.search.KOUHO_KOMA = s.pos.BAN[x][y];
   // Measured from the king square the last trial survey left.
-  s.search.OU_KYORI = std::max(std::abs(x - s.pos.SITA_OU_X), std::abs(y - s.pos.SITA_OU_Y));
+  s.search.OU_KYORI = std::max(std::abs(x - s.maps.SITA_OU_X), std::abs(y - s.maps.SITA_OU_Y));
 }
 
 namespace {

@@ -5,7 +5,8 @@
 #include <cstdio>
 
 #include "format/encoding.hpp"
-#include "format/translatable.hpp"
+#include "rules/pieces.hpp"
+#include "rules/translatable.hpp"
 
 namespace velmora {
 
@@ -14,9 +15,6 @@ namespace {
 constexpr int 盤_桁数 = 81 * 4;          // characters 1..324
 constexpr int 持駒_先頭 = 盤_桁数;       // characters 325..338
 constexpr int 時間_先頭 = 盤_桁数 + 14;  // characters 339..358
-
-// How many pieces of each hand kind (slot 1..7) one game has.
-constexpr int 駒の総数[8] = {0, 18, 4, 4, 4, 4, 2, 2};
 
 bool 駒コードか(int v) { return v == KARA || 駒コード(v); }
 
@@ -103,7 +101,7 @@ std::string 書込_棋譜行(const 棋譜局面& k) {
         if (++王[v > 0] > 1) return {棋譜行の誤り::駒の数, at + 1};
       } else if (v != KARA) {
         const int slot = 持駒番号(static_cast<int>(v));
-        if (++総数[slot] > 駒の総数[slot]) return {棋譜行の誤り::駒の数, at + 1};
+        if (++総数[slot] > 組の駒数(slot)) return {棋譜行の誤り::駒の数, at + 1};
       }
     }
   for (int k2 = MOTI_HU; k2 <= MOTI_SYA; ++k2) {
@@ -111,10 +109,10 @@ std::string 書込_棋譜行(const 棋譜局面& k) {
       const int at = 持駒_先頭 + (k2 - 1) * 2 + side;
       int n = 0;
       if (!持駒欄(line[at], n)) return {棋譜行の誤り::数値, at + 1};
-      if (n > 駒の総数[k2]) return {棋譜行の誤り::持駒数, at + 1};
+      if (n > 組の駒数(k2)) return {棋譜行の誤り::持駒数, at + 1};
       (side == 0 ? k.SITA_MOTI : k.UE_MOTI)[k2] = n;
       総数[k2] += n;
-      if (総数[k2] > 駒の総数[k2]) return {棋譜行の誤り::駒の数, at + 1};
+      if (総数[k2] > 組の駒数(k2)) return {棋譜行の誤り::駒の数, at + 1};
     }
   }
   double* times[4] = {&k.MAN_JIKAN, &k.MAN_JIKAN2, &k.COM_JIKAN, &k.COM_JIKAN2};

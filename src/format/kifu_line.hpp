@@ -34,8 +34,8 @@ inline constexpr int 棋譜_持駒上限 = 18;      // one character: '0' + n
 // carries whole seconds.
 struct 棋譜局面 {
   盤面 BAN{};
-  int SITA_MOTI[8]{};
-  int UE_MOTI[8]{};
+  持駒 SITA_MOTI{};
+  持駒 UE_MOTI{};
   double MAN_JIKAN = 0, MAN_JIKAN2 = 0, COM_JIKAN = 0, COM_JIKAN2 = 0;
 };
 

@@ -1,6 +1,7 @@
 // The handicap ladder as the game climbs it.
 #include "game/handicap.hpp"
 
+#include <cassert>
 #include <string>
 
 #include "com/handicap.hpp"
@@ -50,6 +51,7 @@ bool ハンデ_押下(対局の場& f, int step) {
     e.y = change->y;
     効果音(f, Sound::KOMAUCHI);
   }
+  assert(f.pos.整合() && "a handicap step made a position no game can reach");
   // Set even at either end of the ladder: the rank is shown from now on.
   f.game.HANDE_SETTEI = true;
   知らせる(f, e);

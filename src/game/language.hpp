@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "format/message_catalogue.hpp"
-#include "format/translatable.hpp"
+#include "rules/translatable.hpp"
 
 namespace velmora {
 

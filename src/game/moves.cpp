@@ -40,7 +40,7 @@ bool 同じ局面(const 局面& p, const 棋譜局面& k) {
   r.手 = m;
   // The jump is judged on the board after the move, as the move makes it.
   局面 p = start;
-  r.取った駒 = 駒移動_仮(p, m);
+  r.取った駒 = 駒移動(p, m);
   if (m.打ち()) return r;
   const int mx1 = 相対位置(m.x1), my1 = 相対位置(m.y1);
   const int jumping = p.BAN[mx1][my1];
@@ -97,7 +97,7 @@ bool 同じ局面(const 局面& p, const 棋譜局面& k) {
   // nothing.
   const 局面 start = 局面_記録から(before);
   局面 p = start;
-  const int taken = 駒移動_仮(p, m.手);
+  const int taken = 駒移動(p, m.手);
   駒移動_相対駒(p, m.手);
   if (自分の駒(taken, 下) || !同じ局面(p, after)) return m;
   return 記す_指し手(start, m.手, 下);

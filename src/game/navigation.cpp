@@ -2,18 +2,18 @@
 // round ("反転").
 #include "game/navigation.hpp"
 
-#include "com/probes.hpp"
+#include <cassert>
+
 #include "game/state.hpp"
 
 namespace velmora {
 
 namespace {
 
-// BAN and both hands from snapshot k, and the hand totals to match.
-void 局面_復元(局面& p, const 対局& g, const 棋譜局面& k) {
+// BAN and both hands from snapshot k.
+void 局面_復元(局面& p, const 棋譜局面& k) {
   盤と持駒_復元(p, k);
-  p.UE_MOTI_SU = 調査_持駒数(p, g, g.COM_TEBAN);
-  p.SITA_MOTI_SU = 調査_持駒数(p, g, g.MAN_TEBAN);
+  assert(p.整合() && "a stored snapshot no game can reach");
 }
 
 // The turn value of the side that made move m.
@@ -34,10 +34,10 @@ void 歩みを知らせる(対局の場& f, 出来事 kind, const 棋譜の手& 
 }
 
 // The board turned by 180 degrees, every piece changing sides, and the hands
-// swapped. The hand totals and the king squares follow the turned position
-// (a king not on the board keeps its old square); the influence maps are left
+// swapped. The king squares the survey found follow the turned position (a
+// king not on the board keeps its old square); the influence maps are left
 // for the next survey.
-void 局面_反転(局面& p) {
+void 局面_反転(局面& p, 勢力図& m) {
   盤面 T;
   for (int x = 1; x <= BAN_MAX; ++x)
     for (int y = 1; y <= BAN_MAX; ++y) T[x][y] = p.BAN[x][y];
@@ -51,22 +51,17 @@ void 局面_反転(局面& p) {
     p.SITA_MOTI[k] = p.UE_MOTI[k];
     p.UE_MOTI[k] = a;
   }
-  p.SITA_MOTI_SU = 0;
-  p.UE_MOTI_SU = 0;
-  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
-    if (p.SITA_MOTI[k] > 0) p.SITA_MOTI_SU += p.SITA_MOTI[k];
-    if (p.UE_MOTI[k] > 0) p.UE_MOTI_SU += p.UE_MOTI[k];
-  }
   for (int x = 1; x <= BAN_MAX; ++x)
     for (int y = 1; y <= BAN_MAX; ++y) {
       if (p.BAN[x][y] == -OU) {
-        p.SITA_OU_X = x;
-        p.SITA_OU_Y = y;
+        m.SITA_OU_X = x;
+        m.SITA_OU_Y = y;
       } else if (p.BAN[x][y] == OU) {
-        p.UE_OU_X = x;
-        p.UE_OU_Y = y;
+        m.UE_OU_X = x;
+        m.UE_OU_Y = y;
       }
     }
+  assert(p.整合() && "a reversal made a position no game can reach");
 }
 
 }  // namespace
@@ -81,7 +76,7 @@ bool 戻る(対局の場& f) {
   f.clock.刻む = false;
   const 棋譜の手 back = 手順_番号(f.moves, f.game.TESUU);
   const int t = f.game.TESUU - 1;
-  局面_復元(f.pos, f.game, f.record[t]);
+  局面_復元(f.pos, f.record[t]);
   時間_復元(f, f.record[t].COM_JIKAN, f.record[t].MAN_JIKAN);
   効果音(f, Sound::KOMAUCHI);
   f.game.TESUU -= 1;
@@ -115,7 +110,7 @@ bool 進む(対局の場& f) {
   f.game.TESUU += 1;
   f.game.TESUU_HYOJI += 1;
   const int t = f.game.TESUU;
-  局面_復元(f.pos, f.game, f.record[t]);
+  局面_復元(f.pos, f.record[t]);
   // The totals before the move after snapshot t, as 戻 restores them: a
   // position shows the same clocks however it was reached, and a game resumed
   // from it books the next move's time once.
@@ -133,7 +128,7 @@ bool 反転する(対局の場& f) {
     return false;
   }
   f.game.HANTEN = true;
-  局面_反転(f.pos);
+  局面_反転(f.pos, f.maps);
   if (f.game.HANDE_SETTEI) f.game.HANDE_LEVEL = -f.game.HANDE_LEVEL;
   効果音(f, Sound::KOMAUCHI);
   f.game.TEBAN = -f.game.TEBAN;

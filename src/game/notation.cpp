@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "format/translatable.hpp"
+#include "rules/pieces.hpp"
 
 namespace velmora {
 
@@ -11,23 +11,8 @@ namespace {
 
 // Pieces by their usual names; each side's king as its piece shows it.
 std::string 駒名(int code) {
-  switch (std::abs(code)) {
-    case HU: return "歩";
-    case TO: return "と";
-    case KYOU: return "香";
-    case KYOU_NARI: return "成香";
-    case KEI: return "桂";
-    case KEI_NARI: return "成桂";
-    case GIN: return "銀";
-    case GIN_NARI: return "成銀";
-    case KIN: return "金";
-    case KAKU: return "角";
-    case KAKU_NARI: return "馬";
-    case SYA: return "飛";
-    case SYA_NARI: return "龍";
-    case OU: return code < 0 ? "玉" : "王";
-    default: return {};
-  }
+  const 駒の種類* k = 駒の種類_検索(code);
+  return k ? 駒の名(*k, code) : "";
 }
 
 // Columns count from the right, as the board's labels do: "７六".
@@ -79,23 +64,8 @@ std::string 文字列変換(int v) {
                                            gettext_noop("七"), gettext_noop("八"), gettext_noop("九")};
   if (v >= 1 && v <= 9) return 数字[v - 1];
   if (v >= 1001 && v <= 1009) return 漢数字[v - 1001];
-  switch (v < 0 ? -v : v) {
-    case HU: return gettext_noop("歩");
-    case TO: return gettext_noop("と");
-    case KYOU: return gettext_noop("香");
-    case KYOU_NARI: return gettext_noop("香成");
-    case KEI: return gettext_noop("桂");
-    case KEI_NARI: return gettext_noop("桂成");
-    case GIN: return gettext_noop("銀");
-    case GIN_NARI: return gettext_noop("銀成");
-    case KIN: return gettext_noop("金");
-    case KAKU: return gettext_noop("角");
-    case KAKU_NARI: return gettext_noop("角成");
-    case SYA: return gettext_noop("飛");
-    case SYA_NARI: return gettext_noop("飛成");
-    case OU: return gettext_noop("王");
-    default: return {};
-  }
+  const 駒の種類* k = 駒の種類_検索(v);
+  return k ? k->最終手の名 : "";
 }
 
 std::string 表記_日本式(const 棋譜の手& m, bool 先手) {
@@ -126,23 +96,8 @@ namespace {
 
 // A piece by its letter, promoted ones with "+" before it.
 std::string 駒の文字(int code) {
-  switch (std::abs(code)) {
-    case HU: return "P";
-    case TO: return "+P";
-    case KYOU: return "L";
-    case KYOU_NARI: return "+L";
-    case KEI: return "N";
-    case KEI_NARI: return "+N";
-    case GIN: return "S";
-    case GIN_NARI: return "+S";
-    case KIN: return "G";
-    case KAKU: return "B";
-    case KAKU_NARI: return "+B";
-    case SYA: return "R";
-    case SYA_NARI: return "+R";
-    case OU: return "K";
-    default: return {};
-  }
+  const 駒の種類* k = 駒の種類_検索(code);
+  return k ? k->記号 : "";
 }
 
 // Columns count from the right, rows are letters from the top: "7f".

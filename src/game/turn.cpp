@@ -36,7 +36,19 @@ int 盤上で指す(対局の場& f, const 指し手& m) {
   [[maybe_unused]] const int pieces = 駒の数(f.pos);
   const int captured = 駒移動(f.pos, m);
   王取り(f.game, captured);
+  // The bottom king's square moves with the king, whether it moves or jumps:
+  // between two humans no survey follows to find it.
+  if (m.placed == -OU) {
+    f.maps.SITA_OU_X = m.x2;
+    f.maps.SITA_OU_Y = m.y2;
+  }
+  const bool king_may_jump = 盤内(m.x1) && f.pos.BAN[相対位置(m.x1)][相対位置(m.y1)] == -OU;
   駒移動_相対駒(f.pos, m);
+  if (king_may_jump && f.pos.BAN[相対位置(m.x2)][相対位置(m.y2)] == -OU) {
+    f.maps.SITA_OU_X = 相対位置(m.x2);
+    f.maps.SITA_OU_Y = 相対位置(m.y2);
+  }
+  assert(f.pos.整合() && "a move left a position no game can reach");
   // A king taken goes to no hand; every other piece stays in the game.
   assert(駒の数(f.pos) + (captured == OU || captured == -OU ? 1 : 0) == pieces &&
          "a move made or lost a piece");
@@ -101,7 +113,7 @@ void COMの次(対局の場& f, const 棋譜の手& m) {
   }
   if (詰めかMAN(f.pos, f.maps) == YES)
     f.p.dialogs->message(tr(f.lang, "よし！!"), tr(f.lang, "詰め ?"));
-  else if (f.maps.UE_SEIRYOKU[f.pos.SITA_OU_X][f.pos.SITA_OU_Y] > 0)
+  else if (f.maps.UE_SEIRYOKU[f.maps.SITA_OU_X][f.maps.SITA_OU_Y] > 0)
     f.p.dialogs->message(tr(f.lang, "   ** 王手 **"), "");
 
   c.COM_JIKAN += c.KEIKA_BYOU;

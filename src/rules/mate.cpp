@@ -5,7 +5,6 @@
 
 #include <cassert>
 #include <cstdlib>
-#include <cstring>
 
 #include "rules/legality.hpp"
 #include "rules/survey.hpp"
@@ -63,21 +62,21 @@ bool 逃げられる(const 局面& p, const 守る側& d) {
 
 }  // namespace
 
-int 詰めかMAN_COM移動(const 局面& p) {
+int 詰めかMAN_COM移動(const 局面& p, const 勢力図& m) {
   for (int x = 1; x <= BAN_MAX; ++x)
     for (int y = 1; y <= BAN_MAX; ++y) {
       const int c = p.BAN[x][y];
-      if (上の駒(c) && 移動チェック(p, x, y, p.SITA_OU_X, p.SITA_OU_Y, c) == YES) return YES;
+      if (上の駒(c) && 移動チェック(p, x, y, m.SITA_OU_X, m.SITA_OU_Y, c) == YES) return YES;
     }
   return NO;
 }
 
 int 詰めかMAN(局面& p, const 勢力図& m) {
   const 守る側 d{
-      -1,      p.SITA_OU_X, p.SITA_OU_Y, &m.UE_OUTE, &m.UE_SEIRYOKU, p.SITA_MOTI_SU, p.SITA_MOTI[MOTI_HU],
+      -1,      m.SITA_OU_X, m.SITA_OU_Y, &m.UE_OUTE, &m.UE_SEIRYOKU, p.SITA_MOTI_SU(), p.SITA_MOTI[MOTI_HU],
       SITA_DAI};
   if (m.UE_SEIRYOKU[d.king_x][d.king_y] == 0) return NO;
-  if (p.SITA_MOTI_SU > 0 && 合駒で防げる(p, d) == YES) return NO;
+  if (p.SITA_MOTI_SU() > 0 && 合駒で防げる(p, d) == YES) return NO;
   if (逃げられる(p, d)) return NO;
 
   // Capture the checker or block its line with a board move (the king excepted).
@@ -90,7 +89,7 @@ int 詰めかMAN(局面& p, const 勢力図& m) {
           if (m.UE_OUTE[k][l] <= 0 || (k == i && l == j)) continue;
           if (移動チェック(p, i, j, k, l, c) != YES) continue;
           const 仮の移動 tried(p, i, j, k, l, c);
-          if (詰めかMAN_COM移動(p) == NO) return NO;
+          if (詰めかMAN_COM移動(p, m) == NO) return NO;
         }
       }
     }
@@ -100,15 +99,14 @@ int 詰めかMAN(局面& p, const 勢力図& m) {
 
 int 詰めかCOM(局面& p, 勢力図& m) {
   const 守る側 d{
-      1, p.UE_OU_X, p.UE_OU_Y, &m.SITA_OUTE, &m.SITA_SEIRYOKU, p.UE_MOTI_SU, p.UE_MOTI[MOTI_HU], UE_DAI};
+      1, m.UE_OU_X, m.UE_OU_Y, &m.SITA_OUTE, &m.SITA_SEIRYOKU, p.UE_MOTI_SU(), p.UE_MOTI[MOTI_HU], UE_DAI};
   if (m.SITA_SEIRYOKU[d.king_x][d.king_y] == 0) return NO;
-  if (p.UE_MOTI_SU > 0 && 合駒で防げる(p, d) == YES) return NO;
+  if (p.UE_MOTI_SU() > 0 && 合駒で防げる(p, d) == YES) return NO;
   if (逃げられる(p, d)) return NO;
 
   // The tentative surveys below rewrite the check map; the targets come from
   // the map as it stood on entry.
-  盤面 targets;
-  std::memcpy(targets, m.SITA_OUTE, sizeof targets);
+  const 盤面 targets = m.SITA_OUTE;
   for (int i = 1; i <= BAN_MAX; ++i) {
     for (int j = 1; j <= BAN_MAX; ++j) {
       const int c = p.BAN[i][j];
@@ -130,7 +128,7 @@ int 詰めかCOM(局面& p, 勢力図& m) {
 }
 
 int 調査_自王逃道(const 局面& p, 勢力図& m) {
-  const int kx = p.SITA_OU_X, ky = p.SITA_OU_Y;
+  const int kx = m.SITA_OU_X, ky = m.SITA_OU_Y;
   const int order[8][2] = {{0, -1}, {-1, -1}, {1, -1}, {0, 1}, {-1, 1}, {1, 1}, {-1, 0}, {1, 0}};
   int n = 0;
   for (const auto& o : order) {

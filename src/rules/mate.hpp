@@ -7,8 +7,8 @@
 
 namespace velmora {
 
-// Could some top piece move onto the bottom king's square?
-int 詰めかMAN_COM移動(const 局面& p);
+// Could some top piece move onto the bottom king's square (as the survey last found it)?
+int 詰めかMAN_COM移動(const 局面& p, const 勢力図& m);
 // Is the bottom king mated? Tries pieces on the board and puts them back.
 int 詰めかMAN(局面& p, const 勢力図& m);
 // Is the top king mated? Reruns the survey on trial positions and leaves

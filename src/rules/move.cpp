@@ -4,33 +4,16 @@ namespace velmora {
 
 namespace {
 
-// One body for the real and the tentative move: a tentative move leaves the
-// hand totals alone.
-int 移動(局面& p, bool real, int x1, int y1, int x2, int y2, int koma) {
+int 移動(局面& p, int x1, int y1, int x2, int y2, int koma) {
   const int target = p.BAN[x2][y2];
-  if (下の駒(target)) {
-    if (real) ++p.UE_MOTI_SU;
-    駒取得(p, target);
-  } else if (上の駒(target)) {
-    if (real) ++p.SITA_MOTI_SU;
-    駒取得(p, target);
-  }
-
+  駒取得(p, target);  // into the hand of the side that did not own it; nothing for a king or no piece
   p.BAN[x2][y2] = koma;
-  if (koma == -OU) {
-    p.SITA_OU_X = x2;
-    p.SITA_OU_Y = y2;
-  }
-
-  if (x1 == UE_DAI) {
-    if (real) --p.UE_MOTI_SU;
+  if (x1 == UE_DAI)
     --p.UE_MOTI[y1];
-  } else if (x1 == SITA_DAI) {
-    if (real) --p.SITA_MOTI_SU;
+  else if (x1 == SITA_DAI)
     --p.SITA_MOTI[y1 - 2];
-  } else {
+  else
     p.BAN[x1][y1] = KARA;
-  }
   return target;
 }
 
@@ -42,8 +25,7 @@ void 駒移動_相対駒(局面& p, const 指し手& m) {
   const int c = p.BAN[mx1][my1];
   if (c == KARA || p.BAN[mx2][my2] != KARA) return;
   if (!敵同士(m.placed, c)) return;
-  // The jump never captures: the totals stay as they are either way.
-  移動(p, false, mx1, my1, mx2, my2, c);
+  移動(p, mx1, my1, mx2, my2, c);
 }
 
 void 駒取得(局面& p, int captured) {
@@ -55,8 +37,6 @@ void 駒取得(局面& p, int captured) {
     ++p.UE_MOTI[slot];
 }
 
-int 駒移動(局面& p, const 指し手& m) { return 移動(p, true, m.x1, m.y1, m.x2, m.y2, m.placed); }
-
-int 駒移動_仮(局面& p, const 指し手& m) { return 移動(p, false, m.x1, m.y1, m.x2, m.y2, m.placed); }
+int 駒移動(局面& p, const 指し手& m) { return 移動(p, m.x1, m.y1, m.x2, m.y2, m.placed); }
 
 }  // namespace velmora

@@ -18,9 +18,9 @@ struct 指し手 {
   bool operator==(const 指し手&) const = default;
 };
 
-// The real move: the capture goes into the hand (a king into none) and the
-// hand totals follow. Returns the captured code (KARA when the destination
-// was empty); deciding the game is the caller's.
+// The move on the board and the hands: the capture goes into the mover's
+// hand (a king into none). Returns the captured code (KARA when the
+// destination was empty); deciding the game is the caller's.
 int 駒移動(局面& p, const 指し手& m);
 // The mirror move of a move: the opponent's piece on the point-symmetric
 // square of the source jumps to the point-symmetric square of the
@@ -29,9 +29,5 @@ int 駒移動(局面& p, const 指し手& m);
 void 駒移動_相対駒(局面& p, const 指し手& m);
 // A captured code of either side into the taker's hand (kings into none).
 void 駒取得(局面& p, int captured);
-
-// The move on the board and hands only, the hand totals untouched: the
-// trials of the search and the moves worked out of a record.
-int 駒移動_仮(局面& p, const 指し手& m);
 
 }  // namespace velmora

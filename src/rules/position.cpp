@@ -1,5 +1,7 @@
 #include "rules/position.hpp"
 
+#include "rules/pieces.hpp"
+
 namespace velmora {
 
 namespace {
@@ -27,54 +29,52 @@ void 局面_初期配置(局面& p) {
   p.BAN[8][2] = KAKU;
   p.BAN[2][8] = -KAKU;
   p.BAN[8][8] = -SYA;
-
-  // The totals follow the hands (both empty here).
-  p.SITA_MOTI_SU = 0;
-  p.UE_MOTI_SU = 0;
-  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
-    if (p.SITA_MOTI[k] > 0) p.SITA_MOTI_SU += p.SITA_MOTI[k];
-    if (p.UE_MOTI[k] > 0) p.UE_MOTI_SU += p.UE_MOTI[k];
-  }
 }
 
-bool 駒コード(int code) {
-  switch (code < 0 ? -code : code) {
-    case HU:
-    case TO:
-    case KYOU:
-    case KYOU_NARI:
-    case KEI:
-    case KEI_NARI:
-    case GIN:
-    case GIN_NARI:
-    case KIN:
-    case KAKU:
-    case KAKU_NARI:
-    case SYA:
-    case SYA_NARI:
-    case OU: return true;
-    default: return false;
-  }
-}
+bool 駒コード(int code) { return 駒の種類_検索(code) != nullptr; }
 
 int 持駒番号(int code) {
-  switch (code < 0 ? -code : code) {
-    case HU:
-    case TO: return 1;
-    case KYOU:
-    case KYOU_NARI: return 2;
-    case KEI:
-    case KEI_NARI: return 3;
-    case GIN:
-    case GIN_NARI: return 4;
-    case KIN: return 5;
-    case KAKU:
-    case KAKU_NARI: return 6;
-    case SYA:
-    case SYA_NARI: return 7;
-    default: return 0;
-  }
+  const 駒の種類* k = 駒の種類_検索(code);
+  return k ? k->持駒 : 0;
 }
+
+bool 王の升(const 局面& p, int sign, int& x, int& y) {
+  for (int i = 1; i <= BAN_MAX; ++i)
+    for (int j = 1; j <= BAN_MAX; ++j)
+      if (p.BAN[i][j] == sign * OU) {
+        x = i;
+        y = j;
+        return true;
+      }
+  return false;
+}
+
+std::string_view 局面の誤り(const 局面& p) {
+  int kings[2] = {};
+  int pieces[8] = {};  // by hand slot, both sides, board and hands
+  for (int x = 0; x <= BAN_MAX; ++x)
+    for (int y = 0; y <= BAN_MAX; ++y) {
+      const int c = p.BAN[x][y];
+      if (c == KARA) continue;
+      if (!盤内(x, y)) return "a piece outside the board";
+      const 駒の種類* k = 駒の種類_検索(c);
+      if (!k) return "a square holds no piece code";
+      if (k->code == OU) {
+        if (++kings[c > 0] > 1) return "two kings of one side";
+      } else {
+        ++pieces[k->持駒];
+      }
+    }
+  for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
+    if (p.SITA_MOTI[slot] < 0 || p.UE_MOTI[slot] < 0) return "a hand count below zero";
+    pieces[slot] += p.SITA_MOTI[slot] + p.UE_MOTI[slot];
+    if (pieces[slot] > 組の駒数(slot)) return "more pieces of a kind than the set has";
+  }
+  if (p.SITA_MOTI[0] != 0 || p.UE_MOTI[0] != 0) return "a hand count below zero";
+  return {};
+}
+
+bool 局面::整合() const { return 局面の誤り(*this).empty(); }
 
 int 駒の数(const 局面& p) {
   int n = 0;

@@ -1,8 +1,11 @@
 // The position: the board `BAN` indexed [x][y] (x the column from the left of
-// the drawn board, y the row from the top, 1..9 used, index 0 always empty),
-// both hands with their totals, and where the two kings stand. Also the piece
-// codes and the small helpers every part of the program reads the board with.
+// the drawn board, y the row from the top, 1..9 used, index 0 always empty)
+// and both hands. Also the piece codes and the small helpers every part of
+// the program reads the board with.
 #pragma once
+
+#include <array>
+#include <string_view>
 
 namespace velmora {
 
@@ -47,20 +50,39 @@ inline constexpr int 持駒コード[8] = {0, HU, KYOU, KEI, GIN, KIN, KAKU, SYA
 inline constexpr int SITA_DAI = 11;
 inline constexpr int UE_DAI = -1;
 
-using 盤面 = int[10][10];
+using 盤面 = std::array<std::array<int, 10>, 10>;
+using 持駒 = std::array<int, 8>;  // a hand: the count of each slot MOTI_HU..MOTI_SYA (index 0 unused)
 
+// A position as a value: copies compare equal, and nothing in it is kept
+// twice. The number of pieces in a hand is counted from the hand; where the
+// kings stand is the board's to say (the survey keeps where it last found
+// them, in the maps).
 struct 局面 {
   盤面 BAN{};
-  int SITA_MOTI[8]{};  // the bottom side's hand, slots MOTI_HU..MOTI_SYA
-  int UE_MOTI[8]{};    // the top side's hand
-  int SITA_MOTI_SU = 0;
-  int UE_MOTI_SU = 0;
-  int SITA_OU_X = 0, SITA_OU_Y = 0;  // where the survey last found each king
-  int UE_OU_X = 0, UE_OU_Y = 0;
+  持駒 SITA_MOTI{};  // the bottom side's hand
+  持駒 UE_MOTI{};    // the top side's hand
+
+  int SITA_MOTI_SU() const { return 数(SITA_MOTI); }
+  int UE_MOTI_SU() const { return 数(UE_MOTI); }
+  // A position a game can reach: every square empty or a piece, at most one
+  // king a side (none once it is taken), no kind more often on the board and
+  // in both hands than the set has it, no hand count below zero.
+  bool 整合() const;
+  bool operator==(const 局面&) const = default;
+
+ private:
+  static constexpr int 数(const 持駒& hand) {
+    int n = 0;
+    for (int k = 1; k < 8; ++k) n += hand[k];
+    return n;
+  }
 };
 
-// The start of a game: the standard setup, both hands empty. The king squares
-// are left for the next survey.
+// Why a position is none a game can reach ("two kings of one side"), for the
+// checks of builds with assertions; empty when it is one.
+std::string_view 局面の誤り(const 局面& p);
+
+// The start of a game: the standard setup, both hands empty.
 void 局面_初期配置(局面& p);
 
 // Is (x, y) a square of the board?
@@ -87,5 +109,9 @@ int 持駒番号(int code);
 // Pieces on the board and in both hands together: a real move changes this
 // only by taking a king, which goes to no hand.
 int 駒の数(const 局面& p);
+
+// Where the king of the side of sign `sign` (-1 the bottom side, 1 the top
+// side) stands; false when it is not on the board.
+bool 王の升(const 局面& p, int sign, int& x, int& y);
 
 }  // namespace velmora

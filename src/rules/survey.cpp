@@ -30,7 +30,7 @@ void 地図_初期化(勢力図& m) {
   }
 }
 
-void 下の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
+void 下の駒の勢力(const 局面& p, 勢力図& m, int c, int x, int y) {
   switch (c) {
     case -HU:
       if (y >= 2) 下の一歩_王手(p, m, c, x, y, x, y - 1);
@@ -84,8 +84,8 @@ void 下の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
       break;
     case -OU:
       // The king reaches its neighbours but never counts as giving check.
-      p.SITA_OU_X = x;
-      p.SITA_OU_Y = y;
+      m.SITA_OU_X = x;
+      m.SITA_OU_Y = y;
       for (int tx = x - 1; tx <= x + 1; ++tx) {
         if (!盤内(tx)) continue;
         for (int ty = y - 1; ty <= y + 1; ++ty) {
@@ -98,7 +98,7 @@ void 下の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
   }
 }
 
-void 上の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
+void 上の駒の勢力(const 局面& p, 勢力図& m, int c, int x, int y) {
   switch (c) {
     case HU:
       // The pawn lowers UE_TORI without naming itself.
@@ -160,8 +160,8 @@ void 上の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
       }
       break;
     case OU:
-      p.UE_OU_X = x;
-      p.UE_OU_Y = y;
+      m.UE_OU_X = x;
+      m.UE_OU_Y = y;
       for (int tx = x - 1; tx <= x + 1; ++tx) {
         if (!盤内(tx)) continue;
         for (int ty = y - 1; ty <= y + 1; ++ty) {
@@ -176,7 +176,7 @@ void 上の駒の勢力(局面& p, 勢力図& m, int c, int x, int y) {
 
 }  // namespace
 
-void 勢力調査(局面& p, 勢力図& m) {
+void 勢力調査(const 局面& p, 勢力図& m) {
   地図_初期化(m);
   for (int x = 1; x <= BAN_MAX; ++x) {
     for (int y = 1; y <= BAN_MAX; ++y) {

@@ -26,12 +26,18 @@ struct 勢力図 {
   盤面 UE_OUTE{};    // check marks of the top side
   // The bottom king's escape squares, marked by 調査_自王逃道 (not by the survey).
   盤面 OU_NIGEMITI{};
+  // Where the survey last found each king: a king not on the board keeps its
+  // old square. The game's real moves also move the bottom king's square with
+  // the king, and a reversal finds both again. The computer reads these as
+  // they stand, found on another board at times: that is part of its play.
+  int SITA_OU_X = 0, SITA_OU_Y = 0;
+  int UE_OU_X = 0, UE_OU_Y = 0;
 };
 
 // Resets the maps (but not UE_MAMORI_X/Y and UE_TORI_X/Y) and surveys every
 // piece on the board; sets the king squares it finds (a king not on the board
-// keeps its old square). Never changes BAN.
-void 勢力調査(局面& p, 勢力図& m);
+// keeps its old square).
+void 勢力調査(const 局面& p, 勢力図& m);
 
 // Per-piece influence of the long movers and gold-movers, used by the survey.
 void 勢力確定上直進(const 局面& p, 勢力図& m, int code, int x, int y);

@@ -6,32 +6,25 @@
 #pragma once
 
 #include <cassert>
-#include <cstring>
 
 #include "rules/position.hpp"
 
 namespace velmora {
 
-// The board and both hands with their totals as they were, for the check.
-// Empty and free in builds without assertions.
+// The position as it was, for the check. Empty and free in builds without
+// assertions.
 class 局面の控え {
  public:
-  explicit 局面の控え([[maybe_unused]] const 局面& p) {
+  explicit 局面の控え([[maybe_unused]] const 局面& p)
 #ifndef NDEBUG
-    std::memcpy(BAN_, p.BAN, sizeof BAN_);
-    std::memcpy(SITA_MOTI_, p.SITA_MOTI, sizeof SITA_MOTI_);
-    std::memcpy(UE_MOTI_, p.UE_MOTI, sizeof UE_MOTI_);
-    SITA_MOTI_SU_ = p.SITA_MOTI_SU;
-    UE_MOTI_SU_ = p.UE_MOTI_SU;
+      : was_(p)
 #endif
+  {
   }
 
   bool 同じ([[maybe_unused]] const 局面& p) const {
 #ifndef NDEBUG
-    return std::memcmp(BAN_, p.BAN, sizeof BAN_) == 0 &&
-           std::memcmp(SITA_MOTI_, p.SITA_MOTI, sizeof SITA_MOTI_) == 0 &&
-           std::memcmp(UE_MOTI_, p.UE_MOTI, sizeof UE_MOTI_) == 0 && SITA_MOTI_SU_ == p.SITA_MOTI_SU &&
-           UE_MOTI_SU_ == p.UE_MOTI_SU;
+    return was_ == p;
 #else
     return true;
 #endif
@@ -39,9 +32,7 @@ class 局面の控え {
 
  private:
 #ifndef NDEBUG
-  盤面 BAN_;
-  int SITA_MOTI_[8], UE_MOTI_[8];
-  int SITA_MOTI_SU_, UE_MOTI_SU_;
+  局面 was_;
 #endif
 };
 

@@ -69,8 +69,8 @@ TEST(HandicapLadder, TheBottomLadderMirrorsTheTopOneAndReturnsEveryPiece) {
   for (int i = 0; i < 10; ++i) ASSERT_TRUE(ハンデ_一段(s->pos, s->game.HANDE_LEVEL, +1).has_value());
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) EXPECT_EQ(s->pos.BAN[x][y], start->pos.BAN[x][y]) << x << "," << y;
-  EXPECT_EQ(s->pos.SITA_MOTI_SU, 0);
-  EXPECT_EQ(s->pos.UE_MOTI_SU, 0);
+  EXPECT_EQ(s->pos.SITA_MOTI_SU(), 0);
+  EXPECT_EQ(s->pos.UE_MOTI_SU(), 0);
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST(Probes, BishopInHandAimSquaresAreEmptyUncoveredAndOnAnOpenDiagonal) {
 TEST(Probes, PinnedPiecesAgainstEitherKing) {
   auto s = 空の局面({{5, 1, SYA}, {5, 5, -KIN}, {5, 9, -OU}, {1, 5, KAKU}, {9, 1, OU}, {8, 2, GIN}});
   s->search.SITA_UGOKENAI[7][7] = 1;
-  調査_移動不可駒(s->pos, s->search);
+  調査_移動不可駒(s->pos, s->maps, s->search);
   EXPECT_EQ(s->search.SITA_UGOKENAI[5][5], 1);
   EXPECT_EQ(s->search.SITA_UGOKENAI[5][9], 1);  // the bishop reaches the king's square itself
   EXPECT_EQ(合計(s->search.SITA_UGOKENAI), 2);
@@ -125,7 +125,7 @@ TEST(Probes, PinnedPiecesAgainstEitherKing) {
   EXPECT_EQ(s->pos.BAN[5][9], -OU);
   // A bottom bishop behind the top silver pins it.
   s->pos.BAN[5][5] = -KAKU;
-  調査_移動不可駒(s->pos, s->search);
+  調査_移動不可駒(s->pos, s->maps, s->search);
   EXPECT_EQ(s->search.UE_UGOKENAI_ARI, YES);
   EXPECT_EQ(s->search.SITA_UGOKENAI[5][5], 1);  // itself pinned by the rook, as the gold was
 }

@@ -73,15 +73,13 @@ TEST(Search, TheBoardAndHandsAreAsBeforeAndNoWinnerIsLeft) {
   s->pos.BAN[3][3] = KARA;  // a capture with a mirror move becomes possible
   s->pos.BAN[7][7] = KARA;
   s->pos.UE_MOTI[1] = 1;
-  s->pos.UE_MOTI_SU = 1;
-  int before[10][10];
-  std::memcpy(before, s->pos.BAN, sizeof before);
+  const 盤面 before = s->pos.BAN;
   数える時計 clock;
   const auto m = 探す(
       *s, [](const 試行&, const 探索の場&) { return 1.0; }, &clock);
   EXPECT_TRUE(m);
-  EXPECT_EQ(std::memcmp(before, s->pos.BAN, sizeof before), 0);
-  EXPECT_EQ(std::memcmp(before, s->search.BAN_MAE, sizeof before), 0);
+  EXPECT_EQ(before, s->pos.BAN);
+  EXPECT_EQ(before, s->search.BAN_MAE);
   EXPECT_EQ(s->pos.UE_MOTI[1], 1);
   EXPECT_EQ(s->pos.SITA_MOTI[1], 0);
   EXPECT_EQ(s->game.SYOUSYA, TEBAN_NASI);
@@ -107,7 +105,6 @@ TEST(Search, AKingCaptureThatBeatsTheBestIsPlayedAtOnce) {
 TEST(Search, ADropReaching9998StopsTheSearchWhileABoardMoveDoesNot) {
   auto s = 空の局面({{5, 1, OU}, {3, 3, KIN}, {5, 9, -OU}});
   s->pos.UE_MOTI[1] = s->pos.UE_MOTI[5] = 1;
-  s->pos.UE_MOTI_SU = 2;
   // Count the board candidates first.
   探す(*s, [](const 試行&, const 探索の場&) { return 0.0; });
   std::size_t board = 0;
@@ -136,15 +133,14 @@ TEST(Search, ADropReaching9998StopsTheSearchWhileABoardMoveDoesNot) {
   EXPECT_EQ(calls.back().cap, KARA);
 }
 
-TEST(Search, NoDropsAreTriedWhenTheHandTotalIsZero) {
+TEST(Search, DropsAreTriedOnlyWithPiecesInHand) {
   auto s = 空の局面({{5, 1, OU}, {5, 9, -OU}});
-  s->pos.UE_MOTI[5] = 2;  // counts without a total
   数える時計 clock;
   探す(
       *s, [](const 試行& t, const 探索の場&) { return t.x1 == -1 ? 100.0 : 0.0; }, &clock);
   for (const auto& c : calls) EXPECT_GE(c.x1, 1);
   EXPECT_EQ(clock.ticks, 9);
-  s->pos.UE_MOTI_SU = 2;
+  s->pos.UE_MOTI[5] = 2;
   const auto m = 探す(*s, [](const 試行& t, const 探索の場&) { return t.x1 == -1 ? 100.0 : 0.0; });
   EXPECT_EQ(m->x1, -1);
   EXPECT_EQ(m->y1, 5);

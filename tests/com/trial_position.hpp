@@ -17,10 +17,9 @@
 
 namespace velmora::testing {
 
-// Puts pieces in a side's hand and keeps the total in step with the slots.
+// Puts pieces in a side's hand.
 inline void 持たせる(試験局面& s, bool bottom, int slot, int count = 1) {
   (bottom ? s.pos.SITA_MOTI : s.pos.UE_MOTI)[slot] += count;
-  (bottom ? s.pos.SITA_MOTI_SU : s.pos.UE_MOTI_SU) += count;
 }
 
 // A position written square by square: a piece letter (P L N S G B R K;

@@ -40,35 +40,31 @@ int 対局数() {
 
 template <class Snapshot>
 bool 同じ局面(const 局面& a, const Snapshot& b) {
-  return std::memcmp(a.BAN, b.BAN, sizeof a.BAN) == 0 &&
-         std::memcmp(a.SITA_MOTI + 1, b.SITA_MOTI + 1, 7 * sizeof(int)) == 0 &&
-         std::memcmp(a.UE_MOTI + 1, b.UE_MOTI + 1, 7 * sizeof(int)) == 0;
+  return a.BAN == b.BAN && a.SITA_MOTI == b.SITA_MOTI && a.UE_MOTI == b.UE_MOTI;
 }
 
 // Each kind on the board and in both hands, as many as the game started
-// with; both kings on the board while the game runs (a taken king in no hand
-// slot but in its taker's total), the bottom king where the game keeps it.
+// with; both kings on the board while the game runs (a taken king in no
+// hand), the bottom king where the survey and the game's moves keep it.
 void 駒が揃っている(const Form1& f, const std::string& where) {
   const 局面& p = f.pos;
-  int kinds[8] = {}, hands[2] = {};
+  int kinds[8] = {};
   bool kings[2] = {};  // [bottom, top]
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int c = p.BAN[x][y];
       if (c == OU || c == -OU) kings[c > 0] = true;
       if (c == -OU) {
-        EXPECT_TRUE(x == p.SITA_OU_X && y == p.SITA_OU_Y) << where;
+        EXPECT_TRUE(x == f.maps.SITA_OU_X && y == f.maps.SITA_OU_Y) << where;
       }
       ++kinds[testing::持駒の枠(c)];
     }
-  for (int k = 1; k <= 7; ++k)
-    kinds[k] += p.SITA_MOTI[k] + p.UE_MOTI[k], hands[0] += p.SITA_MOTI[k], hands[1] += p.UE_MOTI[k];
+  for (int k = 1; k <= 7; ++k) kinds[k] += p.SITA_MOTI[k] + p.UE_MOTI[k];
   const int start[8] = {0, 18, 4, 4, 4, 4, 2, 2};
   for (int k = 1; k <= 7; ++k) ASSERT_EQ(kinds[k], start[k]) << where << ", hand slot " << k;
   ASSERT_TRUE(kings[0] || f.game.SYOUSYA == f.game.COM_TEBAN) << where;
   ASSERT_TRUE(kings[1] || f.game.SYOUSYA == f.game.MAN_TEBAN) << where;
-  ASSERT_EQ(p.SITA_MOTI_SU, hands[0] + !kings[1]) << where;
-  ASSERT_EQ(p.UE_MOTI_SU, hands[1] + !kings[0]) << where;
+  ASSERT_TRUE(p.整合()) << where << ": " << 局面の誤り(p);
 }
 
 struct 結果 {

@@ -23,7 +23,7 @@ struct ComTurnTest : ::testing::Test {
   Form1& f = w.f();
 
   void 局面(std::initializer_list<Placed> pieces) {
-    std::memset(f.pos.BAN, 0, sizeof f.pos.BAN);
+    f.pos.BAN = {};
     for (const auto& p : pieces) f.pos.BAN[p.x][p.y] = p.code;
     f.game.TAISEN_MODE = MODE_MAN_COM;
     f.game.MAN_TEBAN = TEBAN_SENTE;
@@ -31,10 +31,7 @@ struct ComTurnTest : ::testing::Test {
     f.game.TEBAN = f.game.COM_TEBAN;
     f.game.SYOUSYA = TEBAN_NASI;
   }
-  void 持駒(int slot, int n) {
-    f.pos.UE_MOTI[slot] += n;
-    f.pos.UE_MOTI_SU += n;
-  }
+  void 持駒(int slot, int n) { f.pos.UE_MOTI[slot] += n; }
   int 箱の数(std::string_view text) {
     int n = 0;
     for (const auto& b : w.dialogs.boxes) n += b.text == text;
@@ -79,7 +76,7 @@ TEST_F(ComTurnTest, TheThreeLevelsChooseThreeMovesAndHandTheTurnBack) {
     FakeWindow fw;
     Form1& g = fw.f();
     局面_初期化(g.pos, g.game);
-    std::memset(g.pos.BAN, 0, sizeof g.pos.BAN);
+    g.pos.BAN = {};
     for (const auto& p : std::initializer_list<Placed>{{5, 1, OU},
                                                        {6, 2, GIN},
                                                        {8, 3, HU},
@@ -174,7 +171,7 @@ TEST_F(ComTurnTest, AMateIsAnnouncedAndTheGameGoesOn) {
   EXPECT_EQ(f.game.SYOUSYA, TEBAN_NASI);
   EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
   EXPECT_EQ(f.pos.UE_MOTI[5], 0);
-  EXPECT_EQ(f.pos.UE_MOTI_SU, 0);
+  EXPECT_EQ(f.pos.UE_MOTI_SU(), 0);
 }
 
 TEST_F(ComTurnTest, NothingToPlayLosesTheGame) {

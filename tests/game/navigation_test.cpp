@@ -73,7 +73,7 @@ TEST_F(NavigationTest, AfterLiveMovesOneBackThenForwardIsRefusedButTwoBackThenOn
   EXPECT_EQ(f.clock.COM_JIKAN, f.record[19].COM_JIKAN);
   int sita = 0;
   for (int k = 1; k <= 7; ++k) sita += f.pos.SITA_MOTI[k];
-  EXPECT_EQ(f.pos.SITA_MOTI_SU, sita);
+  EXPECT_EQ(f.pos.SITA_MOTI_SU(), sita);
 }
 
 TEST_F(NavigationTest, BackToTheStartAndRefusedAtMoveZero) {
@@ -142,7 +142,7 @@ TEST_F(NavigationTest, ReversingTurnsTheBoardSwapsTheHandsAndFindsTheKings) {
   二十手指す(w);
   const auto before = std::make_unique<局面>(f.pos);
   const 対局 before_game = f.game;
-  f.pos.SITA_OU_X = f.pos.SITA_OU_Y = f.pos.UE_OU_X = f.pos.UE_OU_Y = 0;
+  f.maps.SITA_OU_X = f.maps.SITA_OU_Y = f.maps.UE_OU_X = f.maps.UE_OU_Y = 0;
   f.maps.SITA_SEIRYOKU[4][4] = 77;  // the influence maps are left for the next survey
   REVERSE_Click(f);
   for (int x = 1; x <= 9; ++x)
@@ -157,11 +157,11 @@ TEST_F(NavigationTest, ReversingTurnsTheBoardSwapsTheHandsAndFindsTheKings) {
     sita += f.pos.SITA_MOTI[k];
     ue += f.pos.UE_MOTI[k];
   }
-  EXPECT_EQ(f.pos.SITA_MOTI_SU, sita);
-  EXPECT_EQ(f.pos.UE_MOTI_SU, ue);
+  EXPECT_EQ(f.pos.SITA_MOTI_SU(), sita);
+  EXPECT_EQ(f.pos.UE_MOTI_SU(), ue);
   EXPECT_NE(sita, ue);  // the game's hands differ, so a stale total would show
-  EXPECT_EQ(f.pos.BAN[f.pos.SITA_OU_X][f.pos.SITA_OU_Y], -OU);
-  EXPECT_EQ(f.pos.BAN[f.pos.UE_OU_X][f.pos.UE_OU_Y], OU);
+  EXPECT_EQ(f.pos.BAN[f.maps.SITA_OU_X][f.maps.SITA_OU_Y], -OU);
+  EXPECT_EQ(f.pos.BAN[f.maps.UE_OU_X][f.maps.UE_OU_Y], OU);
   EXPECT_EQ(f.maps.SITA_SEIRYOKU[4][4], 77);
   EXPECT_TRUE(f.game.HANTEN);
   EXPECT_EQ(f.game.TESUU, 0);
@@ -182,16 +182,16 @@ TEST_F(NavigationTest, ReversingTurnsTheBoardSwapsTheHandsAndFindsTheKings) {
 
 TEST_F(NavigationTest, AMissingKingKeepsItsOldSquareAfterAReversal) {
   f.pos.BAN[5][1] = KARA;  // no top king: after turning there is no bottom king
-  f.pos.SITA_OU_X = 3;
-  f.pos.SITA_OU_Y = 3;
-  f.pos.UE_OU_X = 0;
-  f.pos.UE_OU_Y = 0;
+  f.maps.SITA_OU_X = 3;
+  f.maps.SITA_OU_Y = 3;
+  f.maps.UE_OU_X = 0;
+  f.maps.UE_OU_Y = 0;
   REVERSE_Click(f);
-  EXPECT_EQ(f.pos.SITA_OU_X, 3);
-  EXPECT_EQ(f.pos.SITA_OU_Y, 3);
+  EXPECT_EQ(f.maps.SITA_OU_X, 3);
+  EXPECT_EQ(f.maps.SITA_OU_Y, 3);
   EXPECT_EQ(f.pos.BAN[5][1], OU);  // the former bottom king
-  EXPECT_EQ(f.pos.UE_OU_X, 5);
-  EXPECT_EQ(f.pos.UE_OU_Y, 1);
+  EXPECT_EQ(f.maps.UE_OU_X, 5);
+  EXPECT_EQ(f.maps.UE_OU_Y, 1);
   EXPECT_EQ(f.pos.BAN[5][9], KARA);
 }
 

@@ -298,10 +298,8 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGameToItsLastMove) {
   ASSERT_EQ(g.game.TESUU_MAX, 20);
   // Snapshot 20 is the position as it stood, move 20 (the lance to row 7 and
   // the knight's mirror move) included, with the clocks standing still.
-  棋譜局面 live{{}, {}, {}, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN, f.clock.COM_JIKAN};
-  std::copy(&f.pos.BAN[0][0], &f.pos.BAN[0][0] + 100, &live.BAN[0][0]);
-  std::copy(std::begin(f.pos.SITA_MOTI), std::end(f.pos.SITA_MOTI), live.SITA_MOTI);
-  std::copy(std::begin(f.pos.UE_MOTI), std::end(f.pos.UE_MOTI), live.UE_MOTI);
+  const 棋譜局面 live{f.pos.BAN,         f.pos.SITA_MOTI,   f.pos.UE_MOTI,    f.clock.MAN_JIKAN,
+                      f.clock.MAN_JIKAN, f.clock.COM_JIKAN, f.clock.COM_JIKAN};
   for (int t = 1; t <= 20; ++t) {
     AFTER_Click(g);
     ASSERT_EQ(g.game.TESUU, t);
@@ -315,8 +313,8 @@ TEST_F(RecordTest, SaveLoadAndStepReproducesTheGameToItsLastMove) {
       sita += want.SITA_MOTI[k];
       ue += want.UE_MOTI[k];
     }
-    EXPECT_EQ(g.pos.SITA_MOTI_SU, sita);
-    EXPECT_EQ(g.pos.UE_MOTI_SU, ue);
+    EXPECT_EQ(g.pos.SITA_MOTI_SU(), sita);
+    EXPECT_EQ(g.pos.UE_MOTI_SU(), ue);
     EXPECT_EQ(g.clock.MAN_JIKAN, want.MAN_JIKAN) << t;
     EXPECT_EQ(g.clock.COM_JIKAN, want.COM_JIKAN) << t;
     EXPECT_EQ(g.record[t].MAN_JIKAN2, want.MAN_JIKAN2) << t;
@@ -346,9 +344,9 @@ TEST_F(RecordTest, ExtremeHeadersHandsAndTimesReadBackIdentical) {
   棋譜局面 s1, s2, s3;
   s1.BAN[5][9] = s2.BAN[5][9] = s3.BAN[5][9] = -OU;
   s1.BAN[5][1] = s2.BAN[5][1] = s3.BAN[5][1] = OU;
-  const int all[8] = {0, 18, 4, 4, 4, 4, 2, 2};
-  std::copy(std::begin(all), std::end(all), s1.SITA_MOTI);
-  std::copy(std::begin(all), std::end(all), s2.UE_MOTI);
+  const 持駒 all = {0, 18, 4, 4, 4, 4, 2, 2};
+  s1.SITA_MOTI = all;
+  s2.UE_MOTI = all;
   s1.MAN_JIKAN2 = s1.COM_JIKAN2 = 99999;
   s2.MAN_JIKAN = s2.MAN_JIKAN2 = s2.COM_JIKAN = s2.COM_JIKAN2 = 99999;
   const int promoted[] = {-TO, KYOU_NARI, -KEI_NARI, GIN_NARI, -KAKU_NARI, SYA_NARI, -KIN};
@@ -362,9 +360,7 @@ TEST_F(RecordTest, ExtremeHeadersHandsAndTimesReadBackIdentical) {
     人間対局開始(played);
     p.record[1] = s1;
     p.record[2] = s2;
-    std::copy(&s3.BAN[0][0], &s3.BAN[0][0] + 100, &p.pos.BAN[0][0]);
-    std::copy(std::begin(s3.SITA_MOTI), std::end(s3.SITA_MOTI), p.pos.SITA_MOTI);
-    std::copy(std::begin(s3.UE_MOTI), std::end(s3.UE_MOTI), p.pos.UE_MOTI);
+    盤と持駒_復元(p.pos, s3);
     p.clock.MAN_JIKAN = 99999.99;
     p.clock.COM_JIKAN = 0.5;
     p.game.TESUU = 3;
@@ -392,9 +388,9 @@ TEST_F(RecordTest, ExtremeHeadersHandsAndTimesReadBackIdentical) {
     for (int t = 1; t <= 3; ++t) {
       const 棋譜局面& want = t == 1 ? s1 : t == 2 ? s2 : s3;
       const 棋譜局面& got = g.record[t];
-      EXPECT_TRUE(std::equal(&got.BAN[0][0], &got.BAN[0][0] + 100, &want.BAN[0][0])) << i << " " << t;
-      EXPECT_TRUE(std::equal(got.SITA_MOTI, got.SITA_MOTI + 8, want.SITA_MOTI)) << i << " " << t;
-      EXPECT_TRUE(std::equal(got.UE_MOTI, got.UE_MOTI + 8, want.UE_MOTI)) << i << " " << t;
+      EXPECT_EQ(got.BAN, want.BAN) << i << " " << t;
+      EXPECT_EQ(got.SITA_MOTI, want.SITA_MOTI) << i << " " << t;
+      EXPECT_EQ(got.UE_MOTI, want.UE_MOTI) << i << " " << t;
       EXPECT_EQ(std::vector<double>({got.MAN_JIKAN, got.MAN_JIKAN2, got.COM_JIKAN, got.COM_JIKAN2}),
                 std::vector<double>({want.MAN_JIKAN, want.MAN_JIKAN2, want.COM_JIKAN, want.COM_JIKAN2}))
           << i << " " << t;

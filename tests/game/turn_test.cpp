@@ -50,6 +50,22 @@ TEST_F(TurnTest, NothingIsPlayedBeyondTheRecordsEnd) {
   EXPECT_EQ(w.dialogs.boxes[0].text, "これ以上指すことはできません（500手）");
 }
 
+// Between two humans no survey follows a move: the bottom king's square, which
+// the computer reads when it is asked to move later, moves with the king,
+// whether the king moves or is dragged by a mirror jump.
+TEST_F(TurnTest, TheBottomKingsSquareMovesWithTheKing) {
+  f.maps.SITA_OU_X = 1;  // stale on purpose: only the moves below may change it
+  f.maps.SITA_OU_Y = 1;
+  ASSERT_TRUE(一手を指す(f, {5, 9, 5, 8, -OU, -OU}));  // the first player's king: the top king jumps to ５二
+  EXPECT_EQ(f.maps.SITA_OU_X, 5);
+  EXPECT_EQ(f.maps.SITA_OU_Y, 8);
+  ASSERT_TRUE(一手を指す(f, {5, 2, 4, 2, OU, OU}));  // the top king: the bottom king on ５八 jumps to ４八
+  EXPECT_EQ(f.pos.BAN[6][8], -OU);
+  EXPECT_EQ(f.maps.SITA_OU_X, 6);  // ４八 is column 6 from the left
+  EXPECT_EQ(f.maps.SITA_OU_Y, 8);
+  EXPECT_EQ(f.maps.UE_OU_X, 0);  // the top king's square waits for a survey
+}
+
 #ifndef NDEBUG
 // A real move neither makes nor loses a piece; builds with assertions check it.
 TEST_F(TurnTest, AMoveThatWouldMakeAPieceStopsTheProgram) {

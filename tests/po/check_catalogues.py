@@ -29,6 +29,9 @@ NOT_TEXTS = {
     "src/game/sound.cpp": {"その他.wav", "禁止.wav", "駒打音.wav"},  # file names
     "src/game/record.cpp": {"\ufeff"},
     "src/input/record_panel.cpp": {".棋譜"},
+    # The pieces' faces (pictures) and their names in the Japanese notation; the
+    # last-move names beside the board are marked for translation.
+    "src/rules/pieces.hpp": None,
     # The Japanese notation of the move list; another language writes its own beside it.
     "src/game/notation.cpp": None,
     # Drawn with the source texts only; a translation draws "{手数}手目" whole.

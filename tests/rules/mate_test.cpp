@@ -14,31 +14,28 @@ using testing::空の局面;
 
 void 持たせる(testing::試験局面& s, bool top, int slot, int n) {
   (top ? s.pos.UE_MOTI : s.pos.SITA_MOTI)[slot] += n;
-  (top ? s.pos.UE_MOTI_SU : s.pos.SITA_MOTI_SU) += n;
 }
 
 int 詰めMAN(testing::試験局面& s) {
   勢力調査(s.pos, s.maps);
-  int before[10][10];
-  std::memcpy(before, s.pos.BAN, sizeof before);
+  const 局面 before = s.pos;
   const int r = 詰めかMAN(s.pos, s.maps);
-  EXPECT_EQ(std::memcmp(before, s.pos.BAN, sizeof before), 0) << "the test must put every piece back";
+  EXPECT_EQ(before, s.pos) << "the test must put every piece back";
   return r;
 }
 
 int 詰めCOM(testing::試験局面& s) {
   勢力調査(s.pos, s.maps);
-  int before[10][10];
-  std::memcpy(before, s.pos.BAN, sizeof before);
+  const 局面 before = s.pos;
   const int r = 詰めかCOM(s.pos, s.maps);
-  EXPECT_EQ(std::memcmp(before, s.pos.BAN, sizeof before), 0) << "the test must put every piece back";
+  EXPECT_EQ(before, s.pos) << "the test must put every piece back";
   return r;
 }
 
 TEST(Mate, AKingNotInCheckIsNotMated) {
   auto s = 空の局面({{5, 9, -OU}, {5, 1, OU}, {4, 7, KIN}, {6, 7, KIN}});
   EXPECT_EQ(詰めMAN(*s), NO);
-  EXPECT_EQ(詰めかMAN_COM移動(s->pos), NO);
+  EXPECT_EQ(詰めかMAN_COM移動(s->pos, s->maps), NO);
 }
 
 TEST(Mate, GoldOnTheKingsHeadBackedByAPawnMatesEitherKing) {
@@ -56,7 +53,7 @@ TEST(Mate, GoldOnTheKingsHeadBackedByAPawnMatesEitherKing) {
   // The same for the bottom king on (5, 9).
   auto m = 空の局面({{5, 9, -OU}, {5, 8, KIN}, {5, 7, HU}, {5, 1, OU}});
   EXPECT_EQ(詰めMAN(*m), YES);
-  EXPECT_EQ(詰めかMAN_COM移動(m->pos), YES);
+  EXPECT_EQ(詰めかMAN_COM移動(m->pos, m->maps), YES);
   m->pos.BAN[6][9] = -GIN;
   EXPECT_EQ(詰めMAN(*m), NO);
   // Without the pawn's support the king takes the gold.

@@ -44,10 +44,10 @@ TEST(Survey, TwoLoneKingsReachOnlyTheirNeighboursAndLeaveEveryOtherMapAtItsReset
   EXPECT_EQ(異なる数(s->maps.SITA_TORI_X, 0), 0);
   EXPECT_EQ(異なる数(s->maps.SITA_OUTE, 0), 0);
   EXPECT_EQ(異なる数(s->maps.UE_OUTE, 0), 0);
-  EXPECT_EQ(s->pos.SITA_OU_X, 5);
-  EXPECT_EQ(s->pos.SITA_OU_Y, 9);
-  EXPECT_EQ(s->pos.UE_OU_X, 5);
-  EXPECT_EQ(s->pos.UE_OU_Y, 1);
+  EXPECT_EQ(s->maps.SITA_OU_X, 5);
+  EXPECT_EQ(s->maps.SITA_OU_Y, 9);
+  EXPECT_EQ(s->maps.UE_OU_X, 5);
+  EXPECT_EQ(s->maps.UE_OU_Y, 1);
 }
 
 TEST(Survey, TopDefencePlacesAreWrittenOnlyByKindsThatRecordThem) {
@@ -256,13 +256,12 @@ TEST(Survey, TopGoldMoverNextToTheBottomKingMarksOnlyItsOwnSquare) {
 
 TEST(Survey, HandsAddNothingAndAMissingKingKeepsItsOldSquare) {
   auto s = 空の局面({{5, 1, OU}});
-  s->pos.SITA_OU_X = 3;
-  s->pos.SITA_OU_Y = 8;
+  s->maps.SITA_OU_X = 3;
+  s->maps.SITA_OU_Y = 8;
   for (int k = 1; k <= 7; ++k) s->pos.SITA_MOTI[k] = s->pos.UE_MOTI[k] = 2;
-  s->pos.SITA_MOTI_SU = s->pos.UE_MOTI_SU = 14;
   勢力調査(s->pos, s->maps);
-  EXPECT_EQ(s->pos.SITA_OU_X, 3);
-  EXPECT_EQ(s->pos.SITA_OU_Y, 8);
+  EXPECT_EQ(s->maps.SITA_OU_X, 3);
+  EXPECT_EQ(s->maps.SITA_OU_Y, 8);
   int bottom = 0, top = 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) bottom += s->maps.SITA_SEIRYOKU[x][y], top += s->maps.UE_SEIRYOKU[x][y];
@@ -284,8 +283,8 @@ TEST(Survey, TheOpeningPositionIsSymmetric) {
 // Reach of every piece by its own movement, counted by the rules written out
 // by hand; a top silver on the last row reaches nothing in the survey.
 void 素朴な勢力(const 局面& p, 盤面& bottom, 盤面& top) {
-  std::memset(bottom, 0, sizeof(盤面));
-  std::memset(top, 0, sizeof(盤面));
+  bottom = {};
+  top = {};
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (p.BAN[x][y] != KARA && !(p.BAN[x][y] == GIN && y == 9))
@@ -299,10 +298,9 @@ TEST(Survey, ReachMatchesAnIndependentCountOverRandomGames) {
     auto s = 初期局面();
     for (int ply = 0; ply < 120; ++ply) {
       if (testing::乱数で進める(s->pos, rng, 1, ply % 2 == 1) == 0) break;
-      int before[10][10];
-      std::memcpy(before, s->pos.BAN, sizeof before);
+      const 局面 before = s->pos;
       勢力調査(s->pos, s->maps);
-      ASSERT_EQ(std::memcmp(before, s->pos.BAN, sizeof before), 0);
+      ASSERT_EQ(before, s->pos);
       盤面 bottom, top;
       素朴な勢力(s->pos, bottom, top);
       for (int x = 1; x <= 9; ++x) {
@@ -312,8 +310,8 @@ TEST(Survey, ReachMatchesAnIndependentCountOverRandomGames) {
           ASSERT_EQ(s->maps.UE_SEIRYOKU[x][y], top[x][y])
               << "game " << game << " ply " << ply << " at " << x << "," << y;
           if (s->pos.BAN[x][y] == -OU) {
-            EXPECT_EQ(s->pos.SITA_OU_X, x);
-            EXPECT_EQ(s->pos.SITA_OU_Y, y);
+            EXPECT_EQ(s->maps.SITA_OU_X, x);
+            EXPECT_EQ(s->maps.SITA_OU_Y, y);
           }
           // Check marks stand only on pieces of the checking side or on the squares between.
           if (s->maps.UE_OUTE[x][y] == 9) {

@@ -31,12 +31,12 @@ inline std::unique_ptr<試験局面> 空の局面(std::initializer_list<Placed> 
   for (const auto& p : pieces) {
     s->pos.BAN[p.x][p.y] = p.code;
     if (p.code == -OU) {
-      s->pos.SITA_OU_X = p.x;
-      s->pos.SITA_OU_Y = p.y;
+      s->maps.SITA_OU_X = p.x;
+      s->maps.SITA_OU_Y = p.y;
     }
     if (p.code == OU) {
-      s->pos.UE_OU_X = p.x;
-      s->pos.UE_OU_Y = p.y;
+      s->maps.UE_OU_X = p.x;
+      s->maps.UE_OU_Y = p.y;
     }
   }
   return s;

@@ -123,11 +123,10 @@ inline int 持駒の枠(int code) {
 // Plays m on the position: a drop leaves the hand; a board move sends what it
 // takes into the mover's hand by its unpromoted kind (a king into none), and
 // then the opponent's piece on the point-symmetric square of the source jumps
-// to that of the destination, if that square is empty. The hand totals and
-// the bottom king's square follow.
+// to that of the destination, if that square is empty.
 inline void 指す(局面& p, const 指し手& m) {
   const bool top = m.placed > 0;
-  int* hand = top ? p.UE_MOTI : p.SITA_MOTI;
+  持駒& hand = top ? p.UE_MOTI : p.SITA_MOTI;
   if (m.x1 == UE_DAI || m.x1 == SITA_DAI) {
     --hand[top ? m.y1 : m.y1 - 2];
     p.BAN[m.x2][m.y2] = m.placed;
@@ -141,14 +140,6 @@ inline void 指す(局面& p, const 指し手& m) {
       p.BAN[10 - m.x1][10 - m.y1] = KARA;
     }
   }
-  p.SITA_MOTI_SU = p.UE_MOTI_SU = 0;
-  for (int k = 1; k <= 7; ++k) {
-    p.SITA_MOTI_SU += p.SITA_MOTI[k];
-    p.UE_MOTI_SU += p.UE_MOTI[k];
-  }
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y)
-      if (p.BAN[x][y] == -OU) p.SITA_OU_X = x, p.SITA_OU_Y = y;
 }
 
 // Plays up to n random moves from the current position, sides alternating,
