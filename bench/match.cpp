@@ -76,14 +76,6 @@ using 時計 = std::chrono::steady_clock;
   return r;
 }
 
-void 合計を数える(局面& p) {
-  p.SITA_MOTI_SU = p.UE_MOTI_SU = 0;
-  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
-    p.SITA_MOTI_SU += p.SITA_MOTI[k];
-    p.UE_MOTI_SU += p.UE_MOTI[k];
-  }
-}
-
 struct 静かな時計 final : 探索中の時計 {
   void tick() override {}
 };
@@ -138,7 +130,6 @@ class 指し手役 {
       // survey first, then its search.
       一手& s = *one_ply_;
       s.pos = side > 0 ? p : 回す(p);
-      合計を数える(s.pos);
       勢力調査(s.pos, s.maps);
       静かな時計 clock;
       m = 探索({s.pos, s.maps, s.table, level_}, clock);
@@ -211,9 +202,8 @@ struct 対局の結果 {
     }
     if (ply >= KIFU_T_MAX - 30 && show_draws)
       std::fprintf(stderr, "%d: %d,%d-%d,%d %d\n", ply, m->x1, m->y1, m->x2, m->y2, m->placed);
-    const int captured = 駒移動_仮(p, *m);
-    駒移動_相対駒_仮(p, *m);
-    合計を数える(p);
+    const int captured = 駒移動(p, *m);
+    駒移動_相対駒(p, *m);
     if (captured == OU) return {結果::下の勝ち, ply + 1, "king taken"};
     if (captured == -OU) return {結果::上の勝ち, ply + 1, "king taken"};
     side = -side;

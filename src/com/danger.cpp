@@ -13,8 +13,9 @@ namespace {
 
 inline int 価値(int code) { return std::abs(code); }
 
-// An empty square. R is the running result.
-void 空き桝(const 探索の場& s, int i, int j, double& R) {
+// An empty square. R is the running result; 持駒あり says whether the bottom
+// side has any piece in hand to drop there.
+void 空き桝(const 探索の場& s, int i, int j, bool 持駒あり, double& R) {
   const auto& B = s.pos.BAN;
   const int sita = s.maps.SITA_SEIRYOKU[i][j], ue = s.maps.UE_SEIRYOKU[i][j];
   const bool 金銀あり = s.pos.SITA_MOTI[MOTI_GIN] > 0 || s.pos.SITA_MOTI[MOTI_KIN] > 0;
@@ -35,7 +36,7 @@ void 空き桝(const 探索の場& s, int i, int j, double& R) {
     }
   }
 
-  if (s.pos.SITA_MOTI_SU() <= 0) return;  // threats of drops on this square
+  if (!持駒あり) return;  // threats of drops on this square
 
   if (s.pos.SITA_MOTI[MOTI_KYOU] > 0 && j > 2 && B[i][j - 1] > KYOU && (sita > 0 || ue == 0)) {
     for (int r = j - 2; r >= 1; --r) {
@@ -136,12 +137,13 @@ double 盤評価_COM危険座標(const 探索の場& s, int piece, int x2, int y
   int F = 0;
   int V = 9999;
   const bool moved_safe = s.maps.SITA_SEIRYOKU[x2][y2] == 0;
+  const bool 持駒あり = s.pos.SITA_MOTI_SU() > 0;
 
   for (int i = 1; i <= 9; ++i) {
     for (int j = 1; j <= 9; ++j) {
       const int c = s.pos.BAN[i][j];
       if (c == KARA) {
-        空き桝(s, i, j, R);
+        空き桝(s, i, j, 持駒あり, R);
       } else if (上の駒(c)) {
         上の駒桝(s, i, j, c, R);
       } else if (下の駒(c)) {

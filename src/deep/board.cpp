@@ -99,14 +99,10 @@ std::uint64_t 盤::手番の鍵() { return 鍵.side; }
     for (int y = 1; y <= 9; ++y) {
       const int c = 駒のコード(sq_[桝(x, y)]);
       p.BAN[x][y] = c;
-      if (c == -OU) p.SITA_OU_X = x, p.SITA_OU_Y = y;
-      if (c == OU) p.UE_OU_X = x, p.UE_OU_Y = y;
     }
   for (int k = 1; k < 持駒種類数; ++k) {
     p.SITA_MOTI[枠表[k]] = hand_[下側][k];
     p.UE_MOTI[枠表[k]] = hand_[上側][k];
-    p.SITA_MOTI_SU += hand_[下側][k];
-    p.UE_MOTI_SU += hand_[上側][k];
   }
   return p;
 }

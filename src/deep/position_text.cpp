@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "rules/pieces.hpp"
+
 namespace velmora::deep {
 
 namespace {
@@ -34,9 +36,6 @@ bool 数を読む(std::string_view line, int* out, int n) {
   return p == end;
 }
 
-// A game's pieces of each unpromoted kind, by hand slot (index 0: kings).
-constexpr int 全数[8] = {2, 18, 4, 4, 4, 4, 2, 2};
-
 }  // namespace
 
 局面文 局面を読む(std::string_view text) {
@@ -66,10 +65,10 @@ constexpr int 全数[8] = {2, 18, 4, 4, 4, 4, 2, 2};
     } else if (filled < 11) {
       int hand[7];
       if (!数を読む(line, hand, 7)) return fail(局面文の誤り::数);
-      int* slots = filled == 9 ? p.SITA_MOTI : p.UE_MOTI;
+      持駒& slots = filled == 9 ? p.SITA_MOTI : p.UE_MOTI;
       for (int k = 0; k < 7; ++k) {
         if (hand[k] < 0) return fail(局面文の誤り::持駒数);
-        if (hand[k] > 全数[k + 1]) return fail(局面文の誤り::駒の数);
+        if (hand[k] > 組の駒数(k + 1)) return fail(局面文の誤り::駒の数);
         slots[k + 1] = hand[k];
       }
     } else {
@@ -83,29 +82,8 @@ constexpr int 全数[8] = {2, 18, 4, 4, 4, 4, 2, 2};
   line_no = 0;
   if (filled < 12) return fail(局面文の誤り::足りない);
 
-  int count[8] = {};
-  int kings[2] = {};
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int c = p.BAN[x][y];
-      if (c == OU) ++kings[1];
-      if (c == -OU) ++kings[0];
-      if (c != KARA) ++count[持駒番号(c)];
-    }
-  for (int k = 1; k <= 7; ++k) {
-    count[k] += p.SITA_MOTI[k] + p.UE_MOTI[k];
-    if (count[k] > 全数[k]) return fail(局面文の誤り::駒の数);
-  }
-  if (kings[0] > 1 || kings[1] > 1) return fail(局面文の誤り::駒の数);
-  for (int k = 1; k <= 7; ++k) {
-    p.SITA_MOTI_SU += p.SITA_MOTI[k];
-    p.UE_MOTI_SU += p.UE_MOTI[k];
-  }
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      if (p.BAN[x][y] == -OU) p.SITA_OU_X = x, p.SITA_OU_Y = y;
-      if (p.BAN[x][y] == OU) p.UE_OU_X = x, p.UE_OU_Y = y;
-    }
+  // More pieces than the set has, or two kings of a side: no game reaches it.
+  if (!p.整合()) return fail(局面文の誤り::駒の数);
   r.pos = p;
   return r;
 }

@@ -48,10 +48,11 @@ int 盤上で指す(対局の場& f, const 指し手& m) {
     f.maps.SITA_OU_X = 相対位置(m.x2);
     f.maps.SITA_OU_Y = 相対位置(m.y2);
   }
-  assert(f.pos.整合() && "a move left a position no game can reach");
+
   // A king taken goes to no hand; every other piece stays in the game.
   assert(駒の数(f.pos) + (captured == OU || captured == -OU ? 1 : 0) == pieces &&
          "a move made or lost a piece");
+  assert(f.pos.整合() && "a move left a position no game can reach");
   return captured;
 }
 

@@ -6,7 +6,7 @@ namespace {
 
 int 移動(局面& p, int x1, int y1, int x2, int y2, int koma) {
   const int target = p.BAN[x2][y2];
-  駒取得(p, target);  // into the hand of the side that did not own it; nothing for a king or no piece
+  if (target != KARA) 駒取得(p, target);  // into the other side's hand; a king into none
   p.BAN[x2][y2] = koma;
   if (x1 == UE_DAI)
     --p.UE_MOTI[y1];

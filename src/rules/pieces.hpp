@@ -4,6 +4,10 @@
 // needs one of these reads this table.
 #pragma once
 
+#include <array>
+#include <cstddef>
+#include <iterator>
+
 #include "rules/position.hpp"
 #include "rules/translatable.hpp"
 
@@ -54,12 +58,19 @@ constexpr int 組の駒数(int slot) {
   return slot >= 0 && slot < 8 ? counts[slot] : 0;
 }
 
+// Each code's place in the table (plus one; 0 for no piece), so that finding
+// a kind costs one lookup: the computer's trials ask for every capture.
+inline constexpr auto 駒の表の位置 = [] {
+  std::array<unsigned char, OU + 1> at{};
+  for (std::size_t i = 0; i < std::size(駒の表); ++i) at[駒の表[i].code] = static_cast<unsigned char>(i + 1);
+  return at;
+}();
+
 // The kind of a code of either side, or null for anything that is no piece.
 constexpr const 駒の種類* 駒の種類_検索(int code) {
   const int a = code < 0 ? -code : code;
-  for (const 駒の種類& k : 駒の表)
-    if (k.code == a) return &k;
-  return nullptr;
+  if (a > OU || 駒の表の位置[a] == 0) return nullptr;
+  return &駒の表[駒の表の位置[a] - 1];
 }
 
 // Its face and its name as the side of `code` shows them.

@@ -186,9 +186,10 @@ std::string 知らせの行(const 対局の知らせ& e) {
         line += " ?";
         break;
       }
-      line += " " + 手の文字(e.手.手);
-      if (e.手.取った駒 != KARA) line += " takes " + std::to_string(e.手.取った駒);
-      if (e.手.鏡) line += " mirror " + 手の文字(e.手.鏡の手);
+      line += ' ';
+      line += 手の文字(e.手.手);
+      if (e.手.取った駒 != KARA) (line += " takes ") += std::to_string(e.手.取った駒);
+      if (e.手.鏡) (line += " mirror ") += 手の文字(e.手.鏡の手);
       break;
     case 出来事::終局: {
       static constexpr const char* why[] = {"", "王を取った", "詰み", "指す手なし"};
@@ -197,7 +198,10 @@ std::string 知らせの行(const 対局の知らせ& e) {
     }
     case 出来事::ハンデ: line += " at " + std::to_string(e.x) + "," + std::to_string(e.y); break;
     case 出来事::棋譜を読んだ:
-      for (std::string_view h : e.見出し) line += " |" + std::string(h);
+      for (std::string_view h : e.見出し) {
+        line += " |";
+        line += h;
+      }
       break;
     case 出来事::時計: {
       char buf[32];

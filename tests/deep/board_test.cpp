@@ -19,15 +19,13 @@ TEST(Board, TheGamesPositionComesBackAsItWasForEitherSide) {
   局面_初期配置(p);
   p.SITA_MOTI[MOTI_KIN] = 1;
   p.UE_MOTI[MOTI_HU] = 3;
-  p.UE_MOTI_SU = 3;
-  p.SITA_MOTI_SU = 1;
   p.BAN[3][3] = TO;
   p.BAN[7][7] = -GIN_NARI;
   for (int side : {-1, 1}) {
     const 盤 b = 盤::局面から(p, side);
     EXPECT_EQ(b.手番(), side > 0 ? deep::上側 : deep::下側);
     EXPECT_TRUE(testing::同じ盤(b.局面へ(), p));
-    EXPECT_EQ(b.局面へ().UE_MOTI_SU, 3);
+    EXPECT_EQ(b.局面へ().UE_MOTI_SU(), 3);
     EXPECT_EQ(b.玉の桝(deep::下側), deep::桝(5, 9));
     EXPECT_EQ(b.玉の桝(deep::上側), deep::桝(5, 1));
   }

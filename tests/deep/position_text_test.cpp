@@ -32,8 +32,7 @@ TEST(PositionText, ReadsRowsFromTheTopAndColumnsFromTheLeftWithCommentsAndCrLf) 
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) EXPECT_EQ(r.pos.BAN[x][y], start.BAN[x][y]);
   EXPECT_EQ(r.side, 1);
-  EXPECT_EQ(r.pos.SITA_OU_X, 5);
-  EXPECT_EQ(r.pos.SITA_OU_Y, 9);
+  EXPECT_EQ(r.pos, start);
 
   const auto h = 局面を読む(testing::王の鏡_上手番);
   ASSERT_TRUE(h.ok());
@@ -43,7 +42,7 @@ TEST(PositionText, ReadsRowsFromTheTopAndColumnsFromTheLeftWithCommentsAndCrLf) 
   EXPECT_EQ(h.pos.SITA_MOTI[MOTI_SYA], 1);
   EXPECT_EQ(h.pos.UE_MOTI[MOTI_HU], 3);
   EXPECT_EQ(h.pos.UE_MOTI[MOTI_KIN], 2);
-  EXPECT_EQ(h.pos.UE_MOTI_SU, 6);
+  EXPECT_EQ(h.pos.UE_MOTI_SU(), 6);
 }
 
 TEST(PositionText, NamesTheLineOfEveryKindOfError) {

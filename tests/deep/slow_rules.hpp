@@ -43,7 +43,7 @@ inline std::vector<指し手> 遅い合法手(const 局面& p, int side) {
           if (移動後チェック(y2, c) == YES) moves.push_back({x, y, x2, y2, c, c});
         }
     }
-  const int* hand = side > 0 ? p.UE_MOTI : p.SITA_MOTI;
+  const 持駒& hand = side > 0 ? p.UE_MOTI : p.SITA_MOTI;
   for (int slot = MOTI_HU; slot <= MOTI_SYA; ++slot) {
     if (hand[slot] <= 0) continue;
     const int code = 持駒コード[slot] * side;
@@ -56,15 +56,10 @@ inline std::vector<指し手> 遅い合法手(const 局面& p, int side) {
   return moves;
 }
 
-// The position after m, as the game's move procedures leave it (the hand totals follow).
+// The position after m, as the game's move procedures leave it.
 inline 局面 遅く指す(局面 p, const 指し手& m) {
-  駒移動_仮(p, m);
-  駒移動_相対駒_仮(p, m);
-  p.SITA_MOTI_SU = p.UE_MOTI_SU = 0;
-  for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
-    p.SITA_MOTI_SU += p.SITA_MOTI[k];
-    p.UE_MOTI_SU += p.UE_MOTI[k];
-  }
+  駒移動(p, m);
+  駒移動_相対駒(p, m);
   return p;
 }
 

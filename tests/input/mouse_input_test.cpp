@@ -318,7 +318,8 @@ TEST_F(PromotionTest, OnlyTheLeftButtonIsRefused) {
 
 TEST_F(MouseTest, ADropFromTheBottomStand) {
   start_two_humans();
-  f.pos.SITA_MOTI[2] = 1;  // a lance, row 4 of the stand
+  f.pos.BAN[1][9] = KARA;  // the corner lance, in hand instead: row 4 of the stand
+  f.pos.SITA_MOTI[2] = 1;
   click(11, 4);
   EXPECT_TRUE(f.pick.SENTAKU);
   EXPECT_EQ(f.pick.MOTO_X, 11);
@@ -336,7 +337,8 @@ TEST_F(MouseTest, ADropFromTheBottomStand) {
 TEST_F(MouseTest, TheTopStandsRookAtRowOneDropsFromSlotSeven) {
   start_two_humans();
   click(3, 7);
-  click(3, 6);  // the bottom side moves; the top side is to move
+  click(3, 6);             // the bottom side moves; the top side is to move
+  f.pos.BAN[8][8] = KARA;  // the bottom rook, taken: in the top side's hand
   f.pos.UE_MOTI[7] = 1;
   click(-1, 1);
   EXPECT_TRUE(f.pick.SENTAKU);
@@ -378,6 +380,7 @@ TEST_F(MouseTest, AnEmptyStandCellPicksNothing) {
 
 TEST_F(MouseTest, AStandPickCanBeReplacedByABoardPiece) {
   start_two_humans();
+  f.pos.BAN[9][7] = KARA;  // a pawn taken off the board, in hand
   f.pos.SITA_MOTI[1] = 1;
   click(11, 3);
   click(3, 7);  // an own piece: the pick changes to it
@@ -390,7 +393,8 @@ TEST_F(MouseTest, AStandPickCanBeReplacedByABoardPiece) {
 
 TEST_F(MouseTest, AStandCellReplacesABoardPick) {
   start_two_humans();
-  f.pos.SITA_MOTI[5] = 1;  // a gold, row 7 of the bottom stand
+  f.pos.BAN[6][9] = KARA;  // a gold taken off the board: in hand, row 7 of the bottom stand
+  f.pos.SITA_MOTI[5] = 1;
   click(3, 7);
   w.canvas.ops.clear();
   click(11, 7);
