@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "format/translatable.hpp"
+#include "rules/translatable.hpp"
 
 namespace velmora {
 

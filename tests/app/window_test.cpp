@@ -26,11 +26,11 @@
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
 #include "game/flow.hpp"
+#include "game/language.hpp"
 #include "input/game_menu.hpp"
 #include "input/mouse_input.hpp"
 #include "view/drawing.hpp"
 #include "window/startup.hpp"
-#include "game/language.hpp"
 
 using velmora::app::BoardView;
 using velmora::app::MainWindow;
@@ -460,7 +460,7 @@ class WindowTest : public QObject {
         w->resize(velmora::app::kDesignWidth / 4, velmora::app::kDesignHeight / 4);
       w->show();
       QVERIFY(QTest::qWaitForWindowExposed(w));
-      w->record_panel()->set_directory(VELMORA_TEST_DATA "/record/data");
+      w->record_panel()->set_directory(VELMORA_TEST_DATA "/game/data");
       w->read_record("twenty_moves.棋譜");
       QCOMPARE(w->form().game.TESUU_MAX, 20);
       for (int pass = 0; pass < 10; ++pass) {

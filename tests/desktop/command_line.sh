@@ -117,7 +117,7 @@ grep -q '^first-frame-ns ' "$work/out" || fail "with a FIFO named as the record 
 [ "$(grep '^velmora:' "$work/err")" = "velmora: pipe.棋譜: not a regular file" ] ||
   fail "a FIFO named as the record: $(cat "$work/err")"
 # A record's name is the bytes given, UTF-8 or not: nothing to say about it.
-cp "$(dirname "$0")/../record/data/twenty_moves.棋譜" "$work/"$'\xff\xfe'".棋譜"
+cp "$(dirname "$0")/../game/data/twenty_moves.棋譜" "$work/"$'\xff\xfe'".棋譜"
 (cd "$work" && XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMORA_MEASURE_FIRST_FRAME=1 \
   timeout 60 "$app" $'\xff\xfe'".棋譜" >"$work/out" 2>"$work/err" </dev/null)
 grep -q '^velmora:' "$work/err" && fail "a record named in bytes that are not UTF-8: $(cat "$work/err")"

@@ -214,7 +214,7 @@ class DesktopTest : public QObject {
     const std::string folder = dir_.path().toStdString() + "/\xE9t\xE9";
     QVERIFY(std::filesystem::create_directory(folder));
     const std::string path = folder + "/\xFF\xFE.棋譜";
-    QVERIFY(std::filesystem::copy_file(VELMORA_TEST_DATA "/record/data/twenty_moves.棋譜", path));
+    QVERIFY(std::filesystem::copy_file(VELMORA_TEST_DATA "/game/data/twenty_moves.棋譜", path));
     BoxAnswerer boxes;
     MainWindow w;
     w.start();
