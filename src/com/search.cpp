@@ -50,8 +50,7 @@ namespace velmora {
     // The board and both hands as the search found them; no winner is kept
     // (the tentative move decides nothing).
     const 探索表& t = s_.search;
-    for (int x = 1; x <= BAN_MAX; ++x)
-      for (int y = 1; y <= BAN_MAX; ++y) p.BAN[x][y] = t.BAN_MAE[x][y];
+    p.BAN = t.BAN_MAE;  // outside the board both are empty
     for (int k = MOTI_HU; k <= MOTI_SYA; ++k) {
       p.SITA_MOTI[k] = t.SITA_MOTI_MAE[k];
       p.UE_MOTI[k] = t.UE_MOTI_MAE[k];

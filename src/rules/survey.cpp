@@ -3,6 +3,8 @@
 // per-piece procedures.
 #include "rules/survey.hpp"
 
+#include <algorithm>
+
 #include "rules/influence_steps.hpp"
 
 namespace velmora {
@@ -14,20 +16,20 @@ namespace {
 // Every map except the places of the top defenders and top capturers, which
 // are left as the last writer left them.
 void 地図_初期化(勢力図& m) {
-  for (int x = 1; x <= BAN_MAX; ++x) {
-    for (int y = 1; y <= BAN_MAX; ++y) {
-      m.SITA_SEIRYOKU[x][y] = 0;
-      m.UE_SEIRYOKU[x][y] = 0;
-      m.SITA_OUTE[x][y] = 0;
-      m.UE_OUTE[x][y] = 0;
-      m.SITA_TORI_X[x][y] = 0;
-      m.SITA_TORI_Y[x][y] = 0;
-      m.SITA_TORI[x][y] = -999;
-      m.SITA_MAMORI[x][y] = 999;
-      m.UE_MAMORI[x][y] = 999;
-      m.UE_TORI[x][y] = 999;
-    }
-  }
+  // Row by row, squares 1..9 only: what stands outside the board is never surveyed.
+  const auto fill = [](盤面& map, int value) {
+    for (int x = 1; x <= BAN_MAX; ++x) std::fill(map[x].begin() + 1, map[x].end(), value);
+  };
+  fill(m.SITA_SEIRYOKU, 0);
+  fill(m.UE_SEIRYOKU, 0);
+  fill(m.SITA_OUTE, 0);
+  fill(m.UE_OUTE, 0);
+  fill(m.SITA_TORI_X, 0);
+  fill(m.SITA_TORI_Y, 0);
+  fill(m.SITA_TORI, -999);
+  fill(m.SITA_MAMORI, 999);
+  fill(m.UE_MAMORI, 999);
+  fill(m.UE_TORI, 999);
 }
 
 void 下の駒の勢力(const 局面& p, 勢力図& m, int c, int x, int y) {
