@@ -132,55 +132,75 @@ void 調査_移動結果(const 棋譜& record, int t, int& x, int& y, int& piece
   }
 }
 
-bool 棋譜_読込(対局の場& f, const std::string& path_text, std::string_view name) {
-  // The whole file is read and checked before the game is touched: a file
-  // that cannot be read or holds a bad line leaves the current game as it was.
-  // A FIFO, a device or a directory is refused as a file that cannot be
-  // read, without waiting on it.
-  const fs::path path(path_text);
-  読込ファイル file(path);
-  if (!file.開いた()) {
-    読込失敗(f, std::string(file.通常でない() ? tr(f.lang, "棋譜ﾌｧｲﾙを読めません")
-                                              : tr(f.lang, "棋譜ﾌｧｲﾙを開けません")) +
-                    "\n" + std::string(name));
-    return false;
-  }
+namespace {
 
+// What a record file holds: its three headers and its snapshots, or the
+// text that says why it cannot be read (empty when it could).
+struct 読んだ棋譜 {
   std::string headers[3];
   std::vector<棋譜局面> snapshots;
-  bool 打切り = false;
+  bool 打切り = false;  // more snapshots than the record holds: the rest left out
+  std::string 誤り;
+};
+
+// The whole file, read and checked line by line before the game is touched.
+// A FIFO, a device or a directory is refused as a file that cannot be read,
+// without waiting on it.
+読んだ棋譜 棋譜ファイル_解析(const 対局の場& f, const std::string& path, std::string_view name) {
+  読んだ棋譜 r;
+  読込ファイル file{fs::path(path)};
+  if (!file.開いた()) {
+    r.誤り = std::string(file.通常でない() ? tr(f.lang, "棋譜ﾌｧｲﾙを読めません")
+                                           : tr(f.lang, "棋譜ﾌｧｲﾙを開けません")) +
+             "\n" + std::string(name);
+    return r;
+  }
   std::string line;
   行読込 lines([&file](char* to, std::size_t n) { return file.読む(to, n); }, 棋譜_行の上限);
   for (int number = 1;; ++number) {
-    const 行読込::結果 r = lines.次(line);
-    if (r == 行読込::結果::終わり) break;
-    if (r == 行読込::結果::読込誤り) {
-      読込失敗(f, std::string(tr(f.lang, "棋譜ﾌｧｲﾙを読めません")) + "\n" + std::string(name));
-      return false;
+    const 行読込::結果 read = lines.次(line);
+    if (read == 行読込::結果::終わり) break;
+    if (read == 行読込::結果::読込誤り) {
+      r.誤り = std::string(tr(f.lang, "棋譜ﾌｧｲﾙを読めません")) + "\n" + std::string(name);
+      return r;
     }
-    if (r == 行読込::結果::長すぎ) {
-      読込失敗(f, 行の誤り(f, number) + "\n" + std::string(tr(f.lang, "行が長すぎます")));
-      return false;
+    if (read == 行読込::結果::長すぎ) {
+      r.誤り = 行の誤り(f, number) + "\n" + std::string(tr(f.lang, "行が長すぎます"));
+      return r;
     }
     if (number <= 3) {
       if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);  // a UTF-8 mark
-      headers[number - 1] = 読込_見出し行(line);
+      r.headers[number - 1] = 読込_見出し行(line);
       continue;
     }
-    if (snapshots.size() == static_cast<std::size_t>(KIFU_T_MAX)) {
-      打切り = true;
+    if (r.snapshots.size() == static_cast<std::size_t>(KIFU_T_MAX)) {
+      r.打切り = true;
       break;
     }
     棋譜局面 k;
     const 棋譜行の結果 result = 読込_棋譜行(line, k);
     if (!result.ok()) {
-      std::string text = 行の誤り(f, number) + "\n" + std::string(tr(f.lang, 棋譜行の誤り_説明(result.誤り)));
-      if (result.桁 > 0) text += 差込(tr(f.lang, "（{桁}文字目）"), {{"桁", std::to_string(result.桁)}});
-      読込失敗(f, text);
-      return false;
+      r.誤り = 行の誤り(f, number) + "\n" + std::string(tr(f.lang, 棋譜行の誤り_説明(result.誤り)));
+      if (result.桁 > 0) r.誤り += 差込(tr(f.lang, "（{桁}文字目）"), {{"桁", std::to_string(result.桁)}});
+      return r;
     }
-    snapshots.push_back(k);
+    r.snapshots.push_back(k);
   }
+  return r;
+}
+
+}  // namespace
+
+bool 棋譜_読込(対局の場& f, const std::string& path, std::string_view name) {
+  // A file that cannot be read or holds a bad line leaves the current game as it was.
+  const 読んだ棋譜 file = 棋譜ファイル_解析(f, path, name);
+  if (!file.誤り.empty()) {
+    読込失敗(f, file.誤り);
+    return false;
+  }
+  const std::string(&headers)[3] = file.headers;
+  const std::vector<棋譜局面>& snapshots = file.snapshots;
+  const bool 打切り = file.打切り;
   // A file without snapshot lines is refused like a bad one: the game stays.
   if (snapshots.empty()) {
     f.p.dialogs->message(tr(f.lang, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr(f.lang, "棋譜"));
