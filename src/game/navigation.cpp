@@ -74,6 +74,12 @@ bool 戻る(対局の場& f) {
     return false;
   }
   f.clock.刻む = false;
+  // At the live end of a game the position after the newest move is stored
+  // nowhere yet: it is stored now, with both clocks exactly as they stand, so
+  // that 進 comes back to it and a save after the step keeps that move.
+  if (!f.game.KIFU_MODE && f.game.TESUU == f.game.TESUU_MAX + 1)
+    手順保存(f.record, f.game, f.pos, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN,
+             f.clock.COM_JIKAN);
   const 棋譜の手 back = 手順_番号(f.moves, f.game.TESUU);
   const int t = f.game.TESUU - 1;
   局面_復元(f.pos, f.record[t]);

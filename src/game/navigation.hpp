@@ -6,7 +6,9 @@ namespace velmora {
 
 struct 対局の場;
 
-// One move back: the snapshot before the move the board shows.
+// One move back: the snapshot before the move the board shows. At the live
+// end of a game the position on the board is stored first, with both clocks
+// as they stand, so that 進 can come back to it.
 bool 戻る(対局の場& f);
 // One move forward through the stored snapshots.
 bool 進む(対局の場& f);

@@ -120,10 +120,13 @@ TEST_F(EventsTest, StepsReversalHandicapAndANewBoardAreTold) {
                                               "戻した side=-1 8,3-8,4 10>10 mirror 2,7-2,6 -10>-10"}));
   AFTER_Click(f);
   EXPECT_EQ(told(), std::vector<std::string>{"進めた side=-1 8,3-8,4 10>10 mirror 2,7-2,6 -10>-10"});
+  // The live position was kept when the first step left it.
+  AFTER_Click(f);
+  EXPECT_EQ(told(), std::vector<std::string>{"進めた side=1 5,7-5,6 -10>-10 mirror 5,3-5,4 10>10"});
   AFTER_Click(f);  // at the last stored snapshot: refused, nothing happened
   EXPECT_TRUE(told().empty());
   REVERSE_Click(f);
-  EXPECT_EQ(told(), std::vector<std::string>{"反転 side=-1"});
+  EXPECT_EQ(told(), std::vector<std::string>{"反転 side=1"});
   EXPECT_TRUE(f.moves.手.empty());  // the record starts again
 }
 

@@ -135,7 +135,7 @@ TEST_F(MovesTest, TheListHasEveryMoveWithItsJumpAndMarksTheCurrentOne) {
   EXPECT_EQ(w.moves.current, 18);
   AFTER_Click(f);
   EXPECT_EQ(w.moves.current, 19);
-  EXPECT_EQ(w.moves.lines.size(), 20u);  // the live twentieth move was taken back for good
+  EXPECT_EQ(w.moves.lines.size(), 21u);  // the live twentieth move was kept when the steps left it
   // Starting again empties it; a reversal starts a new record, numbered on.
   REVERSE_Click(f);
   EXPECT_EQ(一覧(), std::vector<std::string>{"開始局面"});

@@ -37,34 +37,55 @@ class NavigationTest : public ::testing::Test {
   Form1& f = w.f();
 };
 
-TEST_F(NavigationTest, AfterLiveMovesOneBackThenForwardIsRefusedButTwoBackThenOneForwardWorks) {
+TEST_F(NavigationTest, OneBackFromTheLiveEndKeepsTheLastMoveForForward) {
   二十手指す(w);
   ASSERT_EQ(f.game.TESUU, 20);
   ASSERT_EQ(f.game.TESUU_MAX, 19);
+  const 局面 live = f.pos;
+  // Clocks with fractions that no rounding may lose.
+  f.clock.MAN_JIKAN += 0.3125;
+  f.clock.COM_JIKAN += 0.0625;
+  const double man = f.clock.MAN_JIKAN, com = f.clock.COM_JIKAN;
   f.clock.刻む = true;
   REPLAY_Click(f);
   EXPECT_EQ(f.game.TESUU, 19);
   EXPECT_EQ(f.game.TESUU_HYOJI, 19);
-  EXPECT_EQ(f.game.TEBAN, -1);  // twenty moves passed it back to 1; one back flips it
+  EXPECT_EQ(f.game.TESUU_MAX, 20);  // the live position became snapshot 20
+  EXPECT_EQ(f.game.TEBAN, -1);      // twenty moves passed it back to 1; one back flips it
   EXPECT_FALSE(f.clock.刻む);
   EXPECT_TRUE(f.game.SAIKAI_MSG);
   局面が記録と同じ(19);
-  // The clock totals are those before move 20.
+  // The clock totals are those before move 20; snapshot 20 holds the live ones.
   EXPECT_EQ(f.clock.MAN_JIKAN, f.record[19].MAN_JIKAN);
   EXPECT_EQ(f.clock.COM_JIKAN, f.record[19].COM_JIKAN);
+  EXPECT_EQ(f.record[20].MAN_JIKAN, man);
+  EXPECT_EQ(f.record[20].MAN_JIKAN2, man);
+  EXPECT_EQ(f.record[20].COM_JIKAN, com);
+  EXPECT_EQ(f.record[20].COM_JIKAN2, com);
 
+  // 進 comes back to the last move with its clocks.
   w.sound.calls.clear();
+  AFTER_Click(f);
+  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KOMAUCHI"});
+  EXPECT_EQ(f.game.TESUU, 20);
+  EXPECT_EQ(f.game.TESUU_HYOJI, 20);
+  EXPECT_EQ(f.game.TEBAN, 1);
+  EXPECT_TRUE(f.pos == live);
+  EXPECT_EQ(f.clock.MAN_JIKAN, man);
+  EXPECT_EQ(f.clock.COM_JIKAN, com);
+  // And no further: the record ends there.
   AFTER_Click(f);
   EXPECT_EQ(最後の箱(), "進む|できません");
-  EXPECT_EQ(f.game.TESUU, 19);
-  EXPECT_EQ(w.sound.calls, std::vector<std::string>{"KINSHI"});
+  EXPECT_EQ(f.game.TESUU, 20);
 
+  // Back from the end of the stored record stores nothing more.
   w.sound.calls.clear();
   REPLAY_Click(f);
+  REPLAY_Click(f);
   AFTER_Click(f);
-  EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KOMAUCHI", "KOMAUCHI"}));
+  EXPECT_EQ(w.sound.calls, (std::vector<std::string>{"KOMAUCHI", "KOMAUCHI", "KOMAUCHI"}));
   EXPECT_EQ(f.game.TESUU, 19);
-  EXPECT_EQ(f.game.TESUU_HYOJI, 19);
+  EXPECT_EQ(f.game.TESUU_MAX, 20);
   局面が記録と同じ(19);
   // Forward shows the clocks that going back to the same position shows: the
   // totals before move 20, not those after it (the top side's differ).
@@ -74,6 +95,36 @@ TEST_F(NavigationTest, AfterLiveMovesOneBackThenForwardIsRefusedButTwoBackThenOn
   int sita = 0;
   for (int k = 1; k <= 7; ++k) sita += f.pos.SITA_MOTI[k];
   EXPECT_EQ(f.pos.SITA_MOTI_SU(), sita);
+}
+
+TEST_F(NavigationTest, AMoveAfterStepsOverwritesTheStoredLastMove) {
+  二十手指す(w);
+  REPLAY_Click(f);
+  ASSERT_EQ(f.game.TESUU_MAX, 20);
+  // Move 20 made again, another way: the record ends with it, as any game
+  // continued from a step does.
+  f.game.SAIKAI_MSG = false;
+  指す(w, {4, 1, 4, 2, 110, 2});
+  EXPECT_EQ(f.game.TESUU, 20);
+  EXPECT_EQ(f.game.TESUU_MAX, 19);
+  AFTER_Click(f);
+  EXPECT_EQ(最後の箱(), "進む|できません");
+}
+
+TEST_F(NavigationTest, ASaveAfterOneBackKeepsTheLastMove) {
+  const auto dir = 作業場所("after_one_back");
+  二十手指す(w);
+  const 局面 live = f.pos;
+  REPLAY_Click(f);
+  保存(w, dir, "back", "t", "a", "b");
+  ASSERT_EQ(最後の箱(), "  |棋譜を書き込みました");
+  FakeWindow r;
+  Form_Load(r.f());
+  フォルダ_変更(r.f(), dir.string());
+  棋譜一覧_Click(r.f(), "back.棋譜");
+  ASSERT_EQ(r.f().game.TESUU_MAX, 20);
+  for (int t = 1; t <= 20; ++t) AFTER_Click(r.f());
+  EXPECT_TRUE(r.f().pos == live);
 }
 
 TEST_F(NavigationTest, BackToTheStartAndRefusedAtMoveZero) {
