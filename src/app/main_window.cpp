@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,6 +29,7 @@
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
 #include "game/clock.hpp"
+#include "game/computer.hpp"
 #include "game/flow.hpp"
 #include "game/record.hpp"
 #include "input/game_menu.hpp"
@@ -78,6 +80,8 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   p.record = panel_;
   p.desktop = this;
   p.moves = view_;
+  p.thinker = &thinker_;
+  thinker_.on_answer([this](const std::optional<velmora::指し手>& move) { answer(move); });
 
   connect(view_, &BoardView::pressed, this, [this](int button, double x, double y) {
     run([=](velmora::Form1& f) { velmora::Form_MouseDown(f, button, 0, x, y); });
@@ -165,7 +169,26 @@ void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
           QCoreApplication::quit();
         },
         Qt::QueuedConnection);
+    return;
   }
+  think_on();
+}
+
+void MainWindow::answer(const std::optional<velmora::指し手>& move) {
+  answer_waiting_ = move;
+  if (depth_ == 0) think_on();
+}
+
+void MainWindow::think_on() {
+  if (quit_requested_ || closing_) return;
+  if (answer_waiting_) {
+    const std::optional<velmora::指し手> move = *answer_waiting_;
+    answer_waiting_.reset();
+    run([&](velmora::Form1& f) { velmora::思考の答え(f, move); });
+    return;
+  }
+  // The thinking starts as soon as the handler that asked for it has ended.
+  if (thinker_.kept()) thinker_.start();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -231,6 +254,8 @@ void MainWindow::build_menus() {
     a->setObjectName(name);
     actions_.insert(name, a);
   }
+  if (QAction* hint = actions_.value(QStringLiteral("HINT")))
+    hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
 }
 
 void MainWindow::caption_menus() {

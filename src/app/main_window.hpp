@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/sound_port.hpp"
+#include "app/thinker.hpp"
 #include "window/form.hpp"
 
 class QAction;
@@ -44,6 +45,7 @@ class MainWindow final : public QMainWindow,
   // folder, as a click on it in the panel's file list does.
   void read_record(const std::string& name);
   BoardView* view() const { return view_; }
+  WindowThinker& thinker() { return thinker_; }
   RecordPanelWidgets* record_panel() const { return panel_; }
   // Menu items and menus by their control names ("TAIKYOKU", "START", ...).
   QAction* action(const QString& name) const { return actions_.value(name); }
@@ -89,6 +91,11 @@ class MainWindow final : public QMainWindow,
   // A text of the window in its language.
   QString translated(std::string_view source) const;
   void tick();
+  // The thinker's answer, handed to the game once no handler runs.
+  void answer(const std::optional<velmora::指し手>& move);
+  // What the game asked of the thinker goes on: an answer that came while a
+  // handler ran is handed over, a request the game made is started.
+  void think_on();
 
   std::unique_ptr<velmora::Form1> form_;
   std::unique_ptr<WindowSound> sound_;
@@ -96,6 +103,8 @@ class MainWindow final : public QMainWindow,
   RecordPanelWidgets* panel_;
   QTimer timer_;
   QHash<QString, QAction*> actions_;
+  WindowThinker thinker_;
+  std::optional<std::optional<velmora::指し手>> answer_waiting_;
   int depth_ = 0;
   bool waited_ = false;
   bool ticking_ = false;

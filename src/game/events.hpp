@@ -27,6 +27,7 @@ enum class 出来事 {
   ハンデ,        // a handicap step: the piece on (x, y) taken off or put back
   棋譜を読んだ,  // a record file read: 見出し are its title and its two players
   時計,          // the clock of 側 shows another second: 秒 is its total
+  ヒント,        // the move 手 that level 5 would play for 側, the side to move; not played
 };
 
 enum class 終局の理由 {

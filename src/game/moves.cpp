@@ -114,15 +114,20 @@ bool 棋譜_盤と一致(const 対局の場& f) {
   return t >= 1 && t <= static_cast<int>(moves.手.size()) ? moves.手[t - 1] : 棋譜の手{};
 }
 
+棋譜の手 手順_次の手(const 手順& moves, int TESUU, 棋譜の手 m) {
+  m.t = TESUU + 1;
+  if (TESUU >= 1) {
+    const 棋譜の手 before = 手順_番号(moves, TESUU);
+    m.同 = m.分かる && before.分かる && before.手.x2 == m.手.x2 && before.手.y2 == m.手.y2;
+  }
+  return m;
+}
+
 void 手順_記録(手順& moves, int TESUU, 棋譜の手 m) {
   if (TESUU < 0) return;
   // Moves not known before it (there are none in a game) stay unknown.
+  m = 手順_次の手(moves, TESUU, m);
   moves.手.resize(TESUU);
-  m.t = TESUU + 1;
-  if (TESUU >= 1) {
-    const 棋譜の手& before = moves.手[TESUU - 1];
-    m.同 = m.分かる && before.分かる && before.手.x2 == m.手.x2 && before.手.y2 == m.手.y2;
-  }
   moves.手.push_back(m);
 }
 

@@ -59,6 +59,10 @@ bool 棋譜_盤と一致(const 対局の場& f);
 // Move t as the game knows it, or an unknown move.
 棋譜の手 手順_番号(const 手順& moves, int t);
 
+// Move m as move number TESUU + 1 would be written: its number, and whether
+// it goes where the move before went (同).
+棋譜の手 手順_次の手(const 手順& moves, int TESUU, 棋譜の手 m);
+
 // Move number TESUU + 1 as it is being made: stored, and the moves after it dropped.
 void 手順_記録(手順& moves, int TESUU, 棋譜の手 m);
 

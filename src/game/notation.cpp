@@ -132,4 +132,12 @@ std::string 表記_西洋式_鏡(const 棋譜の手& m, bool 先手) {
          西洋式の升目(j.x2, j.y2) + (j.成り() ? "+" : "");
 }
 
+手の表記 表記_言語(const 言語& l, const 棋譜の手& m, bool 先手) {
+  if (原文(l)) return {表記_日本式(m, 先手), 表記_日本式_鏡(m, 先手)};
+  std::string jump = 表記_西洋式_鏡(m, 先手);
+  // TRANSLATORS: a mirror jump in the move list, under its move ("  mirror △P3c-3d").
+  if (!jump.empty()) jump = 差込(tr(l, "　鏡 {手}"), {{"手", jump}});
+  return {表記_西洋式(m, 先手), jump};
+}
+
 }  // namespace velmora

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "game/language.hpp"
 #include "game/moves.hpp"
 
 namespace velmora {
@@ -31,5 +32,14 @@ std::string 表記_日本式_鏡(const 棋譜の手& m, bool 先手);
 std::string 表記_西洋式(const 棋譜の手& m, bool 先手);
 // The mirror jump that followed it, both its squares; empty when none.
 std::string 表記_西洋式_鏡(const 棋譜の手& m, bool 先手);
+
+// The move and its mirror jump as the move list writes them in language l:
+// in Japanese the Japanese notation, in any other the Western one with the
+// jump introduced by the translation of "　鏡 {手}". The jump is empty when
+// none followed.
+struct 手の表記 {
+  std::string 手, 鏡;
+};
+手の表記 表記_言語(const 言語& l, const 棋譜の手& m, bool 先手);
 
 }  // namespace velmora

@@ -69,6 +69,7 @@ struct Canvas;
 struct RecordPanel;
 struct MoveList;
 struct 知らせの受け手;
+struct Thinker;
 
 struct Ports {
   Canvas* canvas = nullptr;
@@ -79,6 +80,8 @@ struct Ports {
   Desktop* desktop = nullptr;
   MoveList* moves = nullptr;         // none: no move list is shown
   知らせの受け手* events = nullptr;  // the window's ear for what happens in the game; none: nobody listens
+  Thinker* thinker =
+      nullptr;  // levels 4 and 5 and the hint (game/thinker.hpp); none: at once, by node budget
 };
 
 }  // namespace velmora

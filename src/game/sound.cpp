@@ -8,6 +8,7 @@
 
 #include "format/files.hpp"
 #include "format/wave_header.hpp"
+#include "game/computer.hpp"
 #include "game/data_files.hpp"
 #include "game/state.hpp"
 
@@ -76,7 +77,11 @@ void サウンド_解放(対局の場& f) {
   f.sound.SND_HANDLE = 0;
 }
 
-void 終了処理(対局の場& f) { サウンド_解放(f); }
+void 終了処理(対局の場& f) {
+  // Nothing goes on thinking once the program ends.
+  思考_取消(f);
+  サウンド_解放(f);
+}
 
 void 効果音(対局の場& f, Sound which) { f.p.sound->play(バッファ(f, which), which); }
 

@@ -18,6 +18,7 @@
 //   sound    音        src/game     the sound library's handle and buffers
 //   lang     言語      src/game     the language of the texts shown: its catalogue
 //   options  設定      src/game     the options the player chose (the file is the window's)
+//   thinking 思考待ち  src/game     the answer awaited from a thinker that thinks elsewhere
 #pragma once
 
 #include <array>
@@ -31,6 +32,7 @@
 #include "game/ports.hpp"
 #include "game/record.hpp"
 #include "game/sound.hpp"
+#include "game/thinker.hpp"
 #include "rules/game.hpp"
 #include "rules/position.hpp"
 #include "rules/survey.hpp"
@@ -50,6 +52,7 @@ struct 対局の場 {
   音 sound;
   言語 lang;
   設定 options;
+  思考待ち thinking;
 
   // Who hears what happens, in this order, before the window (p.events):
   // the board on the window, then the input. Set by the parts that listen.

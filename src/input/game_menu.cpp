@@ -50,6 +50,10 @@ void GOTE_Click(入力の場& f) {
 void LEVEL1_Click(入力の場& f) { レベル_選択(f, 1); }
 void LEVEL2_Click(入力の場& f) { レベル_選択(f, 2); }
 void LEVEL3_Click(入力の場& f) { レベル_選択(f, 3); }
+void LEVEL4_Click(入力の場& f) { レベル_選択(f, 4); }
+void LEVEL5_Click(入力の場& f) { レベル_選択(f, 5); }
+
+void HINT_Click(入力の場& f) { ヒント(f); }
 
 void REPLAY_Click(入力の場& f) {
   棋譜欄を閉じる(f);

@@ -1,4 +1,4 @@
-// The menus of the game: starting games ("対局"), the computer's level,
+// The menus of the game: starting games ("対局"), the computer's level, the hint,
 // stepping and turning the board ("局面", "戻", "進"), the handicap buttons
 // ("△", "▽"), and the window's one-second timer.
 #pragma once
@@ -14,6 +14,10 @@ void GOTE_Click(入力の場& f);
 void LEVEL1_Click(入力の場& f);
 void LEVEL2_Click(入力の場& f);
 void LEVEL3_Click(入力の場& f);
+void LEVEL4_Click(入力の場& f);
+void LEVEL5_Click(入力の場& f);
+// ヒント: the move level 5 would play for the human to move, marked on the board.
+void HINT_Click(入力の場& f);
 void REPLAY_Click(入力の場& f);
 void AFTER_Click(入力の場& f);
 void CANCEL_Click(入力の場& f);

@@ -178,6 +178,8 @@ void 指す(入力の場& f, const 指し手& m) {
 }
 
 void Form_MouseDown(入力の場& f, int Button, int /*Shift*/, double X, double Y) {
+  // The computer thinks elsewhere: the board is not the player's yet.
+  if (思考中の断り(f)) return;
   描画_可視(f, false, false, false);
   描画_棋譜_IO(f, 1);
 

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "format/files.hpp"
+#include "game/computer.hpp"
 #include "game/record.hpp"
 #include "input/state.hpp"
 
@@ -100,6 +101,7 @@ void 書込ボタン_Click(入力の場& f) {
 }
 
 void 棋譜一覧_Click(入力の場& f, std::string_view name) {
+  if (思考中の断り(f)) return;
   描画_可視(f, false, false, false);
   const fs::path path = fs::path(f.p.record->directory()) / fs::path(std::string(name));
   棋譜_読込(f, path.string(), name);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "format/encoding.hpp"
+#include "game/notation.hpp"
 
 namespace velmora {
 
@@ -73,6 +74,16 @@ std::string box_line(const Box& b) {
   line += '|';
   escape_into(line, b.text);
   line += b.yes_no ? (b.answer ? "|yesno=yes" : "|yesno=no") : "|ok";
+  return line;
+}
+
+std::string hint_line(const Form1& f, const 対局の知らせ& e) {
+  // ▲ for the side that moved first in the game: before the first move, the
+  // side the hint is for.
+  const bool first = f.game.TESUU == 0 || e.手.下 == (f.moves.先手 == -1);
+  const 手の表記 written = 表記_言語(f.lang, e.手, first);
+  std::string line = "hint ";
+  escape_into(line, written.手 + written.鏡);
   return line;
 }
 
@@ -171,9 +182,9 @@ std::string 手の文字(const 指し手& m) {
 }  // namespace
 
 std::string 知らせの行(const 対局の知らせ& e) {
-  static constexpr const char* names[] = {"初期化",   "対局開始", "思考開始", "着手予告",     "指した",
-                                          "思考終了", "手番",     "王手",     "終局",         "戻した",
-                                          "進めた",   "反転",     "ハンデ",   "棋譜を読んだ", "時計"};
+  static constexpr const char* names[] = {
+      "初期化", "対局開始", "思考開始", "着手予告", "指した", "思考終了",     "手番", "王手",
+      "終局",   "戻した",   "進めた",   "反転",     "ハンデ", "棋譜を読んだ", "時計", "ヒント"};
   std::string line = names[static_cast<int>(e.種類)];
   line += " side=" + std::to_string(e.側);
   switch (e.種類) {
@@ -182,6 +193,7 @@ std::string 知らせの行(const 対局の知らせ& e) {
     case 出来事::思考終了:
     case 出来事::戻した:
     case 出来事::進めた:
+    case 出来事::ヒント:
       if (!e.手.分かる) {
         line += " ?";
         break;
@@ -227,7 +239,7 @@ void FakeDesktop::place_window(int l, int t, int w, int h) {
 }
 
 FakeWindow::FakeWindow() : form(std::make_unique<Form1>()) {
-  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves, &events};
+  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves, &events, &thinker};
 }
 
 }  // namespace velmora

@@ -79,6 +79,11 @@ class RecordingDialogs final : public Dialogs {
 // The box line of the script format: title and text with \r, \n, \\ and \| escaped.
 std::string box_line(const Box& b);
 
+// The hint line of the script format, "hint MOVE": the move told by the event
+// ヒント as the move list of f would write it, its mirror jump after it, in
+// f's language, escaped as box lines are.
+std::string hint_line(const Form1& f, const 対局の知らせ& e);
+
 class RecordingSound final : public SoundPort {
  public:
   std::vector<std::string> calls;     // "SONOTA", "KINSHI", "KOMAUCHI", "BGM loop", "BGM stop", ...
@@ -143,6 +148,9 @@ struct FakeWindow {
   FakeDesktop desktop;
   RecordingMoveList moves;
   RecordingEvents events;
+  // Thinks at once: by a small node budget, which the tests can afford in
+  // every configuration; velmora-script thinks by each level's own.
+  その場の思考 thinker{20'000};
   std::unique_ptr<Form1> form;
 
   FakeWindow();

@@ -55,6 +55,19 @@ std::string dump_line(const Form1& f) {
   return o.str();
 }
 
+// The one thing that happens in the game that the runner prints besides boxes
+// and sounds: a hint, as its line.
+class HintPrinter final : public 知らせの受け手 {
+ public:
+  explicit HintPrinter(const Form1& f) : f_(f) {}
+  void 知らせ(const 対局の知らせ& e) override {
+    if (e.種類 == 出来事::ヒント) std::cout << hint_line(f_, e) << '\n';
+  }
+
+ private:
+  const Form1& f_;
+};
+
 class Runner {
  public:
   explicit Runner(言語 language) {
@@ -63,7 +76,8 @@ class Runner {
     w_.sound.out = &std::cout;
     w_.canvas.recording = false;
     w_.f().p.moves = nullptr;   // nothing is drawn, so no move list is shown
-    w_.f().p.events = nullptr;  // and nobody outside the game listens
+    w_.f().p.events = &hints_;  // and only the hints are heard
+    w_.thinker.局面数 = 0;      // levels 4 and 5 think by each level's own node budget
     Form_Load(w_.f());
   }
 
@@ -156,6 +170,7 @@ class Runner {
 
  private:
   FakeWindow w_;
+  HintPrinter hints_{w_.f()};
 };
 
 constexpr std::string_view kUsage = "Usage: velmora-script [--lang LANG] [FILE]\n";
@@ -175,7 +190,10 @@ void help() {
                "\n"
                "Since 1.0 the options may come in any order before FILE, \"-\" names standard\n"
                "input, LANG may be a locale name, more than one FILE is refused, and each\n"
-               "event's output is written at once.\n"
+               "event's output is written at once. Since 1.1 \"menu LEVEL4\" and \"menu LEVEL5\"\n"
+               "choose the deep levels, which search by a fixed number of positions, not by\n"
+               "time, and \"menu HINT\" prints \"hint MOVE\": the move level 5 would play for the\n"
+               "side to move, in the move list's notation.\n"
                "See velmora-script(6) for the events and the output.\n";
 }
 

@@ -159,6 +159,11 @@ void 盤の描き手::知らせ(const 対局の知らせ& e) {
       if (e.側 != 0) 描画_所有時間(f, e.側, e.秒);
       f.p.canvas->repaint_now();
       break;
+    case 出来事::ヒント:
+      // Marked as the last move is, until the next move or step paints the
+      // marks of the game again.
+      描画_最終手(f, &e.手);
+      break;
   }
 }
 

@@ -2,6 +2,7 @@
 #include "view/move_list.hpp"
 
 #include <string>
+#include <utility>
 
 #include "game/notation.hpp"
 #include "view/labels.hpp"
@@ -42,14 +43,8 @@ void 行を揃える(盤の場& f, int n) {
     const 棋譜の手 m = 手順_番号(f.moves, t);
     // ▲ for the side that moved first.
     const bool first = m.下 == (f.moves.先手 == -1);
-    if (原文(f.lang)) {
-      c.行.push_back({std::to_string(t + offset), 表記_日本式(m, first), 表記_日本式_鏡(m, first)});
-    } else {
-      std::string jump = 表記_西洋式_鏡(m, first);
-      // TRANSLATORS: a mirror jump in the move list, under its move ("  mirror △P3c-3d").
-      if (!jump.empty()) jump = 差込(tr(f.lang, "　鏡 {手}"), {{"手", jump}});
-      c.行.push_back({std::to_string(t + offset), 表記_西洋式(m, first), jump});
-    }
+    手の表記 written = 表記_言語(f.lang, m, first);
+    c.行.push_back({std::to_string(t + offset), std::move(written.手), std::move(written.鏡)});
     c.手.push_back(m);
   }
 }

@@ -1,5 +1,6 @@
 #include "window/menu.hpp"
 
+#include "game/computer.hpp"
 #include "input/game_menu.hpp"
 #include "input/record_panel.hpp"
 #include "window/form.hpp"
@@ -17,14 +18,21 @@ void 呼ぶ(Form1& f) {
   handler(f);
 }
 
+// The same for a handler that changes the game: refused while the computer
+// thinks elsewhere (the board and the record are the thinker's question).
+template <auto handler>
+void 変える(Form1& f) {
+  if (!思考中の断り(f)) handler(f);
+}
+
 // The captions are translated where the window builds its menus.
 constexpr メニュー項目 一覧[] = {
     {"TAIKYOKU", gettext_noop("対局"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
     {"MATCH_MAN", gettext_noop("対局(人間)"), "TAIKYOKU", true, 呼ぶ<MATCH_MAN_Click>, nullptr},
-    {"START", gettext_noop("スタート"), "MATCH_MAN", false, 呼ぶ<START_Click>, nullptr},
+    {"START", gettext_noop("スタート"), "MATCH_MAN", false, 変える<START_Click>, nullptr},
     {"START2", gettext_noop("対局(COM)"), "TAIKYOKU", true, nullptr, nullptr},
-    {"SENTE", gettext_noop("先手"), "START2", false, 呼ぶ<SENTE_Click>, nullptr},
-    {"GOTE", gettext_noop("後手"), "START2", false, 呼ぶ<GOTE_Click>, nullptr},
+    {"SENTE", gettext_noop("先手"), "START2", false, 変える<SENTE_Click>, nullptr},
+    {"GOTE", gettext_noop("後手"), "START2", false, 変える<GOTE_Click>, nullptr},
     {"LEVEL", gettext_noop("COM対局ﾚﾍﾞﾙ"), "TAIKYOKU", true, nullptr, nullptr},
     // The level's marks follow COM_LEVEL.
     {"LEVEL1", gettext_noop("LEVEL1"), "LEVEL", false, 呼ぶ<LEVEL1_Click>,
@@ -33,17 +41,22 @@ constexpr メニュー項目 一覧[] = {
      [](const Form1& f) { return f.game.COM_LEVEL == 2; }},
     {"LEVEL3", gettext_noop("LEVEL3"), "LEVEL", false, 呼ぶ<LEVEL3_Click>,
      [](const Form1& f) { return f.game.COM_LEVEL == 3; }},
+    {"LEVEL4", gettext_noop("LEVEL4"), "LEVEL", false, 呼ぶ<LEVEL4_Click>,
+     [](const Form1& f) { return f.game.COM_LEVEL == 4; }},
+    {"LEVEL5", gettext_noop("LEVEL5"), "LEVEL", false, 呼ぶ<LEVEL5_Click>,
+     [](const Form1& f) { return f.game.COM_LEVEL == 5; }},
+    {"HINT", gettext_noop("ヒント"), "TAIKYOKU", false, 呼ぶ<HINT_Click>, nullptr},
     {"OWARI", gettext_noop("終わり"), "TAIKYOKU", false, OWARI_Click, nullptr},
 
     {"STOP", gettext_noop("局面"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
-    {"CANCEL", gettext_noop("最初"), "STOP", false, 呼ぶ<CANCEL_Click>, nullptr},
-    {"REVERSE", gettext_noop("反転"), "STOP", false, 呼ぶ<REVERSE_Click>, nullptr},
+    {"CANCEL", gettext_noop("最初"), "STOP", false, 変える<CANCEL_Click>, nullptr},
+    {"REVERSE", gettext_noop("反転"), "STOP", false, 変える<REVERSE_Click>, nullptr},
 
     // These four act at once, straight from the menu bar.
-    {"REPLAY", gettext_noop("戻"), "", false, 呼ぶ<REPLAY_Click>, nullptr},
-    {"AFTER", gettext_noop("進"), "", false, 呼ぶ<AFTER_Click>, nullptr},
-    {"LBEL_UP", gettext_noop("△"), "", false, 呼ぶ<LBEL_UP_Click>, nullptr},
-    {"LEBEL_DOWN", gettext_noop("▽"), "", false, 呼ぶ<LEBEL_DOWN_Click>, nullptr},
+    {"REPLAY", gettext_noop("戻"), "", false, 変える<REPLAY_Click>, nullptr},
+    {"AFTER", gettext_noop("進"), "", false, 変える<AFTER_Click>, nullptr},
+    {"LBEL_UP", gettext_noop("△"), "", false, 変える<LBEL_UP_Click>, nullptr},
+    {"LEBEL_DOWN", gettext_noop("▽"), "", false, 変える<LEBEL_DOWN_Click>, nullptr},
 
     {"KIFU", gettext_noop("棋譜"), "", true, nullptr, nullptr},
     {"KIFU_READ", gettext_noop("読込"), "KIFU", false, 呼ぶ<KIFU_READ_Click>, nullptr},

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +26,7 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
+#include "game/computer.hpp"
 #include "game/flow.hpp"
 #include "game/language.hpp"
 #include "input/game_menu.hpp"
@@ -71,6 +73,11 @@ class BoxAnswerer : public QObject {
 
 // Twips of the top-left corner of board cell (x, y).
 QPointF cell(double x, double y) { return {1350 + 610 * x, 100 + 690 * y}; }
+
+// A left click in the middle of board cell (x, y) of the window.
+void press(MainWindow& w, int x, int y) {
+  QTest::mouseClick(w.view(), Qt::LeftButton, {}, w.view()->to_logical(cell(x + 0.5, y + 0.5)));
+}
 
 // Whether `image` holds `picture` with its top-left at device pixel `at`,
 // compared inside a margin that later outlines may cover.
@@ -182,6 +189,9 @@ class WindowTest : public QObject {
                                   "    LEVEL1",
                                   "    LEVEL2",
                                   "    LEVEL3",
+                                  "    LEVEL4",
+                                  "    LEVEL5",
+                                  "  ヒント",
                                   "  終わり",
                                   "局面",
                                   "  最初",
@@ -217,6 +227,75 @@ class WindowTest : public QObject {
     w.action("LEVEL1")->trigger();
     QCOMPARE(w.action("LEVEL1")->isChecked(), (w.form().game.COM_LEVEL == 1));
     QCOMPARE(w.action("LEVEL3")->isChecked(), (w.form().game.COM_LEVEL == 3));
+    // Five levels, one ticked at a time.
+    for (int level = 1; level <= 5; ++level) {
+      w.action(QStringLiteral("LEVEL%1").arg(level))->trigger();
+      QCOMPARE(w.form().game.COM_LEVEL, level);
+      for (int other = 1; other <= 5; ++other)
+        QCOMPARE(w.action(QStringLiteral("LEVEL%1").arg(other))->isChecked(), other == level);
+    }
+    QCOMPARE(w.action("HINT")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  }
+
+  // Level 5 thinks on a thread of its own: the window goes on (the clock
+  // runs, a click is refused), and Escape stops the search through its stop
+  // flag and joins its thread before the window goes.
+  void the_computer_thinks_on_a_thread_and_escape_stops_it() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    velmora::Form1& f = w.form();
+    w.thinker().set_seconds(600);  // only the stop flag can end it in time
+    w.action("LEVEL5")->trigger();
+    w.action("SENTE")->trigger();
+    press(w, 7, 7);
+    press(w, 7, 6);
+    QVERIFY(velmora::思考を待つ(f));
+    QVERIFY(w.thinker().thinking());
+    QCOMPARE(f.game.TEBAN, f.game.COM_TEBAN);
+    // The window is not frozen: its timer moves the computer's clock.
+    QTRY_VERIFY_WITH_TIMEOUT(f.clock.KEIKA_BYOU >= 1, 20000);
+    const velmora::局面 waiting = f.pos;
+    press(w, 3, 7);
+    press(w, 3, 6);
+    QVERIFY(f.pos == waiting);
+    QTest::keyClick(w.view(), Qt::Key_Escape);
+    QVERIFY(!w.thinker().thinking());
+    QVERIFY(w.thinker().last().止められた);
+    QVERIFY(!velmora::思考を待つ(f));
+    QCOMPARE(f.game.TESUU, 1);
+    QVERIFY(f.pos == waiting);
+  }
+
+  // The answer comes back to the window's thread and is played there as the
+  // computer's move always is; a hint, thought about the same way, marks a
+  // move and plays nothing.
+  void the_answer_is_played_on_the_windows_thread_and_the_hint_marks_a_move() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    velmora::Form1& f = w.form();
+    w.thinker().set_seconds(0.05);
+    w.action("LEVEL4")->trigger();
+    w.action("SENTE")->trigger();
+    press(w, 7, 7);
+    press(w, 7, 6);
+    QTRY_VERIFY_WITH_TIMEOUT(f.game.TESUU == 2 && f.game.TEBAN == f.game.MAN_TEBAN, 20000);
+    QVERIFY(!velmora::思考を待つ(f));
+    QVERIFY(!w.thinker().thinking());
+    QCOMPARE(f.game.TESUU_MAX, 1);
+    QCOMPARE(int(f.moves.手.size()), 2);
+    const velmora::局面 before = f.pos;
+    w.action("HINT")->trigger();
+    QVERIFY(velmora::思考を待つ(f));
+    QTRY_VERIFY_WITH_TIMEOUT(!velmora::思考を待つ(f), 20000);
+    QVERIFY(f.view.印数 >= 2);
+    QVERIFY(f.pos == before);
+    QCOMPARE(f.game.TESUU, 2);
   }
 
   // The kanji set and the international set on the window at a narrow, the

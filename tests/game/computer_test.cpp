@@ -196,9 +196,10 @@ TEST_F(ComTurnTest, LevelSettingTicksOneItemAndKeepsTheLevelOnABadValue) {
   EXPECT_EQ(f.game.COM_LEVEL, 2);
   EXPECT_TRUE(w.canvas.ops.empty());  // the level is shown only against the computer
   // A level no item names changes nothing; the marks go on showing the level.
-  レベル_設定(f, 4);
+  レベル_設定(f, 6);
   EXPECT_TRUE(testing::印(f, "LEVEL2"));
-  EXPECT_FALSE(testing::印(f, "LEVEL1") || testing::印(f, "LEVEL3"));
+  EXPECT_FALSE(testing::印(f, "LEVEL1") || testing::印(f, "LEVEL3") || testing::印(f, "LEVEL4") ||
+               testing::印(f, "LEVEL5"));
   EXPECT_EQ(f.game.COM_LEVEL, 2);
 
   f.game.TAISEN_MODE = MODE_MAN_COM;

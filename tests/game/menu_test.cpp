@@ -109,6 +109,8 @@ const 項目 項目一覧[] = {
     {"START", 呼ぶ<START_Click>, 局面::対局中},         {"SENTE", 呼ぶ<SENTE_Click>, 局面::対局前},
     {"GOTE", 呼ぶ<GOTE_Click>, 局面::対局前},           {"LEVEL1", 呼ぶ<LEVEL1_Click>, 局面::対局中},
     {"LEVEL2", 呼ぶ<LEVEL2_Click>, 局面::対局中},       {"LEVEL3", 呼ぶ<LEVEL3_Click>, 局面::変えた後},
+    {"LEVEL4", 呼ぶ<LEVEL4_Click>, 局面::対局中},       {"LEVEL5", 呼ぶ<LEVEL5_Click>, 局面::対局中},
+    {"HINT", 呼ぶ<HINT_Click>, 局面::対局中},
     {"OWARI", OWARI_Click, 局面::対局中},         {"STOP", 呼ぶ<棋譜欄を閉じる>, 局面::対局中},
     {"CANCEL", 呼ぶ<CANCEL_Click>, 局面::対局中},       {"REVERSE", 呼ぶ<REVERSE_Click>, 局面::対局中},
     {"REPLAY", 呼ぶ<REPLAY_Click>, 局面::対局中},       {"AFTER", 呼ぶ<AFTER_Click>, 局面::対局中},
