@@ -20,7 +20,7 @@ enum class 出来事 {
   思考終了,      // the computer's move 手 is made and the human is to move
   手番,          // the turn passed to 側
   王手,          // 側's king stands in check
-  終局,          // the game is over: 側 won, for 理由
+  終局,          // the game is over: 側 won, for 理由 (a king taken: 手 took it)
   戻した,        // 戻: the game stepped back over 手 (unknown when the record does not tell)
   進めた,        // 進: the game stepped forward over 手
   反転,          // the board turned round

@@ -19,8 +19,14 @@ void 開始を知らせる(対局の場& f) {
 
 // Against the computer the game goes on from the move the board shows: after
 // a reversal TESUU_HYOJI keeps counting while the record starts again at 0,
-// and the record must end where the game goes on, which is TESUU.
+// and the record must end where the game goes on, which is TESUU. At the live
+// end of a game the position on the board is stored nowhere yet: it is stored
+// there first, with both clocks as they stand, so that the record's end holds
+// the board (and a save, the move list and 戻 read what the game played).
 void 記録をここまでに(対局の場& f) {
+  if (f.game.TESUU == f.game.TESUU_MAX + 1)
+    手順保存(f.record, f.game, f.pos, f.clock.MAN_JIKAN, f.clock.MAN_JIKAN, f.clock.COM_JIKAN,
+             f.clock.COM_JIKAN);
   f.game.TESUU_MAX = f.game.TESUU;
   if (f.moves.手.size() > std::size_t(std::max(f.game.TESUU, 0)))
     f.moves.手.resize(std::max(f.game.TESUU, 0));

@@ -69,8 +69,9 @@ std::string 文字列変換(int v) {
                                            gettext_noop("七"), gettext_noop("八"), gettext_noop("九")};
   if (v >= 1 && v <= 9) return 数字[v - 1];
   if (v >= 1001 && v <= 1009) return 漢数字[v - 1001];
+  // A piece by the name the move list gives it (龍, not 飛成).
   const 駒の種類* k = 駒の種類_検索(v);
-  return k ? k->最終手の名 : "";
+  return k ? 駒の名(*k, v) : "";
 }
 
 std::string 表記_日本式(const 棋譜の手& m, bool 先手) {

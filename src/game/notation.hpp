@@ -17,7 +17,8 @@ namespace velmora {
 
 // A column (1..9, counted from the right), a row (1001..1009, from the top)
 // or a piece code of either side as the last-move text beside the board
-// names it, before translation ("７", "六", "歩", "飛成"); empty for anything else.
+// names it, before translation ("７", "六", "歩", "龍"): a piece by its name
+// in the move list, the bottom king 玉. Empty for anything else.
 std::string 文字列変換(int v);
 
 // The move, marked ▲ when its side moved first in the game (先手) and △

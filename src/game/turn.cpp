@@ -21,11 +21,13 @@ void 知らせる(対局の場& f, 出来事 kind, int side, const 棋譜の手*
   知らせる(f, e);
 }
 
+// The end of the game; a king taken is told with the move that took it.
 void 終局を知らせる(対局の場& f, int winner, 終局の理由 why) {
   対局の知らせ e;
   e.種類 = 出来事::終局;
   e.側 = winner;
   e.理由 = why;
+  if (why == 終局の理由::王を取った && !f.moves.手.empty()) e.手 = f.moves.手.back();
   知らせる(f, e);
 }
 

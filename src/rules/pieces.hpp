@@ -21,13 +21,12 @@ struct 駒の種類 {
   // The kanji on its face, the top side's (the bottom king's is 下の面).
   const char* 面;
   const char* 下の面;
-  // Its name in the move list, on the stands and to a screen reader: the
-  // promoted ones as players call them (成香, 馬, 龍), the bottom king 玉.
+  // Its name in the move list, in the last-move texts beside the board, on
+  // the stands and to a screen reader: the promoted ones as players call them
+  // (成香, 馬, 龍), the bottom king 玉. Marked for translation: a translation
+  // names the piece beside the board by its own word.
   const char* 名;
   const char* 下の名;
-  // Its name in the last-move text beside the board, as the window has always
-  // drawn it (a promoted piece is its old name and 成: 香成, 角成, 飛成).
-  const char* 最終手の名;
   // Its letter in the Western notation, "+" before a promoted one.
   const char* 記号;
   // Its English name.
@@ -35,20 +34,23 @@ struct 駒の種類 {
 };
 
 inline constexpr 駒の種類 駒の表[] = {
-    {HU, MOTI_HU, TO, HU, "歩", "歩", "歩", "歩", gettext_noop("歩"), "P", "pawn"},
-    {TO, MOTI_HU, 0, HU, "と", "と", "と", "と", gettext_noop("と"), "+P", "tokin"},
-    {KYOU, MOTI_KYOU, KYOU_NARI, KYOU, "香", "香", "香", "香", gettext_noop("香"), "L", "lance"},
-    {KYOU_NARI, MOTI_KYOU, 0, KYOU, "杏", "杏", "成香", "成香", gettext_noop("香成"), "+L", "promoted lance"},
-    {KEI, MOTI_KEI, KEI_NARI, KEI, "桂", "桂", "桂", "桂", gettext_noop("桂"), "N", "knight"},
-    {KEI_NARI, MOTI_KEI, 0, KEI, "圭", "圭", "成桂", "成桂", gettext_noop("桂成"), "+N", "promoted knight"},
-    {GIN, MOTI_GIN, GIN_NARI, GIN, "銀", "銀", "銀", "銀", gettext_noop("銀"), "S", "silver"},
-    {GIN_NARI, MOTI_GIN, 0, GIN, "全", "全", "成銀", "成銀", gettext_noop("銀成"), "+S", "promoted silver"},
-    {KIN, MOTI_KIN, 0, KIN, "金", "金", "金", "金", gettext_noop("金"), "G", "gold"},
-    {KAKU, MOTI_KAKU, KAKU_NARI, KAKU, "角", "角", "角", "角", gettext_noop("角"), "B", "bishop"},
-    {KAKU_NARI, MOTI_KAKU, 0, KAKU, "馬", "馬", "馬", "馬", gettext_noop("角成"), "+B", "horse"},
-    {SYA, MOTI_SYA, SYA_NARI, SYA, "飛", "飛", "飛", "飛", gettext_noop("飛"), "R", "rook"},
-    {SYA_NARI, MOTI_SYA, 0, SYA, "龍", "龍", "龍", "龍", gettext_noop("飛成"), "+R", "dragon"},
-    {OU, 0, 0, OU, "王", "玉", "王", "玉", gettext_noop("王"), "K", "king"},
+    {HU, MOTI_HU, TO, HU, "歩", "歩", gettext_noop("歩"), gettext_noop("歩"), "P", "pawn"},
+    {TO, MOTI_HU, 0, HU, "と", "と", gettext_noop("と"), gettext_noop("と"), "+P", "tokin"},
+    {KYOU, MOTI_KYOU, KYOU_NARI, KYOU, "香", "香", gettext_noop("香"), gettext_noop("香"), "L", "lance"},
+    {KYOU_NARI, MOTI_KYOU, 0, KYOU, "杏", "杏", gettext_noop("成香"), gettext_noop("成香"), "+L",
+     "promoted lance"},
+    {KEI, MOTI_KEI, KEI_NARI, KEI, "桂", "桂", gettext_noop("桂"), gettext_noop("桂"), "N", "knight"},
+    {KEI_NARI, MOTI_KEI, 0, KEI, "圭", "圭", gettext_noop("成桂"), gettext_noop("成桂"), "+N",
+     "promoted knight"},
+    {GIN, MOTI_GIN, GIN_NARI, GIN, "銀", "銀", gettext_noop("銀"), gettext_noop("銀"), "S", "silver"},
+    {GIN_NARI, MOTI_GIN, 0, GIN, "全", "全", gettext_noop("成銀"), gettext_noop("成銀"), "+S",
+     "promoted silver"},
+    {KIN, MOTI_KIN, 0, KIN, "金", "金", gettext_noop("金"), gettext_noop("金"), "G", "gold"},
+    {KAKU, MOTI_KAKU, KAKU_NARI, KAKU, "角", "角", gettext_noop("角"), gettext_noop("角"), "B", "bishop"},
+    {KAKU_NARI, MOTI_KAKU, 0, KAKU, "馬", "馬", gettext_noop("馬"), gettext_noop("馬"), "+B", "horse"},
+    {SYA, MOTI_SYA, SYA_NARI, SYA, "飛", "飛", gettext_noop("飛"), gettext_noop("飛"), "R", "rook"},
+    {SYA_NARI, MOTI_SYA, 0, SYA, "龍", "龍", gettext_noop("龍"), gettext_noop("龍"), "+R", "dragon"},
+    {OU, 0, 0, OU, "王", "玉", gettext_noop("王"), gettext_noop("玉"), "K", "king"},
 };
 
 // How many pieces of the kind of hand slot `slot` a game has, both sides

@@ -137,8 +137,9 @@ void 盤の描き手::知らせ(const 対局の知らせ& e) {
     case 出来事::手番:
     case 出来事::王手: break;
     case 出来事::終局:
-      // The computer took the king: its last move's text (and "思考中") go.
-      if (COMが指した(f, e.側) && e.理由 == 終局の理由::王を取った) 消去_移動結果(f, f.game.COM_TEBAN);
+      // The computer took the king: "思考中" gives way to the winning move,
+      // shown as its every other move is.
+      if (COMが指した(f, e.側) && e.理由 == 終局の理由::王を取った) 思考終了(f, e.手.手);
       break;
     case 出来事::戻した: 戻した(f, e); break;
     case 出来事::進めた: 進めた(f, e); break;

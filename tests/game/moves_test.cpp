@@ -8,12 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
+#include "game/computer.hpp"
 #include "game/flow.hpp"
 #include "game/game_support.hpp"
 #include "game/language.hpp"
 #include "game/navigation.hpp"
 #include "game/notation.hpp"
 #include "input/game_menu.hpp"
+#include "support/board.hpp"
 #include "view/move_list.hpp"
 #include "view/paint_support.hpp"
 #include "window/settings.hpp"
@@ -173,6 +175,68 @@ TEST_F(MovesTest, TheComputersMoveJoinsTheList) {
   ASSERT_EQ(w.moves.lines.size(), 3u);
   EXPECT_EQ(w.moves.lines[2].move.substr(0, 3), "△");
   EXPECT_EQ(w.moves.current, 2);
+}
+
+// 対局(COM) → 先手 in the middle of a game goes on with the same game: the
+// list keeps every move played, the newest one marked, and the game's next
+// move joins it; the last move's text stays where it was.
+TEST_F(MovesTest, StartingAgainstTheComputerMidGameKeepsTheList) {
+  SENTE_Click(f);
+  指す(w, {3, 7, 3, 6, -HU, 2});
+  指す(w, {1, 7, 1, 6, -HU, 2});
+  const auto before = 一覧();
+  ASSERT_EQ(w.moves.lines.size(), 5u);
+  SENTE_Click(f);
+  EXPECT_EQ(一覧(), before);
+  EXPECT_EQ(w.moves.current, 4);
+  EXPECT_EQ(下の手(), "９六歩");
+  指す(w, {5, 7, 5, 6, -HU, 2});
+  const auto after = 一覧();
+  EXPECT_EQ(w.moves.lines.size(), 7u);
+  EXPECT_EQ(std::vector<std::string>(after.begin(), after.begin() + before.size()), before);
+  // And so after 戻: the moves the record still holds stay in the list.
+  REPLAY_Click(f);
+  REPLAY_Click(f);
+  SENTE_Click(f);
+  EXPECT_EQ(一覧(), before);
+  EXPECT_EQ(w.moves.current, 4);
+}
+
+// The texts beside the board name a piece as the list does: a promoted one
+// by its own name (馬, 龍, 成香), not as the piece it was and 成; in English
+// by its letter. The computer's move that takes the king is shown as well.
+TEST_F(MovesTest, TheLastMoveTextsNamePromotedPiecesAsTheListDoes) {
+  for (const bool english : {false, true}) {
+    SCOPED_TRACE(english ? "English" : "Japanese");
+    FakeWindow w;
+    Form1& f = w.f();
+    Form_Load(f);
+    if (english) {
+      ASSERT_TRUE(言語_設定(f.lang, {"en"}));
+    }
+    人間対局開始(w);
+    指す(w, {3, 7, 3, 6, -HU, 1});
+    指す(w, {3, 3, 3, 4, HU, 1});
+    指す(w, {2, 8, 8, 2, -KAKU_NARI, 1});
+    EXPECT_EQ(見える文字(w.canvas.ops, 2, 12, 14), english ? "+B to 2b" : "２二馬");
+    // The rook up the cleared second column, promoting.
+    f.pos.BAN[8][7] = KARA;
+    f.pos.BAN[8][3] = KARA;
+    指す(w, {7, 1, 8, 2, GIN, 1});
+    指す(w, {8, 8, 8, 3, -SYA_NARI, 1});
+    EXPECT_EQ(見える文字(w.canvas.ops, 2, 12, 14), english ? "+R to 2c" : "２三龍");
+    EXPECT_EQ(w.moves.lines.back().move, english ? "▲R-2c+" : "▲２三飛成");
+  }
+  auto s = 空の局面({{5, 9, -OU}, {5, 1, OU}, {5, 5, SYA}});
+  f.pos = s->pos;
+  f.game.MAN_TEBAN = -1;
+  f.game.COM_TEBAN = 1;
+  f.game.TEBAN = 1;
+  f.game.TAISEN_MODE = MODE_MAN_COM;
+  com_ban(f);
+  ASSERT_EQ(f.game.SYOUSYA, 1);
+  const std::string taken = 上の手();
+  EXPECT_TRUE(taken == "５九飛" || taken == "５九龍") << taken;
 }
 
 // 不成, and which of two pieces moved: by the way it went, by where it stood

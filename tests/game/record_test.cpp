@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "format/kifu_line.hpp"
@@ -627,9 +628,11 @@ TEST(RecordText, NumbersAndPiecesBecomeTheirNames) {
   EXPECT_EQ(文字列変換(1009), "九");
   EXPECT_EQ(文字列変換(-10), "歩");
   EXPECT_EQ(文字列変換(11), "と");
-  EXPECT_EQ(文字列変換(-21), "香成");
-  EXPECT_EQ(文字列変換(901), "飛成");
-  EXPECT_EQ(文字列変換(-950), "王");
+  // As the move list names them: promoted pieces by their own names, each
+  // side's king as its piece shows it.
+  const std::pair<int, const char*> names[] = {{-21, "成香"}, {31, "成桂"}, {-101, "成銀"}, {801, "馬"},
+                                               {-901, "龍"},  {950, "王"},  {-950, "玉"}};
+  for (const auto& [code, name] : names) EXPECT_EQ(文字列変換(code), name) << code;
   for (int v : {0, 10 + 1000, 1000, 1010, 12, -800 - 2, 951}) EXPECT_EQ(文字列変換(v), "") << v;
 }
 
