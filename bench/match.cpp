@@ -15,7 +15,13 @@
 // time), --time-a S, --time-b S (another time), --param-a NAME=V and
 // --param-b NAME=V (an evaluation weight, for tuning; see deep/values.hpp),
 // --openings-plies K (random moves of an opening, default 4), --show-draws
-// (the end of every game that reaches the move limit, on standard error).
+// (the end of every drawn game, on standard error),
+// --draw-at-repetition N (a game whose position comes back N times, the
+// same side to move, is stopped as a draw). The game has no such rule: by
+// default a game goes on to the move limit. But both searches count a return
+// to a position of the game as a loss, so sides that come back a third time
+// see nothing better and go round until the limit; stopping them early
+// saves the time of those moves (games let go on reached the limit).
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -84,17 +90,34 @@ struct 手の記録 {
   double seconds = 0;
   std::int64_t nodes = 0;
   int ply = 0;
+  int score = 0;  // the deep search's, from the mover's side
 };
+
+// The last moves of a game and its position, on standard error.
+void 最後を書く(const 局面& p, int side, const std::vector<std::string>& moves) {
+  for (std::size_t i = moves.size() > 30 ? moves.size() - 30 : 0; i < moves.size(); ++i)
+    std::fprintf(stderr, "%s\n", moves[i].c_str());
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) std::fprintf(stderr, "%5d", p.BAN[x][y]);
+    std::fprintf(stderr, "\n");
+  }
+  for (int k = 1; k <= 7; ++k) std::fprintf(stderr, "%d ", p.SITA_MOTI[k]);
+  std::fprintf(stderr, "\n");
+  for (int k = 1; k <= 7; ++k) std::fprintf(stderr, "%d ", p.UE_MOTI[k]);
+  std::fprintf(stderr, "\n%d\n", side);
+}
 
 // One side of the match.
 class 指し手役 {
  public:
-  指し手役(int level, std::int64_t nodes, double seconds, const deep::評価の重み& w) : level_(level) {
+  指し手役(int level, std::int64_t nodes, double seconds, int depth, const deep::評価の重み& w)
+      : level_(level) {
     if (level >= 4) {
       engine_ = std::make_unique<深読み器>(16, w);
-      limits_ = nodes > 0 ? 深読み設定{} : レベルの設定(level);
+      limits_ = nodes > 0 || depth > 0 ? 深読み設定{} : レベルの設定(level);
       if (nodes > 0) limits_.局面数 = nodes;
       if (seconds > 0) limits_.秒 = seconds;
+      if (depth > 0) limits_.深さ = depth;
     } else {
       one_ply_ = std::make_unique<一手>();
     }
@@ -125,6 +148,7 @@ class 指し手役 {
       const 深読み結果 r = engine_->探す(p, side, limits, nullptr, history);
       m = r.手;
       rec.nodes = r.局面数;
+      rec.score = r.評価;
     } else {
       // The one-ply computer plays the top side, as on the window: the
       // survey first, then its search.
@@ -162,29 +186,28 @@ struct 対局の結果 {
 };
 
 // Plays one game from `start` with `side` to move; bottom and top are the players.
-// With show_draws, a game that reaches the move limit prints its last 30
-// moves and its last position to standard error.
+// With show_draws, a drawn game prints its last 30 moves and its last
+// position to standard error. With repetitions > 0, a
+// game whose position comes back that many times is stopped as a draw (the
+// game has no such rule; it shortens tuning runs whose games go round).
 対局の結果 対局する(局面 p, int side, int ply, 指し手役& bottom, 指し手役& top,
-                    std::vector<手の記録>& bottom_moves, std::vector<手の記録>& top_moves, bool show_draws) {
+                    std::vector<手の記録>& bottom_moves, std::vector<手の記録>& top_moves, bool show_draws,
+                    int repetitions) {
   std::vector<std::uint64_t> history;  // the positions before the one to move in
+  std::vector<std::string> shown;      // the moves, for show_draws
   for (;; ++ply) {
-    if (ply >= KIFU_T_MAX) {
-      if (show_draws) {
-        for (int y = 1; y <= 9; ++y) {
-          for (int x = 1; x <= 9; ++x) std::fprintf(stderr, "%5d", p.BAN[x][y]);
-          std::fprintf(stderr, "\n");
-        }
-        for (int k = 1; k <= 7; ++k) std::fprintf(stderr, "%d ", p.SITA_MOTI[k]);
-        std::fprintf(stderr, "\n");
-        for (int k = 1; k <= 7; ++k) std::fprintf(stderr, "%d ", p.UE_MOTI[k]);
-        std::fprintf(stderr, "\n%d\n", side);
-      }
-      return {結果::引き分け, ply, "move limit"};
+    const std::uint64_t key = 局面の鍵(p, side);
+    const bool limit = ply >= KIFU_T_MAX;
+    const bool repeated =
+        repetitions > 0 && std::count(history.begin(), history.end(), key) + 1 >= repetitions;
+    if (limit || repeated) {
+      if (show_draws) 最後を書く(p, side, shown);
+      return {結果::引き分け, ply, limit ? "move limit" : "repetition"};
     }
     指し手役& player = side < 0 ? bottom : top;
     手の記録 rec;
     const std::optional<指し手> m = player.選ぶ(p, side, ply, history, rec);
-    history.push_back(局面の鍵(p, side));
+    history.push_back(key);
     (side < 0 ? bottom_moves : top_moves).push_back(rec);
     if (!m) return {side < 0 ? 結果::上の勝ち : 結果::下の勝ち, ply, "no move"};
     const deep::盤 b = deep::盤::局面から(p, side);
@@ -200,8 +223,12 @@ struct 対局の結果 {
                    player.名前().c_str(), m->x1, m->y1, m->x2, m->y2, m->placed, ply);
       std::exit(1);
     }
-    if (ply >= KIFU_T_MAX - 30 && show_draws)
-      std::fprintf(stderr, "%d: %d,%d-%d,%d %d\n", ply, m->x1, m->y1, m->x2, m->y2, m->placed);
+    if (show_draws) {
+      char line[96];
+      std::snprintf(line, sizeof line, "%d: %d,%d-%d,%d %d (score %d)", ply, m->x1, m->y1, m->x2, m->y2,
+                    m->placed, rec.score);
+      shown.push_back(line);
+    }
     const int captured = 駒移動(p, *m);
     駒移動_相対駒(p, *m);
     if (captured == OU) return {結果::下の勝ち, ply + 1, "king taken"};
@@ -278,7 +305,7 @@ int 使い方() {
   std::fputs(
       "usage: velmora-match --a LEVEL --b LEVEL --games N [--seed S] [--nodes-a N] [--nodes-b N]\n"
       "                     [--time-a S] [--time-b S] [--param-a NAME=V] [--param-b NAME=V]\n"
-      "                     [--openings-plies K] [--show-draws]\n",
+      "                     [--openings-plies K] [--show-draws] [--draw-at-repetition N]\n",
       stderr);
   return 2;
 }
@@ -288,8 +315,8 @@ int 使い方() {
 
 int main(int argc, char** argv) {
   using namespace velmora;
-  long long level_a = 0, level_b = 0, games = 0, seed = 1, plies = 4;
-  long long nodes[2] = {0, 0};
+  long long level_a = 0, level_b = 0, games = 0, seed = 1, plies = 4, repetitions = 0;
+  long long nodes[2] = {0, 0}, depths[2] = {0, 0};
   double seconds[2] = {0, 0};
   deep::評価の重み weights[2];
   bool show_draws = false;
@@ -312,6 +339,10 @@ int main(int argc, char** argv) {
       ok = 数を読む(value, seed);
     else if (arg == "--openings-plies")
       ok = 数を読む(value, plies);
+    else if (arg == "--draw-at-repetition")
+      ok = 数を読む(value, repetitions) && repetitions >= 2;
+    else if (arg == "--depth-a" || arg == "--depth-b")
+      ok = 数を読む(value, depths[arg.back() == 'b']);
     else if (arg == "--nodes-a" || arg == "--nodes-b")
       ok = 数を読む(value, nodes[arg.back() == 'b']);
     else if (arg == "--time-a" || arg == "--time-b")
@@ -328,8 +359,8 @@ int main(int argc, char** argv) {
   }
   if (level_a < 1 || level_a > 5 || level_b < 1 || level_b > 5 || games < 1 || plies < 0) return 使い方();
 
-  指し手役 a(static_cast<int>(level_a), nodes[0], seconds[0], weights[0]);
-  指し手役 b(static_cast<int>(level_b), nodes[1], seconds[1], weights[1]);
+  指し手役 a(static_cast<int>(level_a), nodes[0], seconds[0], static_cast<int>(depths[0]), weights[0]);
+  指し手役 b(static_cast<int>(level_b), nodes[1], seconds[1], static_cast<int>(depths[1]), weights[1]);
   std::printf("velmora-match: A %s against B %s, %lld games, seed %lld\n", a.名前().c_str(), b.名前().c_str(),
               games, seed);
   std::mt19937 rng(static_cast<std::uint32_t>(seed));
@@ -354,7 +385,7 @@ int main(int argc, char** argv) {
     std::vector<手の記録>& bottom_moves = a_bottom ? a_moves : b_moves;
     std::vector<手の記録>& top_moves = a_bottom ? b_moves : a_moves;
     const 対局の結果 r = 対局する(opening, opening_side, 0, a_bottom ? a : b, a_bottom ? b : a, bottom_moves,
-                                  top_moves, show_draws);
+                                  top_moves, show_draws, static_cast<int>(repetitions));
     const char* outcome = "draw";
     if (r.result == 結果::引き分け) {
       ++draws;

@@ -136,9 +136,13 @@ struct 深読み器::中身 {
 
   int 価値(駒 p) const { return values.盤上[駒の種類(p)]; }
 
-  // A draw is worth a little less than nothing to the side the search is
-  // for: it would rather play on than go round in circles.
+  // A draw at the move limit is worth a little less than nothing to the side
+  // the search is for.
   int 引き分け(int ply) const { return ply & 1 ? w.引き分け : -w.引き分け; }
+  // A line that comes back to a position met before, much less: the game has
+  // no rule that ends a circle, so going round only puts the game off, and
+  // the side plays on unless every other move loses more than that.
+  int 回った(int ply) const { return ply & 1 ? w.繰り返し : -w.繰り返し; }
 
   // No move, or every move leaves the king to be taken: the king is taken
   // at the next ply, unless the game's move limit comes first.
@@ -227,12 +231,23 @@ struct 深読み器::中身 {
     return k != 0 && 利いている(b, k, mover ^ 1);
   }
 
-  int 静止(int alpha, int beta, int ply) {
+  // The quiescence search: captures and big promotions until the position is
+  // quiet, and the answers to a check. Drops that block a check give the
+  // pieces back that captures took, so captures and checks need not run
+  // out: a line that has gone on for 静止の上限 plies, or that meets a check
+  // after 王手の上限, stops at the evaluation.
+  static constexpr int 静止の上限 = 12;
+  static constexpr int 王手の上限 = 4;
+
+  int 静止(int alpha, int beta, int ply, int qply = 0) {
     if (ply >= remaining) return 引き分け(ply);  // the game's move limit
+    path[ply] = b.key();
+    if (qply > 0 && 繰り返し(ply)) return 回った(ply);
     ++nodes;
     if (止める()) return 0;
-    if (ply >= 最大深さ - 1) return 評価(b, w);
+    if (ply >= 最大深さ - 1 || qply >= 静止の上限) return 評価(b, w);
     const bool in_check = 王手されている(b);
+    if (in_check && qply >= 王手の上限) return 評価(b, w);
     int best = -無限;
     int stand = 0;
     if (!in_check) {
@@ -253,6 +268,11 @@ struct 深読み器::中身 {
         int gain = victim != 空 ? 価値(victim) : 0;
         if (手の成(m)) gain += values.盤上[成った種類(駒の種類(b.at(手の元(m))))] - 価値(b.at(手の元(m)));
         if (stand + gain + 200 <= alpha) continue;
+        // A capture by a dearer piece of one the other side guards loses
+        // more than it wins (the mirror jump aside), unless it promotes.
+        const 駒 mover = b.at(手の元(m));
+        if (!手の成(m) && victim != 空 && 価値(mover) > 価値(victim) + 50 && 利いている(b, 手の先(m), me ^ 1))
+          continue;
       }
       b.指す(m, undo[ply]);
       if (玉を残した(me)) {
@@ -260,7 +280,7 @@ struct 深読み器::中身 {
         continue;
       }
       ++legal;
-      const int s = -静止(-beta, -alpha, ply + 1);
+      const int s = -静止(-beta, -alpha, ply + 1, qply + 1);
       b.戻す(m, undo[ply]);
       if (stopped) return 0;
       if (s > best) {
@@ -278,7 +298,7 @@ struct 深読み器::中身 {
   int 探索(int depth, int alpha, int beta, int ply, bool pv_node, bool null_ok) {
     if (ply >= remaining) return 引き分け(ply);
     path[ply] = b.key();
-    if (繰り返し(ply)) return 引き分け(ply);
+    if (繰り返し(ply)) return 回った(ply);
     if (depth <= 0) return 静止(alpha, beta, ply);
     ++nodes;
     if (止める()) return 0;
@@ -438,54 +458,81 @@ struct 深読み器::中身 {
     if (count == 1) return 完了(r);
 
     const int max_depth = limits.深さ > 0 ? std::min(limits.深さ, 最大深さ - 8) : 最大深さ - 8;
+    int last = 0;  // the score of the last depth finished
     for (int depth = 1; depth <= max_depth; ++depth) {
       root_depth = depth;
-      int alpha = -無限;
-      const int beta = 無限;
-      int best = -無限;
-      手 best_move = 手なし;
-      int done = 0;
-      for (int i = 0; i < count; ++i) {
-        const 手 m = root_moves[i];
-        b.指す(m, undo[0]);
-        int s;
-        if (i == 0) {
-          s = -探索(depth - 1, -beta, -alpha, 1, true, true);
-        } else {
-          s = -探索(depth - 1, -alpha - 1, -alpha, 1, false, true);
-          if (s > alpha && !stopped) s = -探索(depth - 1, -beta, -alpha, 1, true, true);
-        }
-        b.戻す(m, undo[0]);
+      // A window around the last score, widened on the side it fails on.
+      int lo = depth >= 4 ? last - 60 : -無限;
+      int hi = depth >= 4 ? last + 60 : 無限;
+      一巡の結果 it;
+      for (;;) {
+        it = 根の一巡(depth, lo, hi, count);
         if (stopped) break;
-        ++done;
-        root_scores[i] = s;
-        if (s > best) {
-          best = s;
-          best_move = m;
-          alpha = std::max(alpha, s);
+        if (it.best <= lo && lo > -無限) {
+          lo = -無限;
+        } else if (it.best >= hi && hi < 無限) {
+          hi = 無限;
+        } else {
+          break;
         }
       }
-      if (done > 0 && best_move != 手なし) {
+      if (it.done > 0 && it.best > lo && it.best_move != 手なし) {
         // A move searched in full at this depth that beat the moves before it
         // (the first of which was the best of the last depth) is kept even
         // when the depth was cut short.
-        r.手 = ゲームの手(b, best_move);
-        r.評価 = best;
+        r.手 = ゲームの手(b, it.best_move);
+        r.評価 = it.best;
       }
       if (stopped) break;
       r.深さ = depth;
+      last = it.best;
       // The best first next time, the rest by their scores.
       for (int i = 0; i < count; ++i)
-        if (root_moves[i] == best_move) root_scores[i] = 無限;
+        if (root_moves[i] == it.best_move) root_scores[i] = 無限;
       for (int i = 1; i < count; ++i)
         for (int j = i; j > 0 && root_scores[j] > root_scores[j - 1]; --j) {
           std::swap(root_scores[j], root_scores[j - 1]);
           std::swap(root_moves[j], root_moves[j - 1]);
         }
-      if (best >= 詰みの境) break;  // a king taken in the end, whatever the other side does
+      if (it.best >= 詰みの境) break;  // a king taken in the end, whatever the other side does
       if (timed && 経過() >= soft) break;
     }
     return 完了(r);
+  }
+
+  struct 一巡の結果 {
+    int best = -無限;
+    手 best_move = 手なし;
+    int done = 0;  // root moves searched in full
+  };
+
+  // The root's moves at one depth within the window (lo, hi), the first one
+  // fully, the rest by a null window first.
+  一巡の結果 根の一巡(int depth, int lo, int hi, int count) {
+    一巡の結果 it;
+    int alpha = lo;
+    for (int i = 0; i < count; ++i) {
+      const 手 m = root_moves[i];
+      b.指す(m, undo[0]);
+      int s;
+      if (i == 0) {
+        s = -探索(depth - 1, -hi, -alpha, 1, true, true);
+      } else {
+        s = -探索(depth - 1, -alpha - 1, -alpha, 1, false, true);
+        if (s > alpha && s < hi && !stopped) s = -探索(depth - 1, -hi, -alpha, 1, true, true);
+      }
+      b.戻す(m, undo[0]);
+      if (stopped) break;
+      ++it.done;
+      root_scores[i] = s;
+      if (s > it.best) {
+        it.best = s;
+        it.best_move = m;
+        alpha = std::max(alpha, s);
+        if (s >= hi) break;
+      }
+    }
+    return it;
   }
 
   深読み結果& 完了(深読み結果& r) {

@@ -72,8 +72,9 @@ class 深読み器 {
   // The best move for `side` (-1 the bottom side, 1 the top side) in p.
   // `history` holds the keys of the game's earlier positions, oldest first:
   // a line that comes back to one of them, or to a position earlier in the
-  // line, counts as a draw (it makes no progress), so a side that stands
-  // better does not go round in circles. A search by node budget starts
+  // line, counts as a loss of `評価の重み::繰り返し` for the side searched
+  // (the game has no rule that ends a circle: going round only puts it
+  // off), so a side plays on unless every other move loses more. A search by node budget starts
   // from an empty table, so that its move depends on the position, the
   // history and the budget alone.
   深読み結果 探す(const 局面& p, int side, const 深読み設定& limits, const 停止フラグ* stop = nullptr,

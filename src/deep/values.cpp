@@ -31,6 +31,7 @@ bool 重みを設定(評価の重み& w, std::string_view name, std::string_view
   if (name == "mirror") return w.鏡 = v, true;
   if (name == "tempo") return w.手番 = v, true;
   if (name == "contempt") return w.引き分け = v, true;
+  if (name == "repetition") return w.繰り返し = v, true;
   return false;
 }
 

@@ -18,12 +18,15 @@ struct 評価の重み {
   int 攻め = 100;       // scale (percent) of the danger to a king from pieces near it and in hand
   int 鏡 = 30;          // an opposing piece on the king's point-symmetric square can drag it
   int 手番 = 20;        // the side to move
-  int 引き分け = 50;    // what a draw (a position met again, the move limit) costs the searching side
+  int 引き分け = 50;    // what a draw at the move limit costs the searching side
+  int 繰り返し = 600;   // what a position met again costs it (the game would go round)
 };
 
-// Sets one weight by its name ("guard", "attack", "mirror", "hand_bonus",
-// "king_rows", "tempo", "contempt", "piece.pawn" … "piece.dragon") from the text of an
-// integer. False when there is no such weight or the text is no integer.
+// Sets one weight by its name ("guard", "attack", "mirror",
+// "hand_bonus", "king_rows", "tempo", "contempt", "repetition",
+// "piece.pawn" … "piece.dragon")
+// from the text of an integer. False when there is no such weight or the
+// text is no integer.
 bool 重みを設定(評価の重み& w, std::string_view name, std::string_view value);
 
 // The board and hand values and the piece-square terms the position keeps up to date.

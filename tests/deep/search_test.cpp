@@ -371,6 +371,27 @@ TEST(DeepSearch, NeverPlaysAMoveTheGameWouldRefuseOverManyGames) {
   EXPECT_GT(drops, 10);
 }
 
+// The game has no rule that ends a circle: a side that is not losing plays
+// on rather than going back to a position the game has already had, and
+// without that history it is free to play the move again.
+TEST(DeepSearch, PlaysOnRatherThanGoingBackToAPositionOfTheGame) {
+  局面 p;
+  局面_初期配置(p);
+  std::mt19937 rng(8);
+  testing::乱数で進める(p, rng, 6);
+  深読み器 engine(1);
+  const 深読み結果 first = engine.探す(p, -1, 局面数で(20'000));
+  ASSERT_TRUE(first.手);
+  const 局面 after = testing::遅く指す(p, *first.手);
+  const std::vector<std::uint64_t> history = {局面の鍵(p, -1), 局面の鍵(after, 1)};
+  const 深読み結果 again = engine.探す(p, -1, 局面数で(20'000), nullptr, history);
+  ASSERT_TRUE(again.手);
+  EXPECT_FALSE(同じ手(*again.手, *first.手));
+  EXPECT_GT(again.評価, -deep::評価の重み{}.繰り返し);
+  // The same search without the history plays the first move again.
+  EXPECT_TRUE(同じ手(*engine.探す(p, -1, 局面数で(20'000)).手, *first.手));
+}
+
 TEST(Evaluation, TheSameGameTurnedRoundIsWorthTheSame) {
   std::mt19937 rng(77);
   const deep::評価の重み w;
@@ -411,6 +432,8 @@ TEST(Weights, SetByNameForTuningRuns) {
   EXPECT_EQ(w.駒[deep::竜], -5);
   EXPECT_FALSE(deep::重みを設定(w, "piece.king", "1"));
   EXPECT_FALSE(deep::重みを設定(w, "attack", "15x"));
+  EXPECT_TRUE(deep::重みを設定(w, "repetition", "300"));
+  EXPECT_EQ(w.繰り返し, 300);
   EXPECT_FALSE(deep::重みを設定(w, "nothing", "1"));
 }
 
