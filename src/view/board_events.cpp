@@ -53,6 +53,9 @@ void 指した(盤の場& f, const 対局の知らせ& e) {
   const 指し手& m = e.手.手;
   const bool stands = m.打ち() || e.手.取った駒 != KARA;
   if (COMが指した(f, e.側)) {
+    // The outline its announcement put on the piece its mirror move would
+    // drag goes, whether that piece jumped or stayed.
+    if (盤内(m.x1)) 描画_桝輪郭(f, IRO_WAKU, 相対位置(m.x1), 相対位置(m.y1));
     描画_指した升(f, m, e.手.鏡, e.手.鏡の手, stands);
     表示_棋譜(f);
     return;

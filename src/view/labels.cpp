@@ -189,7 +189,9 @@ void 描画_移動可能桝色(盤の場& f, int x0, int y0, int colour, int pie
 void 描画_桝輪郭_相対駒(盤の場& f, int x, int y, int piece) {
   if (!盤内(x)) return;  // a piece in hand has no mirror move
   const int mx = 相対位置(x), my = 相対位置(y);
-  if (敵同士(piece, f.pos.BAN[mx][my])) 描画_桝輪郭(f, IRO_MOJI, mx, my);
+  // In the tint the last-move marks give a mirror jump, apart from the white
+  // of the squares the piece may go to.
+  if (敵同士(piece, f.pos.BAN[mx][my])) 描画_桝輪郭(f, 鏡の手の色, mx, my);
 }
 
 void 描画_駒点滅(盤の場& f, int piece, double x, double y, int n) {

@@ -143,7 +143,7 @@ TEST_F(MouseTest, PickingOwnPieceOutlinesItAndItsMirrorPiece) {
   const auto& ops = w.canvas.ops;
   EXPECT_EQ(輪郭の数(ops, 15, 3, 6), 1);           // where it may go
   EXPECT_EQ(輪郭の数(ops, IRO_SENTAKU, 3, 7), 1);  // the pick
-  EXPECT_EQ(輪郭の数(ops, IRO_MOJI, 7, 3), 1);     // the top pawn that would mirror the move
+  EXPECT_EQ(輪郭の数(ops, 鏡の手の色, 7, 3), 1);   // the top pawn that would mirror the move
 }
 
 TEST_F(MouseTest, LookingAtAnOpposingPiecePicksNothing) {
@@ -174,7 +174,7 @@ TEST_F(MouseTest, ClickingAnotherOwnPieceChangesThePick) {
   EXPECT_EQ(f.pick.KOMA, -KAKU);
   EXPECT_TRUE(輪郭(w.canvas.ops.front(), IRO_KESU, 3, 7));  // the old pick is wiped first
   EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_SENTAKU, 2, 8), 1);
-  EXPECT_EQ(輪郭の数(w.canvas.ops, IRO_MOJI, 8, 2), 1);  // the top bishop mirrors it
+  EXPECT_EQ(輪郭の数(w.canvas.ops, 鏡の手の色, 8, 2), 1);  // the top bishop mirrors it
 }
 
 // ---- putting ----

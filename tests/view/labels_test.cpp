@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "game/events.hpp"
+#include "game/moves.hpp"
+#include "game/state.hpp"
 #include "script/fakes.hpp"
 #include "view/drawing.hpp"
 #include "view/paint_support.hpp"
@@ -193,8 +196,9 @@ TEST_F(LabelsTest, MirrorSquareIsOutlinedOnlyForAnOpposingPiece) {
   B[2][3] = -GIN;
   B[8][7] = HU;
   描画_桝輪郭_相対駒(f, 2, 3, -GIN);
+  // In the mirror jump's tint, not the white of the squares the piece may go to.
   ASSERT_EQ(ops.size(), 1u);
-  EXPECT_TRUE(輪郭(ops[0], IRO_MOJI, 8, 7));
+  EXPECT_TRUE(輪郭(ops[0], 鏡の手の色, 8, 7));
   ops.clear();
   B[8][7] = -HU;
   描画_桝輪郭_相対駒(f, 2, 3, -GIN);
@@ -208,7 +212,40 @@ TEST_F(LabelsTest, MirrorSquareIsOutlinedOnlyForAnOpposingPiece) {
   B[2][3] = GIN;
   描画_桝輪郭_相対駒(f, 2, 3, GIN);
   ASSERT_EQ(ops.size(), 1u);
-  EXPECT_TRUE(輪郭(ops[0], IRO_MOJI, 8, 7));
+  EXPECT_TRUE(輪郭(ops[0], 鏡の手の色, 8, 7));
+}
+
+// The computer shows the piece its mirror move would drag; once it has moved,
+// that outline goes whether the piece jumped or not (its knight from ８一 to
+// ７三 leaves the bottom knight on ２九, as ３七 is taken).
+TEST_F(LabelsTest, TheComputersMoveTakesItsMirrorOutlineAway) {
+  auto& B = f.pos.BAN;
+  for (auto& col : B)
+    for (int& c : col) c = KARA;
+  B[5][9] = -OU;
+  B[5][1] = OU;
+  B[2][1] = KEI;
+  B[8][9] = -KEI;
+  B[7][7] = -HU;
+  f.game.TAISEN_MODE = MODE_MAN_COM;
+  f.game.MAN_TEBAN = 1;
+  f.game.COM_TEBAN = -1;
+  const 指し手 m{2, 1, 3, 3, KEI, KEI};
+  対局の知らせ e;
+  e.種類 = 出来事::着手予告;
+  e.側 = -1;
+  e.手 = 記す_指し手(f.pos, m, false);
+  知らせる(f, e);
+  EXPECT_EQ(輪郭の数(ops, 鏡の手の色, 8, 9), 1);
+  ops.clear();
+  B[2][1] = KARA;
+  B[3][3] = KEI;
+  e.種類 = 出来事::指した;
+  知らせる(f, e);
+  int last = -1;
+  for (const auto& op : 枠(ops))
+    if (位置(op, 8, 9)) last = op.id_or_colour;
+  EXPECT_EQ(last, IRO_WAKU);
 }
 
 TEST_F(LabelsTest, BlinkingShowsThePieceLastAndRepaintsEachTime) {
