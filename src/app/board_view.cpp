@@ -24,6 +24,16 @@ constexpr double kTwipsPerPoint = 20.0;
 constexpr double kGridLeft = 1350, kGridTop = 100, kCellW = 610, kCellH = 690;
 // The narrowest room, in design pixels, the move list is shown in.
 constexpr double kMoveListMinWidth = 190;
+// Where whose turn it is stands without the move list, in twips: right of
+// the board, beside the bottom side's stand, below the move counter (columns
+// 12.4 to the picture's edge, rows 4 to 7), where nothing else is painted.
+constexpr QRectF kStatusArea(kGridLeft + kCellW * 12.4, kGridTop + kCellH * 4,
+                             10900 - 60 - (kGridLeft + kCellW * 12.4), kCellH * 3);
+// A text in black is the shadow of the text a tenth of a cell up and left of it.
+constexpr int kShadowColour = 0;
+constexpr double kShadowX = kCellW / 10, kShadowY = kCellH / 10;
+// The rows of the move list and of whose turn it is, in design pixels.
+constexpr double kRowHeight = 22, kListPad = 8;
 
 QRect twips_box(const QRectF& r) { return r.toAlignedRect(); }
 
@@ -35,7 +45,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
   setObjectName("Board");
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
-  setMinimumSize(kDesignWidth / 4, kDesignHeight / 4);
+  setMinimumSize(int(std::ceil(kDesignWidth * kMinimumScale)), int(std::ceil(kDesignHeight * kMinimumScale)));
   resize(kDesignWidth, kDesignHeight);
   relayout();
 }
@@ -162,7 +172,16 @@ void BoardView::draw(const Op& op) {
       p.setPen(qb_color(op.id_or_colour));
       p.setRenderHint(QPainter::TextAntialiasing);
       const QFontMetricsF m(font);
-      p.drawText(QPointF(std::round(ox_ + op.x * k_), std::round(oy_ + op.y * k_) + m.ascent()), op.text);
+      double x = std::round(ox_ + op.x * k_), y = std::round(oy_ + op.y * k_);
+      if (op.id_or_colour == kShadowColour) {
+        // The game puts a text's shadow a tenth of a cell right of and below
+        // it, which grows with the scale until the text looks doubled: it
+        // stands one or two device pixels from its text instead.
+        const double d = shadow_offset() * ratio_;
+        x = std::round(ox_ + (op.x - kShadowX) * k_) + d;
+        y = std::round(oy_ + (op.y - kShadowY) * k_) + d;
+      }
+      p.drawText(QPointF(x, y + m.ascent()), op.text);
       break;
     }
     case Op::Tint: {
@@ -209,7 +228,10 @@ void BoardView::text(double tx, double ty, std::string_view text, int colour, in
   constexpr double slack = 60;
   const double l = ink.left() < 0 ? ink.left() - slack : 0, t = ink.top() < 0 ? ink.top() - slack : 0;
   const double r = std::max(ink.right(), 0.0) * 1.05 + slack, b = std::max(ink.bottom(), 0.0) * 1.05 + slack;
-  Op op{Op::Text, colour, tx, ty, 0, 0, s, size, bold, QRectF(tx + l, ty + t, r - l, b - t)};
+  // A shadow's ink falls by its text (within the slack), not where it is placed.
+  const double bx = colour == kShadowColour ? tx - kShadowX : tx,
+               by = colour == kShadowColour ? ty - kShadowY : ty;
+  Op op{Op::Text, colour, tx, ty, 0, 0, s, size, bold, QRectF(bx + l, by + t, r - l, b - t)};
   draw(op);
   ops_.push_back(std::move(op));
   if (ops_.size() >= compact_at_) compact();
@@ -240,6 +262,62 @@ void BoardView::show_moves(const std::vector<Line>& lines, int current) {
   emit movesChanged();
 }
 
+void BoardView::show_status(const std::vector<std::string>& lines) {
+  std::vector<QString> s;
+  for (const auto& l : lines) s.push_back(QString::fromStdString(l));
+  if (s == status_) return;
+  const QRect before = status_rect();
+  status_ = std::move(s);
+  update(before.united(status_rect()));
+  if (!list_rect_.isEmpty()) update(list_rect_);
+  emit movesChanged();
+}
+
+double BoardView::status_height() const {
+  return status_.empty()
+             ? 0
+             : std::round(kRowHeight * scale_) * double(status_.size()) + std::round(kListPad * scale_);
+}
+
+QRect BoardView::status_rect() const {
+  if (status_.empty()) return {};
+  if (!list_rect_.isEmpty()) {
+    const int pad = int(std::round(kListPad * scale_));
+    return QRect(list_rect_.left() + pad, list_rect_.top() + pad, list_rect_.width() - 2 * pad,
+                 int(status_height()));
+  }
+  return to_logical(kStatusArea);
+}
+
+// One or two device pixels of shadow at every scale, in logical pixels.
+double BoardView::shadow_offset() const { return std::clamp(std::round(scale_ * ratio_), 1.0, 2.0) / ratio_; }
+
+void BoardView::paint_status(QPainter& p, const QRectF& box) {
+  // In the move list's font, a line each: the first (the side to move, or the
+  // winner) in yellow, the rest in white; a line too long for the room beside
+  // the board wraps.
+  const double s = scale_;
+  const bool beside = list_rect_.isEmpty();
+  const QFont font = window_font(int(std::lround((beside ? 13 : 16) * s)), true);
+  const double shadow = shadow_offset();
+  p.save();
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.setClipRect(box.toAlignedRect());
+  p.setFont(font);
+  double y = box.top();
+  for (std::size_t i = 0; i < status_.size(); ++i) {
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QRectF line(box.left(), y, box.width(), box.bottom() - y);
+    const QRectF used = p.boundingRect(line, flags, status_[i]);
+    p.setPen(qb_color(0));
+    p.drawText(line.translated(shadow, shadow), flags, status_[i]);
+    p.setPen(i == 0 ? qb_color(14) : qb_color(15));
+    p.drawText(line, flags, status_[i]);
+    y += std::max(used.height(), std::round(kRowHeight * s * (beside ? 0.8 : 1.0)));
+  }
+  p.restore();
+}
+
 void BoardView::paint_move_list(QPainter& p) {
   // The game's moves in the room beside the picture, in the board's font at
   // the size of its move texts, each line shadowed like every label of the
@@ -256,12 +334,13 @@ void BoardView::paint_move_list(QPainter& p) {
     rows.push_back({i, false});
     if (!lines_[i].mirror.empty()) rows.push_back({i, true});
   }
+  if (!status_.empty()) paint_status(p, status_rect());
   if (rows.empty()) return;
   const double s = scale_;
   const QFont font = window_font(int(std::lround(16 * s)), true);
   const QFont small = window_font(int(std::lround(13 * s)), true);
-  const double row_h = std::round(22 * s), pad = std::round(8 * s), shadow = std::max(1.0, std::round(s));
-  const QRect area = list_rect_.adjusted(int(pad), int(pad), -int(pad), -int(pad));
+  const double row_h = std::round(kRowHeight * s), pad = std::round(kListPad * s), shadow = shadow_offset();
+  const QRect area = list_rect_.adjusted(int(pad), int(pad + status_height()), -int(pad), -int(pad));
   const int visible = std::max(1, int(area.height() / row_h));
   int first = 0;
   if (int(rows.size()) > visible && current_row >= 0)
@@ -330,6 +409,8 @@ void BoardView::paintEvent(QPaintEvent* e) {
                       e->rect().height() * ratio_);
   p.drawImage(QRectF(e->rect()), buffer_, source);
   if (e->rect().intersects(list_rect_)) paint_move_list(p);
+  if (list_rect_.isEmpty() && !status_.empty() && e->rect().intersects(status_rect()))
+    paint_status(p, status_rect());
 }
 
 void BoardView::resizeEvent(QResizeEvent*) { relayout(); }

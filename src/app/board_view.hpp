@@ -36,6 +36,9 @@ namespace velmora::app {
 inline constexpr int kDesignWidth = 727;
 inline constexpr int kDesignHeight = 573;
 inline constexpr double kTwipsPerPixel = 15.0;
+// The smallest scale the picture is shown at: its labels, the counts on the
+// stands and the clocks stay readable, and the menu bar's captions fit above it.
+inline constexpr double kMinimumScale = 0.75;
 
 class BoardView final : public QWidget, public velmora::Canvas, public velmora::MoveList {
   Q_OBJECT
@@ -50,6 +53,7 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   void background(int id) override;
   void repaint_now() override;
   void show_moves(const std::vector<Line>& lines, int current) override;
+  void show_status(const std::vector<std::string>& lines) override;
 
   // Logical pixels per design pixel (1 at the start-up size).
   double scale() const { return scale_; }
@@ -67,6 +71,11 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   // The lines of the move list as it was last given, and the current one.
   const std::vector<Line>& move_lines() const { return lines_; }
   int current_move() const { return current_; }
+  // Whose turn it is, as last given, and where it stands (logical pixels):
+  // at the top of the move list, or in the free room right of the board,
+  // beside the bottom side's stand, when there is no list.
+  const std::vector<QString>& status_lines() const { return status_; }
+  QRect status_rect() const;
 
   QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
@@ -103,6 +112,9 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   QBrush background_brush(int id);
   void fill_surroundings();
   void paint_move_list(QPainter& p);
+  void paint_status(QPainter& p, const QRectF& box);
+  double status_height() const;
+  double shadow_offset() const;
   QRect pixels(const QRectF& twips) const;
 
   std::vector<Op> ops_;
@@ -112,6 +124,7 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   int background_ = 0;  // the background beyond the picture; 0: the window's green
   std::vector<Line> lines_;
   int current_ = -1;
+  std::vector<QString> status_;
   QRect list_rect_;
   double scale_ = 1.0;
   double ratio_ = 1.0;      // device pixels per logical pixel

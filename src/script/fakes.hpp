@@ -46,6 +46,8 @@ class RecordingMoveList final : public MoveList {
     current = c;
     ++shown;
   }
+  std::vector<std::vector<std::string>> statuses;  // whose turn it is, each time it was shown
+  void show_status(const std::vector<std::string>& l) override { statuses.push_back(l); }
 };
 
 // What happens in the game, a line an event, in the order it was told:

@@ -4,6 +4,7 @@
 #include "view/labels.hpp"
 #include "view/move_list.hpp"
 #include "view/state.hpp"
+#include "view/turn_status.hpp"
 
 namespace velmora {
 
@@ -169,6 +170,19 @@ void 盤の描き手::知らせ(const 対局の知らせ& e) {
       描画_最終手(f, &e.手);
       break;
   }
+  // Whose turn it is follows every event but the clock's.
+  switch (e.種類) {
+    case 出来事::思考開始: f.view.思考中 = true; break;
+    case 出来事::終局: f.view.終局の訳 = e.理由; [[fallthrough]];
+    case 出来事::思考終了:
+    case 出来事::初期化:
+    case 出来事::対局開始:
+    case 出来事::戻した:
+    case 出来事::進めた: f.view.思考中 = false; break;
+    case 出来事::時計: return;
+    default: break;
+  }
+  表示_手番(f);
 }
 
 }  // namespace velmora

@@ -45,6 +45,9 @@ struct MoveList {
     std::string mirror;  // "　鏡 △３三歩→３四", or empty
   };
   virtual void show_moves(const std::vector<Line>& lines, int current) = 0;
+  // Whose turn it is, shown above the moves (or beside the board when there
+  // is no room for the list): one text a line; none while no game runs.
+  virtual void show_status(const std::vector<std::string>& lines) = 0;
 
  protected:
   ~MoveList() = default;

@@ -7,6 +7,7 @@
 //   list     棋譜欄    src/view    the move list's lines as last shown
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "game/state.hpp"
@@ -17,11 +18,16 @@ namespace velmora {
 struct 盤の場;
 
 // What the window shows besides the position: whether texts are bold (from
-// the first coordinate labels on), and the squares the last move is marked on.
+// the first coordinate labels on), the squares the last move is marked on,
+// whether the computer is thinking, why the game ended, and the lines of whose
+// turn it is as last shown.
 struct 画面 {
   bool FontBold = false;
   int 印数 = 0;
   int 印[4][2]{};
+  bool 思考中 = false;
+  終局の理由 終局の訳 = 終局の理由::なし;
+  std::vector<std::string> 手番の行;
 };
 
 // The move list's lines as last shown, each with the move it was written

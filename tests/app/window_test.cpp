@@ -164,6 +164,26 @@ class WindowTest : public QObject {
     QCOMPARE(shot.pixel(at(5, 5)), qb_color(2).rgb());
   }
 
+  // The window gets no smaller than the picture at three quarters of its
+  // size, and at that width every caption of the menu bar is in sight.
+  void the_smallest_window_keeps_the_board_readable_and_the_menu_bar_whole() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.resize(200, 150);
+    QTRY_VERIFY(w.view()->width() <= 560);
+    QCOMPARE(w.view()->scale(), std::min(w.view()->width() / 727.0, w.view()->height() / 573.0));
+    QVERIFY(w.view()->scale() >= velmora::app::kMinimumScale - 0.01);
+    QVERIFY(w.view()->width() >= 545 && w.view()->height() >= 429);
+    QMenuBar* bar = w.menuBar();
+    for (QAction* a : bar->actions()) {
+      const QRect at = bar->actionGeometry(a);
+      QVERIFY2(!at.isEmpty() && bar->rect().contains(at), qPrintable(a->text()));
+    }
+  }
+
   void the_menu_tree_has_every_caption() {
     BoxAnswerer answers;
     MainWindow w;
@@ -414,6 +434,35 @@ class WindowTest : public QObject {
     }
   }
 
+  // A text's shadow, which the game places a tenth of a cell right of and
+  // below it, stands one or two device pixels from it at every scale.
+  void a_shadow_stays_a_pixel_or_two_from_its_text() {
+    BoardView view;
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    view.text(6000 + 61, 6000 + 69, "８", 0, 24, true);
+    view.text(6000, 6000, "８", 15, 24, true);
+    for (const QSize size : {QSize(727, 573), QSize(1090, 860), QSize(2181, 1719)}) {
+      view.resize(size);
+      const QImage& img = view.back_buffer();
+      // The right and bottom edges of the white text and of the black shadow.
+      int white_r = -1, white_b = -1, black_r = -1, black_b = -1;
+      for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+          const QRgb c = img.pixel(x, y);
+          if (qRed(c) > 230 && qGreen(c) > 230 && qBlue(c) > 230)
+            white_r = std::max(white_r, x), white_b = std::max(white_b, y);
+          if (qRed(c) < 25 && qGreen(c) < 25 && qBlue(c) < 25)
+            black_r = std::max(black_r, x), black_b = std::max(black_b, y);
+        }
+      }
+      QVERIFY(white_r >= 0 && black_r >= 0);
+      const QString at = QString("%1x%2").arg(size.width()).arg(size.height());
+      QVERIFY2(black_r - white_r >= 1 && black_r - white_r <= 2, qPrintable(at));
+      QVERIFY2(black_b - white_b >= 1 && black_b - white_b <= 2, qPrintable(at));
+    }
+  }
+
   void presses_map_back_to_twips() {
     BoardView view;
     view.show();
@@ -484,6 +533,44 @@ class WindowTest : public QObject {
       for (int y = list.top(); y <= list.bottom(); ++y)
         for (int x = list.left(); x <= list.right(); ++x) yellow += shot.pixel(x, y) == qb_color(14).rgb();
       QVERIFY(yellow > 20);
+    }
+  }
+
+  // Whose turn it is stands at the top of the move list where there is one,
+  // and in the free room right of the board, off the board and the stands,
+  // where there is none; its first line in yellow.
+  void whose_turn_stands_above_the_moves_or_beside_the_board() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    BoardView* v = w.view();
+    QVERIFY(v->status_lines().empty());
+    w.action("START")->trigger();
+    QCOMPARE(v->status_lines(), std::vector<QString>{QStringLiteral("▲先手の番")});
+    press(w, 7, 7);
+    press(w, 7, 6);
+    QCOMPARE(v->status_lines(), std::vector<QString>{QStringLiteral("△後手の番")});
+    for (const QSize shape : {QSize(600, 900), QSize(727, 573), QSize(1454, 900)}) {
+      v->resize(shape);
+      const QRect at = v->status_rect();
+      QVERIFY(!at.isEmpty());
+      if (!v->move_list_rect().isEmpty()) {
+        QVERIFY(v->move_list_rect().contains(at));
+      } else {
+        QVERIFY(v->to_logical(QRectF(0, 0, 10900, 8600)).contains(at));
+        // Right of the board and of the bottom side's stand with its counts.
+        QVERIFY(at.left() >= v->to_logical(cell(12.3, 0)).x());
+      }
+      const QImage shot = v->grab().toImage();
+      int yellow = 0;
+      for (int y = at.top(); y <= at.bottom(); ++y)
+        for (int x = at.left(); x <= at.right(); ++x) {
+          const QRgb c = shot.pixel(x, y);
+          yellow += qRed(c) > 200 && qGreen(c) > 200 && qBlue(c) < 90;
+        }
+      QVERIFY2(yellow > 20, qPrintable(QString("%1x%2").arg(shape.width()).arg(shape.height())));
     }
   }
 
