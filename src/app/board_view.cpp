@@ -1,11 +1,13 @@
 #include "app/board_view.hpp"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
+#include <QThread>
 #include <QWindow>
 #include <algorithm>
 #include <array>
@@ -32,6 +34,13 @@ constexpr QRectF kStatusArea(kGridLeft + kCellW * 12.4, kGridTop + kCellH * 4,
 // A text in black is the shadow of the text a tenth of a cell up and left of it.
 constexpr int kShadowColour = 0;
 constexpr double kShadowX = kCellW / 10, kShadowY = kCellH / 10;
+// How long a glide and a fade take, in milliseconds.
+constexpr double kGlideMs = 200, kFadeMs = 150;
+// Eased: quick to start, slowing down as it arrives.
+double ease(double t) {
+  t = std::clamp(t, 0.0, 1.0);
+  return 1 - (1 - t) * (1 - t) * (1 - t);
+}
 // The rows of the move list and of whose turn it is, in design pixels.
 constexpr double kRowHeight = 22, kListPad = 8;
 
@@ -47,7 +56,72 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(int(std::ceil(kDesignWidth * kMinimumScale)), int(std::ceil(kDesignHeight * kMinimumScale)));
   resize(kDesignWidth, kDesignHeight);
+  frames_ = new QTimer(this);
+  frames_->setInterval(16);
+  connect(frames_, &QTimer::timeout, this, &BoardView::tick);
   relayout();
+}
+
+void BoardView::glide(int id, double from_tx, double from_ty, double to_tx, double to_ty, int under) {
+  if (!animated_ || !isVisible()) return;
+  // Glides asked for while others run start together with them.
+  if (glides_.empty()) glide_clock_.start();
+  glides_.push_back({id, under, QPointF(from_tx, from_ty), QPointF(to_tx, to_ty)});
+  frames_->start();
+  update();
+}
+
+void BoardView::fade() {
+  if (!animated_ || !isVisible()) return;
+  glides_.clear();
+  fade_from_ = buffer_.copy();
+  fade_clock_.start();
+  frames_->start();
+  update();
+}
+
+void BoardView::settle() {
+  // Paints on and takes no input until the glides have arrived.
+  QElapsedTimer waited;
+  waited.start();
+  while (!glides_.empty() && waited.elapsed() < 2 * kGlideMs) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+    QThread::msleep(1);
+  }
+}
+
+void BoardView::tick() {
+  if (!glides_.empty() && glide_clock_.elapsed() >= kGlideMs) glides_.clear();
+  if (!fade_from_.isNull() && fade_clock_.elapsed() >= kFadeMs) fade_from_ = QImage();
+  if (!animating()) frames_->stop();
+  update();
+}
+
+void BoardView::paint_animation(QPainter& p) {
+  // The picture as it was, fading out over what is painted now.
+  if (!fade_from_.isNull()) {
+    p.save();
+    p.setOpacity(1 - ease(fade_clock_.elapsed() / kFadeMs));
+    p.drawImage(QRectF(rect()), fade_from_, QRectF(fade_from_.rect()));
+    p.restore();
+  }
+  if (glides_.empty()) return;
+  const double t = ease(glide_clock_.elapsed() / kGlideMs);
+  // In device pixels, as the back buffer is painted.
+  p.save();
+  p.scale(1 / ratio_, 1 / ratio_);
+  p.setClipRect(design_rect_);
+  auto place = [&](int id, QPointF twips) {
+    p.drawImage(QPointF(std::round(ox_ + twips.x() * k_), std::round(oy_ + twips.y() * k_)),
+                picture_image(id));
+  };
+  // First what each destination showed, with its outline, then the pieces on their way.
+  for (const Glide& g : glides_) {
+    place(g.under, g.to);
+    outline(p, 2, g.to, g.to + QPointF(kCellW, kCellH));
+  }
+  for (const Glide& g : glides_) place(g.id, g.from + (g.to - g.from) * t);
+  p.restore();
 }
 
 QPointF BoardView::to_twips(QPointF logical) const {
@@ -139,6 +213,21 @@ const QImage& BoardView::picture_image(int id) {
   return *it;
 }
 
+void BoardView::outline(QPainter& p, int colour, QPointF a, QPointF b) const {
+  // One pixel wide at the design scale, including both corner points; in
+  // device pixels.
+  const int pen = std::max(1, int(std::lround(scale_ * ratio_)));
+  const int x1 = int(std::lround(ox_ + std::min(a.x(), b.x()) * k_));
+  const int x2 = int(std::lround(ox_ + std::max(a.x(), b.x()) * k_));
+  const int y1 = int(std::lround(oy_ + std::min(a.y(), b.y()) * k_));
+  const int y2 = int(std::lround(oy_ + std::max(a.y(), b.y()) * k_));
+  const QColor c = qb_color(colour);
+  p.fillRect(x1, y1, x2 - x1 + pen, pen, c);
+  p.fillRect(x1, y2, x2 - x1 + pen, pen, c);
+  p.fillRect(x1, y1, pen, y2 - y1 + pen, c);
+  p.fillRect(x2, y1, pen, y2 - y1 + pen, c);
+}
+
 void BoardView::draw(const Op& op) {
   QPainter p(&buffer_);
   p.setClipRect(design_rect_);
@@ -152,20 +241,7 @@ void BoardView::draw(const Op& op) {
       p.drawImage(QPoint(int(std::lround(ox_ + op.x * k_)), int(std::lround(oy_ + op.y * k_))), image);
       break;
     }
-    case Op::Rectangle: {
-      // One pixel wide at the design scale, including both corner points.
-      const int pen = std::max(1, int(std::lround(scale_ * ratio_)));
-      const int x1 = int(std::lround(ox_ + std::min(op.x, op.x2) * k_));
-      const int x2 = int(std::lround(ox_ + std::max(op.x, op.x2) * k_));
-      const int y1 = int(std::lround(oy_ + std::min(op.y, op.y2) * k_));
-      const int y2 = int(std::lround(oy_ + std::max(op.y, op.y2) * k_));
-      const QColor c = qb_color(op.id_or_colour);
-      p.fillRect(x1, y1, x2 - x1 + pen, pen, c);
-      p.fillRect(x1, y2, x2 - x1 + pen, pen, c);
-      p.fillRect(x1, y1, pen, y2 - y1 + pen, c);
-      p.fillRect(x2, y1, pen, y2 - y1 + pen, c);
-      break;
-    }
+    case Op::Rectangle: outline(p, op.id_or_colour, QPointF(op.x, op.y), QPointF(op.x2, op.y2)); break;
     case Op::Text: {
       const QFont font = window_font(int(std::lround(op.size * kTwipsPerPoint * k_)), op.bold);
       p.setFont(font);
@@ -408,6 +484,7 @@ void BoardView::paintEvent(QPaintEvent* e) {
   const QRectF source(e->rect().x() * ratio_, e->rect().y() * ratio_, e->rect().width() * ratio_,
                       e->rect().height() * ratio_);
   p.drawImage(QRectF(e->rect()), buffer_, source);
+  if (animating()) paint_animation(p);
   if (e->rect().intersects(list_rect_)) paint_move_list(p);
   if (list_rect_.isEmpty() && !status_.empty() && e->rect().intersects(status_rect()))
     paint_status(p, status_rect());

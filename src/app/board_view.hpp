@@ -19,11 +19,13 @@
 #pragma once
 
 #include <QBrush>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -52,6 +54,9 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   void tint(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void background(int id) override;
   void repaint_now() override;
+  void glide(int id, double from_tx, double from_ty, double to_tx, double to_ty, int under) override;
+  void fade() override;
+  void settle() override;
   void show_moves(const std::vector<Line>& lines, int current) override;
   void show_status(const std::vector<std::string>& lines) override;
 
@@ -79,6 +84,13 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
 
   QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
+  // Whether glides and fades are shown at all (not under the end-to-end
+  // test, which reads the screen as soon as a handler has ended).
+  void set_animated(bool on) { animated_ = on; }
+  // Whether a glide or a fade is being shown, and how many glides.
+  bool animating() const { return !glides_.empty() || !fade_from_.isNull(); }
+  std::size_t glides_shown() const { return glides_.size(); }
+
  signals:
   // A mouse press: button 1 left, 2 right, 4 middle; position in twips.
   void pressed(int button, double tx, double ty);
@@ -105,6 +117,7 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   };
 
   void draw(const Op& op);
+  void outline(QPainter& p, int colour, QPointF a, QPointF b) const;
   void relayout();
   void compact();
   const QImage& picture_image(int id);
@@ -112,6 +125,8 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   QBrush background_brush(int id);
   void fill_surroundings();
   void paint_move_list(QPainter& p);
+  void paint_animation(QPainter& p);
+  void tick();
   void paint_status(QPainter& p, const QRectF& box);
   double status_height() const;
   double shadow_offset() const;
@@ -125,6 +140,15 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   std::vector<Line> lines_;
   int current_ = -1;
   std::vector<QString> status_;
+  struct Glide {
+    int id, under;
+    QPointF from, to;  // twips
+  };
+  bool animated_ = true;
+  std::vector<Glide> glides_;
+  QElapsedTimer glide_clock_, fade_clock_;
+  QImage fade_from_;
+  QTimer* frames_ = nullptr;
   QRect list_rect_;
   double scale_ = 1.0;
   double ratio_ = 1.0;      // device pixels per logical pixel

@@ -34,6 +34,7 @@ std::string 書式_設定ファイル(const 設定値& v) {
   text += v.BGM ? "BGM=ON\r\n" : "BGM=OFF\r\n";
   if (v.最終手表示) text += "最終手表示=ON\r\n";
   if (v.国際駒) text += "駒=国際式\r\n";
+  if (!v.アニメーション) text += "アニメーション=OFF\r\n";
   // Every text above has a CP932 form; the background name is one of the five.
   if (auto sjis = utf8からcp932(text)) return *sjis;
   return {};

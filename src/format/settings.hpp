@@ -27,14 +27,16 @@ struct 設定値 {
   bool 移動指導 = false;
   bool 経過時間 = true;
   bool BGM = true;
-  bool 最終手表示 = false;  // the last move marked on the board
-  bool 国際駒 = false;      // the international pieces instead of the kanji ones
+  bool 最終手表示 = false;     // the last move marked on the board
+  bool 国際駒 = false;         // the international pieces instead of the kanji ones
+  bool アニメーション = true;  // moves glide and steps fade
 };
 
 // The file as written: CP932 bytes, one line per setting in the fixed order
 // 背景画, 移動指導, 経過時間, BGM, each ended by CR LF; then "最終手表示=ON"
-// only when it is on, and "駒=国際式" only for the international pieces, so
-// that a file with both off is the four lines every reader knows.
+// only when it is on, "駒=国際式" only for the international pieces, and
+// "アニメーション=OFF" only when the moves do not glide, so that a file with
+// the three as they start is the four lines every reader knows.
 std::string 書式_設定ファイル(const 設定値& v);
 
 // Background value in the file ↔ background identifier (2..6); 0 and an

@@ -23,6 +23,7 @@ struct 設定 {
   // marks follow from it.
   bool KOKUSAI = false;
   bool SAISYUTE = false;  // 最終手表示: the last move marked on the board
+  bool ANIME = true;      // アニメーション: moves glide, steps fade
 };
 
 }  // namespace velmora

@@ -33,6 +33,19 @@ class RecordingCanvas final : public Canvas {
   void tint(int colour, double tx1, double ty1, double tx2, double ty2) override;
   void background(int id) override;
   void repaint_now() override;
+  // Glides and fades change no picture: they are counted apart from the ops.
+  struct Glide {
+    int id;
+    double from_tx, from_ty, to_tx, to_ty;
+    int under;
+  };
+  std::vector<Glide> glides;
+  int fades = 0, settles = 0;
+  void glide(int id, double fx, double fy, double tx, double ty, int under) override {
+    glides.push_back({id, fx, fy, tx, ty, under});
+  }
+  void fade() override { ++fades; }
+  void settle() override { ++settles; }
 };
 
 // The move list as it was last shown.

@@ -50,6 +50,26 @@ void 着手を示す(盤の場& f, const 指し手& m) {
     描画_駒点滅(f, m.moving, m.x1, m.y1, 2);
 }
 
+// The piece picture of code `id` as the window's piece set shows it.
+int 絵の番号(const 盤の場& f, int id) {
+  return f.options.KOKUSAI && 駒コード(id) ? id + (id > 0 ? 国際駒の絵 : -国際駒の絵) : id;
+}
+
+// The move and its mirror jump glide to their squares, already painted there.
+void 滑らせる(盤の場& f, const 棋譜の手& t) {
+  if (!f.options.ANIME) return;
+  const 指し手& m = t.手;
+  // A drop comes from its row of its side's stand.
+  const int y1 = m.x1 == UE_DAI ? 敵持盤の行(m.y1) : m.y1;
+  f.p.canvas->glide(絵の番号(f, m.placed), 座標_左(m.x1), 座標_上(y1), 座標_左(m.x2), 座標_上(m.y2),
+                    絵の番号(f, t.取った駒));
+  if (t.鏡) {
+    const 指し手& j = t.鏡の手;
+    f.p.canvas->glide(絵の番号(f, j.placed), 座標_左(j.x1), 座標_上(j.y1), 座標_左(j.x2), 座標_上(j.y2),
+                      KARA);
+  }
+}
+
 void 指した(盤の場& f, const 対局の知らせ& e) {
   const 指し手& m = e.手.手;
   const bool stands = m.打ち() || e.手.取った駒 != KARA;
@@ -59,6 +79,7 @@ void 指した(盤の場& f, const 対局の知らせ& e) {
     if (盤内(m.x1)) 描画_桝輪郭(f, IRO_WAKU, 相対位置(m.x1), 相対位置(m.y1));
     描画_指した升(f, m, e.手.鏡, e.手.鏡の手, stands);
     表示_棋譜(f);
+    滑らせる(f, e.手);
     return;
   }
   // The human's pick and its guidance go: where the piece came from (a top
@@ -69,6 +90,10 @@ void 指した(盤の場& f, const 対局の知らせ& e) {
   描画_指した升(f, m, e.手.鏡, e.手.鏡の手, stands);
   描画_移動結果(f, 上の駒(m.placed) ? f.game.COM_TEBAN : f.game.MAN_TEBAN, m.x2, m.y2, m.placed, IRO_KEKKA);
   表示_棋譜(f);
+  滑らせる(f, e.手);
+  // Against the computer its reply waits until the player has seen the move
+  // and its jump arrive.
+  if (f.options.ANIME && f.game.TAISEN_MODE == MODE_MAN_COM) f.p.canvas->settle();
 }
 
 void 思考終了(盤の場& f, const 指し手& m) {
@@ -90,6 +115,7 @@ void 対局開始(盤の場& f) {
 }
 
 void 戻した(盤の場& f, const 対局の知らせ& e) {
+  if (f.options.ANIME) f.p.canvas->fade();
   描画_将棋盤桝(f);
   消去_思考中(f);
   時間_描画(f);
@@ -101,6 +127,7 @@ void 戻した(盤の場& f, const 対局の知らせ& e) {
 }
 
 void 進めた(盤の場& f, const 対局の知らせ& e) {
+  if (f.options.ANIME) f.p.canvas->fade();
   消去_思考中(f);
   描画_将棋盤桝(f);
   時間_描画(f);

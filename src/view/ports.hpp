@@ -29,6 +29,16 @@ struct Canvas {
   virtual void background(int id) = 0;
   // Show what was painted now, not at the next turn of the event loop.
   virtual void repaint_now() = 0;
+  // A piece (picture `id`) glides from the cell at (from_tx, from_ty) to the
+  // cell at (to_tx, to_ty), already painted there: until it arrives the
+  // destination shows picture `under` (0, the empty square; or the piece it
+  // takes). Glides asked for together move together. Only the showing is
+  // delayed: what is painted is painted at once.
+  virtual void glide(int id, double from_tx, double from_ty, double to_tx, double to_ty, int under) = 0;
+  // What is shown now fades into what is painted next.
+  virtual void fade() = 0;
+  // Returns once the glides asked for have been shown to their end.
+  virtual void settle() = 0;
 
  protected:
   ~Canvas() = default;

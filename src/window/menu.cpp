@@ -79,6 +79,8 @@ constexpr メニュー項目 一覧[] = {
      [](const Form1& f) { return f.options.SIDOU_FLAG; }},
     {"SAISYUTE", gettext_noop("最終手表示"), "OPTION", false, SAISYUTE_Click,
      [](const Form1& f) { return f.options.SAISYUTE; }},
+    {"ANIME", gettext_noop("アニメーション"), "OPTION", false, ANIME_Click,
+     [](const Form1& f) { return f.options.ANIME; }},
     {"KEIKA", gettext_noop("経過時間"), "OPTION", false, KEIKA_Click,
      [](const Form1& f) { return f.options.KEIKA; }},
     {"BGM", gettext_noop("BGM"), "OPTION", false, BGM_Click, [](const Form1& f) { return f.options.BGM; }},

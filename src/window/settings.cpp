@@ -39,6 +39,7 @@ void 適用_既定値(Form1& f) {
   適用_背景(f, HAIKEI_MIDORI);
   f.options.SIDOU_FLAG = false;
   f.options.KOKUSAI = false;
+  f.options.ANIME = true;
   f.options.KEIKA = true;
   f.options.BGM = true;
   BGM_開始(f);
@@ -81,6 +82,7 @@ void 読込_環境設定ファイル(Form1& f) {
   };
   if (無し("背景画")) 適用_背景(f, HAIKEI_MIDORI);
   if (無し("経過時間")) f.options.KEIKA = true;
+  if (無し("アニメーション")) f.options.ANIME = true;
   if (無し("BGM")) {
     f.options.BGM = true;
     BGM_開始(f);
@@ -100,6 +102,8 @@ void 読込_環境設定ファイル(Form1& f) {
       f.options.KOKUSAI = value == "国際式";
     } else if (key == "最終手表示") {
       f.options.SAISYUTE = value == "ON";
+    } else if (key == "アニメーション") {
+      f.options.ANIME = value != "OFF";
     }
   }
 }
@@ -113,6 +117,7 @@ void 書込_環境設定ファイル(Form1& f) {
   v.BGM = f.options.BGM;
   v.国際駒 = f.options.KOKUSAI;
   v.最終手表示 = f.options.SAISYUTE;
+  v.アニメーション = f.options.ANIME;
   const std::string bytes = 書式_設定ファイル(v);
   if (!bytes.empty() && 置換_ファイル(f, bytes)) return;
 
@@ -122,6 +127,7 @@ void 書込_環境設定ファイル(Form1& f) {
   f.options.HAIKEI = HAIKEI_MIDORI;
   f.options.SIDOU_FLAG = false;
   f.options.SAISYUTE = false;
+  f.options.ANIME = true;
   f.options.KOKUSAI = false;
   f.options.KEIKA = true;
   f.options.BGM = true;
@@ -179,6 +185,11 @@ void SAISYUTE_Click(Form1& f) {
   f.options.SAISYUTE = !f.options.SAISYUTE;
   書込_環境設定ファイル(f);
   表示_棋譜(f);
+}
+
+void ANIME_Click(Form1& f) {
+  f.options.ANIME = !f.options.ANIME;
+  書込_環境設定ファイル(f);
 }
 
 void KEIKA_Click(Form1& f) {

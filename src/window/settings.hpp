@@ -23,5 +23,7 @@ void BGM_Click(Form1& f);
 void KANJI_Click(Form1& f);
 void KOKUSAI_Click(Form1& f);
 void SAISYUTE_Click(Form1& f);
+// アニメーション: moves glide to their squares and steps fade, or not.
+void ANIME_Click(Form1& f);
 
 }  // namespace velmora

@@ -232,6 +232,7 @@ class WindowTest : public QObject {
                                   "    煉瓦",
                                   "  移動指導",
                                   "  最終手表示",
+                                  "  アニメーション",
                                   "  経過時間",
                                   "  BGM",
                                   "  駒",
@@ -572,6 +573,38 @@ class WindowTest : public QObject {
         }
       QVERIFY2(yellow > 20, qPrintable(QString("%1x%2").arg(shape.width()).arg(shape.height())));
     }
+  }
+
+  // A move glides to its square with its mirror jump: at first the screen
+  // shows the destination as it was, though the picture behind already has
+  // the piece there; once the glide ends the screen is that picture.
+  void a_move_glides_with_its_jump_and_ends_on_its_square() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.action("START")->trigger();
+    BoardView* v = w.view();
+    press(w, 7, 7);
+    press(w, 7, 6);
+    QVERIFY(v->animating());
+    QCOMPARE(v->glides_shown(), std::size_t(2));
+    const double r = v->devicePixelRatioF();
+    auto differing = [&](double x, double y) {
+      const QImage shown = v->grab().toImage();
+      const QRect c = v->to_logical(QRectF(cell(x, y), QSizeF(610, 690))).adjusted(3, 3, -3, -3);
+      int n = 0;
+      for (int py = int(c.top() * r); py < int(c.bottom() * r); ++py)
+        for (int px = int(c.left() * r); px < int(c.right() * r); ++px)
+          n += shown.pixel(px, py) != v->back_buffer().pixel(px, py);
+      return n;
+    };
+    QVERIFY(differing(7, 6) > 50);  // the pawn is not there yet
+    QVERIFY(differing(3, 4) > 50);  // nor the top pawn it drags
+    QTRY_VERIFY_WITH_TIMEOUT(!v->animating(), 3000);
+    QCOMPARE(differing(7, 6), 0);
+    QCOMPARE(differing(3, 4), 0);
   }
 
   void enter_in_any_box_of_the_record_panel_presses_return() {

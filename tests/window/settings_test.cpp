@@ -221,6 +221,22 @@ TEST_F(SettingsFile, TheLastMoveMarksAreAFifthLineOnlyWhenOn) {
   EXPECT_FALSE(f.options.SAISYUTE);
 }
 
+// アニメーション is on from the start, and a line of its own only while off.
+TEST_F(SettingsFile, AnimationIsOnUnlessALineSaysOff) {
+  読込_環境設定ファイル(f);
+  EXPECT_TRUE(f.options.ANIME);
+  EXPECT_TRUE(testing::印(f, "ANIME"));
+  ANIME_Click(f);
+  EXPECT_FALSE(testing::印(f, "ANIME"));
+  EXPECT_EQ(ini_text(), "背景画=Velmora\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\nアニメーション=OFF\r\n");
+  ANIME_Click(f);
+  EXPECT_EQ(read_file("Velmora.ini"), kDefaultFile);
+  read("アニメーション=OFF\r\n");
+  EXPECT_FALSE(f.options.ANIME);
+  read("BGM=ON\r\n");
+  EXPECT_TRUE(f.options.ANIME);
+}
+
 TEST_F(SettingsFile, ClickingTheCheckedBackgroundStillRewritesTheFile) {
   読込_環境設定ファイル(f);
   std::filesystem::remove("Velmora.ini");
