@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-mincho fonts-ipafont-gothic
   clang libclang-rt-14-dev clang-format
   xvfb xdotool x11-apps imagemagick
+  at-spi2-core python3-pyatspi dbus-daemon
   xdg-utils gettext tesseract-ocr
   appstream desktop-file-utils shared-mime-info libfile-mimeinfo-perl man-db groff-base
   dpkg-dev lintian fontconfig libfontconfig-dev fonts-dejavu-core strace

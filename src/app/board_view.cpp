@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -488,6 +489,72 @@ void BoardView::paintEvent(QPaintEvent* e) {
   if (e->rect().intersects(list_rect_)) paint_move_list(p);
   if (list_rect_.isEmpty() && !status_.empty() && e->rect().intersects(status_rect()))
     paint_status(p, status_rect());
+  paint_focus_frame(p);
+}
+
+namespace {
+
+// The focus frame's two rings, logical pixels: a dark one outside the cell's
+// edge and a light one just inside it, so that it shows on the wood, on the
+// pieces and on every background, and leaves the cell's inside alone.
+int outer_ring(double scale) { return std::max(2, int(std::lround(2 * scale))); }
+int inner_ring(double scale) { return std::max(1, int(std::lround(1.5 * scale))); }
+
+}  // namespace
+
+QRect BoardView::focus_frame_rect() const {
+  if (!cursor_ || !framed_ || !hasFocus()) return {};
+  const QRectF cell(kGridLeft + kCellW * cursor_->x(), kGridTop + kCellH * cursor_->y(), kCellW, kCellH);
+  const QRect inside = to_logical(cell);
+  const int o = outer_ring(scale_);
+  return inside.adjusted(-o, -o, o, o);
+}
+
+void BoardView::paint_focus_frame(QPainter& p) {
+  const QRect outer = focus_frame_rect();
+  if (outer.isEmpty()) return;
+  const int o = outer_ring(scale_), i = inner_ring(scale_);
+  const QRect cell = outer.adjusted(o, o, -o, -o);
+  p.save();
+  p.setPen(Qt::NoPen);
+  QRegion dark(outer);
+  dark -= cell;
+  QRegion light(cell);
+  light -= cell.adjusted(i, i, -i, -i);
+  p.setClipRegion(dark);
+  p.fillRect(outer, QColor(0x10, 0x10, 0x10));
+  p.setClipRegion(light);
+  p.fillRect(cell, QColor(0xFF, 0xFF, 0xFF));
+  p.restore();
+}
+
+void BoardView::set_cursor(QPoint cell, bool framed) {
+  if (cell == cursor_ && framed == framed_) return;
+  const QRect before = focus_frame_rect();
+  cursor_ = cell;
+  framed_ = framed;
+  update(before.adjusted(-1, -1, 1, 1));
+  update(focus_frame_rect().adjusted(-1, -1, 1, 1));
+}
+
+bool BoardView::focusNextPrevChild(bool next) {
+  if (tab_handler && tab_handler(next)) return true;
+  return QWidget::focusNextPrevChild(next);
+}
+
+void BoardView::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  update(focus_frame_rect().adjusted(-1, -1, 1, 1));
+}
+
+void BoardView::focusOutEvent(QFocusEvent* e) {
+  // hasFocus() is already false: the frame's last place is repainted whole.
+  if (cursor_) {
+    const QRectF cell(kGridLeft + kCellW * cursor_->x(), kGridTop + kCellH * cursor_->y(), kCellW, kCellH);
+    const int o = outer_ring(scale_);
+    update(to_logical(cell).adjusted(-o - 1, -o - 1, o + 1, o + 1));
+  }
+  QWidget::focusOutEvent(e);
 }
 
 void BoardView::resizeEvent(QResizeEvent*) { relayout(); }

@@ -27,10 +27,16 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "input/ports.hpp"
 #include "view/ports.hpp"
+
+namespace velmora {
+struct Form1;
+}
 
 namespace velmora::app {
 
@@ -90,6 +96,20 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   // Whether a glide or a fade is being shown, and how many glides.
   bool animating() const { return !glides_.empty() || !fade_from_.isNull(); }
   std::size_t glides_shown() const { return glides_.size(); }
+  // The keyboard's cell (board column and row, or a stand's cell), and
+  // whether it is framed over the picture (while the keyboard moves on the
+  // board and the board has the keyboard).
+  void set_cursor(QPoint cell, bool framed);
+  std::optional<QPoint> cursor_cell() const { return cursor_; }
+  // Where the focus frame stands (logical pixels), its outer edge; empty when none is drawn.
+  QRect focus_frame_rect() const;
+  // Tab and Shift+Tab on the board: true when the keyboard stays on it (the
+  // window moves it among the board and the stands), false to go on to the
+  // window's next control.
+  std::function<bool(bool next)> tab_handler;
+  // The game shown, for those that read the board rather than paint it.
+  void set_game(const velmora::Form1* game) { game_ = game; }
+  const velmora::Form1* game() const { return game_; }
 
  signals:
   // A mouse press: button 1 left, 2 right, 4 middle; position in twips.
@@ -104,6 +124,9 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   void resizeEvent(QResizeEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
   bool event(QEvent*) override;
+  bool focusNextPrevChild(bool next) override;
+  void focusInEvent(QFocusEvent*) override;
+  void focusOutEvent(QFocusEvent*) override;
 
  private:
   struct Op {
@@ -130,6 +153,7 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   void paint_status(QPainter& p, const QRectF& box);
   double status_height() const;
   double shadow_offset() const;
+  void paint_focus_frame(QPainter& p);
   QRect pixels(const QRectF& twips) const;
 
   std::vector<Op> ops_;
@@ -155,6 +179,9 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
   double k_ = 1 / 15.0;     // device pixels per twip
   double ox_ = 0, oy_ = 0;  // device pixels of twip (0, 0)
   QRect design_rect_;       // device pixels of the picture
+  std::optional<QPoint> cursor_;
+  bool framed_ = false;
+  const velmora::Form1* game_ = nullptr;
 };
 
 }  // namespace velmora::app

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/board_access.hpp"
 #include "app/board_view.hpp"
 #include "app/command_line.hpp"
 #include "app/display.hpp"
@@ -94,6 +95,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "velmora: %s\n",
                  velmora::app::missing_japanese_font_notice().toLocal8Bit().constData());
 
+  velmora::app::install_board_accessibility();
   velmora::app::MainWindow window;
   window.set_language(std::move(language));
   if (command.desktop) velmora::app::use_desktop_places(window);

@@ -17,25 +17,31 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QSet>
 #include <QThread>
 #include <QTime>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "app/board_access.hpp"
 #include "app/board_view.hpp"
 #include "app/fonts.hpp"
+#include "app/move_box.hpp"
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
 #include "game/clock.hpp"
 #include "game/computer.hpp"
 #include "game/flow.hpp"
+#include "game/notation.hpp"
 #include "game/record.hpp"
+#include "game/spoken.hpp"
 #include "input/game_menu.hpp"
 #include "input/mouse_input.hpp"
 #include "input/record_panel.hpp"
 #include "view/clock_display.hpp"
+#include "view/drawing.hpp"
 #include "window/help.hpp"
 #include "window/menu.hpp"
 #include "window/settings.hpp"
@@ -59,6 +65,36 @@ constexpr int kTimerPeriodMs = 200;
 constexpr int kSoundAtTheLatestMs = 1000;
 const QEvent::Type kStartSound = QEvent::Type(QEvent::User + 1);
 
+// A caption with a mnemonic no other item of its menu has (taken).
+QString with_mnemonic(const QString& caption, const QString& name, QSet<QChar>& taken) {
+  QString text = caption;
+  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+  // The first free digit of the caption itself ("LEVEL&1"), else its first
+  // free letter ("&Game").
+  for (const bool digits : {true, false}) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+      const QChar c = text[i];
+      if (c == QLatin1Char('&')) {
+        ++i;
+        continue;
+      }
+      if (c.unicode() < 128 && (digits ? c.isDigit() : c.isLetter()) && !taken.contains(c.toUpper())) {
+        taken.insert(c.toUpper());
+        return text.insert(i, QLatin1Char('&'));
+      }
+    }
+  }
+  // Else a letter of the item's name after the caption, as Japanese menus
+  // write it ("対局(&T)"); a digit when every letter is taken.
+  const QString letters = name + QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+  for (const QChar c : letters) {
+    if (!c.isLetterOrNumber() || taken.contains(c.toUpper())) continue;
+    taken.insert(c.toUpper());
+    return text + QStringLiteral("(&") + c.toUpper() + QLatin1Char(')');
+  }
+  return text;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : MainWindow(make_sound_port(), parent) {}
@@ -70,6 +106,9 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   view_ = new BoardView(this);
   setCentralWidget(view_);
   panel_ = new RecordPanelWidgets(view_, form_->lang);
+  move_box_ = new MoveBox(view_, form_->lang);
+  announcer_ = new Announcer(view_);
+  view_->set_game(form_.get());
   build_menus();
 
   velmora::Ports& p = form_->p;
@@ -82,10 +121,22 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   p.moves = view_;
   p.thinker = &thinker_;
   thinker_.on_answer([this](const std::optional<velmora::指し手>& move) { answer(move); });
+  p.events = this;
 
   connect(view_, &BoardView::pressed, this, [this](int button, double x, double y) {
+    // The keyboard goes on from the cell the mouse clicked, unframed until it moves.
+    keyboard_on_board_ = false;
+    cursor_from_cell(cursor_, velmora::座標_列(x), velmora::座標_行(y));
+    show_cursor();
     run([=](velmora::Form1& f) { velmora::Form_MouseDown(f, button, 0, x, y); });
   });
+  connect(move_box_, &MoveBox::submitted, this, [this](const QString& text) {
+    if (play_typed(text)) move_box_->close_box();
+  });
+  view_->tab_handler = [this](bool next) { return board_tab(next); };
+  view_->setFocusPolicy(Qt::StrongFocus);
+  cursor_ = cursor_on_king(*form_);
+  show_cursor();
   connect(panel_, &RecordPanelWidgets::driveChanged, this, [this](const QString& drive) {
     const std::string d = drive.toStdString();
     run([&](velmora::Form1& f) { velmora::ドライブ_変更(f, d); });
@@ -119,6 +170,7 @@ void MainWindow::set_language(velmora::言語 language) {
   form_->lang = std::move(language);
   caption_menus();
   panel_->caption();
+  move_box_->caption();
 }
 
 QString MainWindow::translated(std::string_view source) const {
@@ -152,6 +204,8 @@ void MainWindow::run(const std::function<void(velmora::Form1&)>& handler) {
   --depth_;
   sync_checks();
   if (depth_ > 0) return;
+  board_changed(view_);
+  if (!pending_announcement_.isEmpty()) announcer_->announce(std::exchange(pending_announcement_, QString()));
   if (waited_) {
     // Clicks and keys that arrived while the game was waiting are not input.
     waited_ = false;
@@ -196,6 +250,19 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Once the first frame is out, after whatever else that frame queued.
     sound_start_posted_ = true;
     QCoreApplication::postEvent(this, new QEvent(kStartSound), Qt::LowEventPriority);
+  }
+  if (event->type() == QEvent::KeyPress) {
+    // Enter in a text box of the window is that box's alone: a box ignores
+    // it once it has acted, and the key would go on to the board, which by
+    // then may have the keyboard (the record panel closed, the move played).
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    auto* line = qobject_cast<QLineEdit*>(watched);
+    if (line && line->window() == this && (key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        !discarding_input_) {
+      watched->event(event);
+      event->accept();  // else the key still goes on to the box's parents
+      return true;
+    }
   }
   if (discarding_input_) {
     switch (event->type()) {
@@ -256,12 +323,18 @@ void MainWindow::build_menus() {
   }
   if (QAction* hint = actions_.value(QStringLiteral("HINT")))
     hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  caption_menus();
 }
 
 void MainWindow::caption_menus() {
+  // Every item gets a mnemonic of its own among the items of its menu, so
+  // that Alt and letters reach every command.
+  QHash<QString, QSet<QChar>> taken;
   for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
-    if (QAction* a = actions_.value(QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()))))
-      a->setText(translated(entry.caption));
+    const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
+    const QString parent = QString::fromUtf8(entry.parent.data(), qsizetype(entry.parent.size()));
+    if (QAction* a = actions_.value(name))
+      a->setText(with_mnemonic(translated(entry.caption), name, taken[parent]));
   }
 }
 
@@ -385,6 +458,7 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
   if (qobject_cast<QLineEdit*>(focusWidget())) return QMainWindow::keyPressEvent(e);
+  if (focusWidget() == view_ && board_key(e)) return;
   int code = 0;
   if (e->key() == Qt::Key_Escape) {
     code = 27;
@@ -393,6 +467,136 @@ void MainWindow::keyPressEvent(QKeyEvent* e) {
   }
   if (code == 0) return QMainWindow::keyPressEvent(e);
   run([code](velmora::Form1& f) { velmora::Form_KeyPress(f, code); });
+}
+
+void MainWindow::知らせ(const velmora::対局の知らせ& e) {
+  using velmora::出来事;
+  announce_event(e);
+  switch (e.種類) {
+    case 出来事::初期化:
+    case 出来事::対局開始:
+    case 出来事::棋譜を読んだ: cursor_ = cursor_on_king(*form_); break;
+    case 出来事::反転: cursor_reverse(cursor_); break;
+    default: return;
+  }
+  show_cursor();
+}
+
+void MainWindow::show_cursor() {
+  int x = 0, y = 0;
+  cursor_cell(cursor_, x, y);
+  view_->set_cursor(QPoint(x, y), keyboard_on_board_);
+  board_changed(view_);
+}
+
+bool MainWindow::board_tab(bool next) {
+  keyboard_on_board_ = true;
+  const bool stays = cursor_tab(cursor_, form_->pos, next);
+  show_cursor();
+  return stays;
+}
+
+void MainWindow::click_cell(int button, int cell_x, int cell_y) {
+  const double x = velmora::座標_左(cell_x + 0.5), y = velmora::座標_上(cell_y + 0.5);
+  run([=](velmora::Form1& f) { velmora::Form_MouseDown(f, button, 0, x, y); });
+}
+
+bool MainWindow::board_key(QKeyEvent* e) {
+  const Qt::KeyboardModifiers mods = e->modifiers() & ~Qt::KeypadModifier;
+  if (e->key() == Qt::Key_L && mods == Qt::ControlModifier) {
+    move_box_->open();
+    return true;
+  }
+  if (e->text() == QStringLiteral(":")) {
+    move_box_->open();
+    return true;
+  }
+  if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  int dx = 0, dy = 0;
+  switch (e->key()) {
+    case Qt::Key_Left: dx = -1; break;
+    case Qt::Key_Right: dx = 1; break;
+    case Qt::Key_Up: dy = -1; break;
+    case Qt::Key_Down: dy = 1; break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_P: {
+      // Enter and Space are the left button, Shift+Enter and P the right one.
+      const bool right = e->key() == Qt::Key_P || (mods & Qt::ShiftModifier && e->key() != Qt::Key_Space);
+      keyboard_on_board_ = true;
+      int x = 0, y = 0;
+      cursor_cell(cursor_, x, y);
+      show_cursor();
+      click_cell(right ? velmora::MIGI_BUTTON : velmora::HIDARI_BUTTON, x, y);
+      return true;
+    }
+    default: return false;
+  }
+  keyboard_on_board_ = true;
+  cursor_step(cursor_, form_->pos, dx, dy);
+  show_cursor();
+  return true;
+}
+
+bool MainWindow::play_typed(const QString& text) {
+  velmora::Form1& f = *form_;
+  // The keyboard moves the human's side against the computer, the side to move between two people.
+  const bool bottom = f.game.TAISEN_MODE != velmora::MODE_MAN_MAN || f.game.TEBAN != f.game.COM_TEBAN;
+  const std::string typed = text.toStdString();
+  const velmora::読んだ指し手 r = velmora::読む_指し手(f.pos, bottom, f.moves, f.game.TESUU, typed);
+  if (r.誤り != velmora::読めない::なし) {
+    move_box_->refuse(to_q(velmora::読めない理由(f.lang, r)));
+    return false;
+  }
+  // The source as the mouse clicks it: a top drop's slot is a row of its stand.
+  const velmora::指し手& m = r.手;
+  const int sx = m.x1, sy = m.x1 == velmora::UE_DAI ? velmora::敵持盤の行(m.y1) : m.y1;
+  // Where the game answers a click itself (no game, a record, a finished
+  // game, the computer's turn), the first click is all.
+  const bool playing = !f.game.KIFU_MODE && f.game.SYOUSYA == 0 && f.game.TEBAN != velmora::TEBAN_NASI &&
+                       (f.game.TAISEN_MODE == velmora::MODE_MAN_MAN || f.game.TEBAN == f.game.MAN_TEBAN);
+  move_box_->close_box();
+  click_cell(velmora::HIDARI_BUTTON, sx, sy);
+  if (!playing) return true;
+  // A pick of something else first (a piece of the other stand looked at)
+  // takes one more click.
+  const auto picked = [&] { return f.pick.SENTAKU && f.pick.MOTO_X == sx && f.pick.MOTO_Y == sy; };
+  if (!picked()) click_cell(velmora::HIDARI_BUTTON, sx, sy);
+  if (!picked()) return true;
+  click_cell(m.placed != m.moving ? velmora::MIGI_BUTTON : velmora::HIDARI_BUTTON, m.x2, m.y2);
+  cursor_from_cell(cursor_, m.x2, m.y2);
+  show_cursor();
+  return true;
+}
+
+void MainWindow::announce_event(const velmora::対局の知らせ& e) {
+  using velmora::出来事;
+  const velmora::言語& l = form_->lang;
+  QString said;
+  switch (e.種類) {
+    case 出来事::指した: {
+      // ▲ for the side that moved first, as the move list writes it.
+      const bool first = e.手.下 == (form_->moves.先手 == -1);
+      said = to_q(velmora::指し手の読み上げ(l, e.手, first));
+      break;
+    }
+    // TRANSLATORS: check, as a screen reader says it after the move.
+    case 出来事::王手: said = to_q(velmora::tr(l, "読み上げ", "王手")); break;
+    case 出来事::終局:
+      // TRANSLATORS: the end of the game as a screen reader says it, the winner named.
+      said = to_q(velmora::差込(velmora::tr(l, "終局、{側}の勝ち"),
+                                {{"側", velmora::側の読み上げ(l, e.側 == velmora::TEBAN_SENTE)}}));
+      break;
+    default: return;
+  }
+  if (pending_announcement_.isEmpty()) {
+    pending_announcement_ = said;
+    return;
+  }
+  const std::string before = pending_announcement_.toStdString(), after = said.toStdString();
+  // TRANSLATORS: two things a screen reader says one after the other ("▲７六歩。△３四歩").
+  pending_announcement_ = to_q(velmora::差込(velmora::tr(l, "{前}。{後}"), {{"前", before}, {"後", after}}));
 }
 
 }  // namespace velmora::app

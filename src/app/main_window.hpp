@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/board_cursor.hpp"
 #include "app/sound_port.hpp"
 #include "app/thinker.hpp"
 #include "window/form.hpp"
@@ -19,12 +20,15 @@ class QMenu;
 namespace velmora::app {
 
 class BoardView;
+class Announcer;
+class MoveBox;
 class RecordPanelWidgets;
 
 class MainWindow final : public QMainWindow,
                          public velmora::Dialogs,
                          public velmora::Clock,
-                         public velmora::Desktop {
+                         public velmora::Desktop,
+                         public velmora::知らせの受け手 {
   Q_OBJECT
 
  public:
@@ -47,6 +51,13 @@ class MainWindow final : public QMainWindow,
   BoardView* view() const { return view_; }
   WindowThinker& thinker() { return thinker_; }
   RecordPanelWidgets* record_panel() const { return panel_; }
+  MoveBox* move_box() const { return move_box_; }
+  Announcer* announcer() const { return announcer_; }
+  // Where the keyboard stands on the board.
+  const BoardCursor& cursor() const { return cursor_; }
+  // Plays a move typed in the move list's notation through the clicks the
+  // game understands; false, with the box showing why, when it means none.
+  bool play_typed(const QString& text);
   // Menu items and menus by their control names ("TAIKYOKU", "START", ...).
   QAction* action(const QString& name) const { return actions_.value(name); }
   QList<QAction*> all_actions() const { return actions_.values(); }
@@ -65,6 +76,8 @@ class MainWindow final : public QMainWindow,
   int window_top() override;
   void place_window(int left, int top, int width, int height) override;
   void quit() override;
+  // What happens in the game: the keyboard's place follows the board.
+  void 知らせ(const velmora::対局の知らせ& e) override;
 
  signals:
   // A handler of input has run to its end and the window waits for input
@@ -96,11 +109,25 @@ class MainWindow final : public QMainWindow,
   // What the game asked of the thinker goes on: an answer that came while a
   // handler ran is handed over, a request the game made is started.
   void think_on();
+  // The keys of the board: the cursor, its clicks, the typed-move box.
+  bool board_key(QKeyEvent* e);
+  bool board_tab(bool next);
+  void show_cursor();
+  void click_cell(int button, int cell_x, int cell_y);
+  // Adds what a screen reader should hear of event e to the announcement
+  // made when the handler ends: a move with its capture and mirror jump,
+  // check, the end of the game.
+  void announce_event(const velmora::対局の知らせ& e);
 
   std::unique_ptr<velmora::Form1> form_;
   std::unique_ptr<WindowSound> sound_;
   BoardView* view_;
   RecordPanelWidgets* panel_;
+  MoveBox* move_box_;
+  Announcer* announcer_;
+  QString pending_announcement_;
+  BoardCursor cursor_;
+  bool keyboard_on_board_ = false;  // the keyboard moved on the board since the last mouse press
   QTimer timer_;
   QHash<QString, QAction*> actions_;
   WindowThinker thinker_;

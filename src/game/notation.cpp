@@ -146,6 +146,24 @@ std::string 表記_西洋式_鏡(const 棋譜の手& m, bool 先手) {
   return {表記_西洋式(m, 先手), jump};
 }
 
+手の表記 表記_読み上げ(const 言語& l, const 棋譜の手& m, bool 先手) {
+  if (原文(l)) {
+    std::string jump;
+    if (m.分かる && m.鏡) {
+      const 指し手& j = m.鏡の手;
+      jump = std::string(先手 ? "△" : "▲") + 升目(j.x2, j.y2) + 駒名(j.moving);
+    }
+    return {表記_日本式(m, 先手), jump};
+  }
+  // The Western texts without their side marks.
+  auto unmarked = [](std::string text) {
+    for (const std::string_view mark : {"▲", "△"})
+      if (text.starts_with(mark)) return text.substr(mark.size());
+    return text;
+  };
+  return {unmarked(表記_西洋式(m, 先手)), unmarked(表記_西洋式_鏡(m, 先手))};
+}
+
 }  // namespace velmora
 
 // Typed moves: read in either notation, then against the position.

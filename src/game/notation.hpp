@@ -44,6 +44,10 @@ struct 手の表記 {
   std::string 手, 鏡;
 };
 手の表記 表記_言語(const 言語& l, const 棋譜の手& m, bool 先手);
+// The same as a screen reader hears them: in Japanese the move as the list
+// writes it and the jump as its piece on its new square ("▲７六歩", "△３四歩");
+// in any other language the Western texts without side marks ("P-7f", "P3c-3d").
+手の表記 表記_読み上げ(const 言語& l, const 棋譜の手& m, bool 先手);
 
 // A square as the texts of language l write it: "７六" in Japanese, "7f" in
 // every translation.

@@ -2,6 +2,7 @@
 // the menu tree, the picture in twips at any scale, the boxes. Moves on the
 // real window are the end to end test's (e2e.sh).
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
@@ -15,14 +16,17 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include "app/board_access.hpp"
 #include "app/board_view.hpp"
 #include "app/main_window.hpp"
+#include "app/move_box.hpp"
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
@@ -70,6 +74,41 @@ class BoxAnswerer : public QObject {
   QTimer timer_;
   std::function<void(QWidget*)> next_;
 };
+
+// A menu caption without its mnemonic: "対局(&T)" and "&Game" read "対局" and "Game".
+QString plain(QString caption) {
+  static const QRegularExpression japanese("\\(&[A-Z0-9]\\)$");
+  caption.remove(japanese);
+  return caption.remove(QLatin1Char('&'));
+}
+
+// The mnemonic of a caption, upper case; null when it has none.
+QChar mnemonic(const QString& caption) {
+  const qsizetype at = caption.indexOf(QLatin1Char('&'));
+  return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toUpper() : QChar();
+}
+
+// The window shown and a game between two people started, and the keyboard
+// given to the board (the offscreen screen gives no window the keyboard back
+// after a box).
+bool start_with_the_keyboard(MainWindow& w) {
+  w.start();
+  w.show();
+  if (!QTest::qWaitForWindowExposed(&w)) return false;
+  w.action("START")->trigger();
+  w.activateWindow();
+  if (!QTest::qWaitForWindowActive(&w)) return false;
+  w.view()->setFocus();
+  return w.view()->hasFocus();
+}
+
+// The window in English.
+bool to_english(MainWindow& w) {
+  velmora::言語 l;
+  if (!velmora::言語_設定(l, {"en"})) return false;
+  w.set_language(std::move(l));
+  return true;
+}
 
 // Twips of the top-left corner of board cell (x, y).
 QPointF cell(double x, double y) { return {1350 + 610 * x, 100 + 690 * y}; }
@@ -191,12 +230,12 @@ class WindowTest : public QObject {
     QStringList tree;
     std::function<void(QMenu*, QString)> walk = [&](QMenu* m, QString indent) {
       for (QAction* a : m->actions()) {
-        tree << indent + a->text();
+        tree << indent + plain(a->text());
         if (a->menu()) walk(a->menu(), indent + "  ");
       }
     };
     for (QAction* a : w.menuBar()->actions()) {
-      tree << a->text() + (a->menu() ? "" : " (acts at once)");
+      tree << plain(a->text()) + (a->menu() ? "" : " (acts at once)");
       if (a->menu()) walk(a->menu(), "  ");
     }
     const QStringList expected = {"対局",
@@ -256,6 +295,231 @@ class WindowTest : public QObject {
         QCOMPARE(w.action(QStringLiteral("LEVEL%1").arg(other))->isChecked(), other == level);
     }
     QCOMPARE(w.action("HINT")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+  }
+
+  // Alt and a letter reach every command: each item of a menu (and of the
+  // menu bar) has a mnemonic no other item of that menu has, in both languages.
+  void every_menu_item_has_a_mnemonic_of_its_own() {
+    for (const bool english : {false, true}) {
+      BoxAnswerer answers;
+      MainWindow w;
+      if (english) QVERIFY(to_english(w));
+      w.start();
+      std::function<void(const QList<QAction*>&)> check = [&](const QList<QAction*>& items) {
+        QSet<QChar> seen;
+        for (QAction* a : items) {
+          const QChar m = mnemonic(a->text());
+          QVERIFY2(!m.isNull(), qPrintable(a->text()));
+          QVERIFY2(!seen.contains(m), qPrintable(a->text()));
+          seen.insert(m);
+          if (a->menu()) check(a->menu()->actions());
+        }
+      };
+      check(w.menuBar()->actions());
+    }
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    QCOMPARE(w.action("TAIKYOKU")->text(), QStringLiteral("対局(&T)"));
+    QCOMPARE(w.action("LEVEL1")->text(), QStringLiteral("LEVEL&1"));
+  }
+
+  // The keyboard alone plays a game: the cursor starts on the king of the
+  // side to move, the arrows move it, Enter picks and puts, P puts with
+  // promotion, Tab goes to the stands and back, and it follows 反転.
+  void the_cursor_plays_with_the_keyboard_alone() {
+    BoxAnswerer answers;
+    MainWindow w;
+    QVERIFY(start_with_the_keyboard(w));
+    BoardView* v = w.view();
+    velmora::Form1& f = w.form();
+    using velmora::app::BoardCursor;
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::Board, 5, 9, 1}));
+    // Unframed until the keyboard moves it.
+    QVERIFY(v->focus_frame_rect().isEmpty());
+    for (auto key : {Qt::Key_Left, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up}) QTest::keyClick(v, key);
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::Board, 3, 7, 1}));
+    // The frame rings the cell, its inside left alone.
+    const QRect square = v->to_logical(QRectF(cell(3, 7), QSizeF(610, 690)));
+    QVERIFY(v->focus_frame_rect().contains(square));
+    QVERIFY(v->focus_frame_rect().width() > square.width());
+    QTest::keyClick(v, Qt::Key_Return);
+    QVERIFY(f.pick.SENTAKU);
+    QTest::keyClick(v, Qt::Key_Up);
+    QTest::keyClick(v, Qt::Key_Space);
+    QCOMPARE(f.pos.BAN[3][6], -10);
+    QCOMPARE(f.pos.BAN[7][4], 10);  // the mirror jump
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::Board, 3, 6, 1}));
+    // The edges hold it.
+    for (int i = 0; i < 12; ++i) QTest::keyClick(v, Qt::Key_Down);
+    QCOMPARE(w.cursor().y, 9);
+    // P is the right button: the top side's silver, which cannot promote
+    // there, is put as it is.
+    QTest::keyClick(v, Qt::Key_Right);  // (4, 9)
+    for (int i = 0; i < 8; ++i) QTest::keyClick(v, Qt::Key_Up);
+    QTest::keyClick(v, Qt::Key_Right);
+    QTest::keyClick(v, Qt::Key_Right);
+    QTest::keyClick(v, Qt::Key_Right);
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::Board, 7, 1, 1}));  // the top silver
+    QTest::keyClick(v, Qt::Key_Return);
+    QTest::keyClick(v, Qt::Key_Down);
+    QTest::keyClick(v, Qt::Key_Left);
+    QTest::keyClick(v, Qt::Key_P);
+    QCOMPARE(f.pos.BAN[6][2], 100);
+    // Tab: the bottom stand, the top stand, the board again, where it was.
+    QTest::keyClick(v, Qt::Key_Tab);
+    QCOMPARE(w.cursor().place, BoardCursor::Place::BottomStand);
+    QTest::keyClick(v, Qt::Key_Tab);
+    QCOMPARE(w.cursor().place, BoardCursor::Place::TopStand);
+    QTest::keyClick(v, Qt::Key_Tab);
+    QCOMPARE(w.cursor().place, BoardCursor::Place::Board);
+    QCOMPARE(w.cursor().x, 6);
+    QCOMPARE(w.cursor().y, 2);
+    QVERIFY(v->hasFocus());
+    QTest::keyClick(v, Qt::Key_Backtab);
+    QCOMPARE(w.cursor().place, BoardCursor::Place::TopStand);
+    QTest::keyClick(v, Qt::Key_Right);  // back to the board, beside the stand
+    QCOMPARE(w.cursor().place, BoardCursor::Place::Board);
+    QCOMPARE(w.cursor().x, 1);
+    // 反転 turns the cursor round with the board.
+    const BoardCursor on = w.cursor();
+    w.action("REVERSE")->trigger();
+    QCOMPARE(w.cursor().x, 10 - on.x);
+    QCOMPARE(w.cursor().y, 10 - on.y);
+    // A click moves the cursor and takes the frame away until a key moves it again.
+    emit v->pressed(1, cell(5, 5).x() + 300, cell(5, 5).y() + 300);
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::Board, 5, 5, w.cursor().slot}));
+    QVERIFY(v->focus_frame_rect().isEmpty());
+  }
+
+  // A drop from the keyboard: Tab to the stand, the arrows to the piece, Enter, then the square.
+  void the_cursor_drops_from_a_stand() {
+    BoxAnswerer answers;
+    MainWindow w;
+    QVERIFY(start_with_the_keyboard(w));
+    BoardView* v = w.view();
+    velmora::Form1& f = w.form();
+    f.pos.SITA_MOTI[velmora::MOTI_KIN] = 1;
+    f.pos.SITA_MOTI[velmora::MOTI_HU] = 1;
+    f.pos.BAN[4][9] = velmora::KARA;  // the gold in hand is the one from (4, 9)
+    f.pos.BAN[3][7] = velmora::KARA;
+    QTest::keyClick(v, Qt::Key_Tab);
+    using velmora::app::BoardCursor;
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::BottomStand, 5, 9, velmora::MOTI_HU}));
+    QTest::keyClick(v, Qt::Key_Down);  // the next piece held, past the empty slots
+    QCOMPARE(w.cursor().slot, velmora::MOTI_KIN);
+    QTest::keyClick(v, Qt::Key_Down);  // nothing below: it stays
+    QCOMPARE(w.cursor().slot, velmora::MOTI_KIN);
+    QTest::keyClick(v, Qt::Key_Return);
+    QTest::keyClick(v, Qt::Key_Left);  // onto the board beside the stand: (9, slot row 7)
+    QCOMPARE(w.cursor(), (BoardCursor{BoardCursor::Place::Board, 9, 7, velmora::MOTI_KIN}));
+    QTest::keyClick(v, Qt::Key_Up);
+    QTest::keyClick(v, Qt::Key_Up);
+    QTest::keyClick(v, Qt::Key_Return);
+    QCOMPARE(f.pos.BAN[9][5], -110);
+    QCOMPARE(f.pos.SITA_MOTI[velmora::MOTI_KIN], 0);
+  }
+
+  // ":" or Ctrl+L opens the typed-move box; a move typed is played through
+  // the clicks, one that is none is refused with its reason and nothing
+  // played; Escape closes the box and does not quit.
+  void typed_moves_play_through_the_clicks() {
+    BoxAnswerer answers;
+    MainWindow w;
+    QVERIFY(start_with_the_keyboard(w));
+    BoardView* v = w.view();
+    velmora::Form1& f = w.form();
+    velmora::app::MoveBox* box = w.move_box();
+    QTest::keyClicks(v, ":");
+    QVERIFY(box->isVisible());
+    QVERIFY(box->line()->hasFocus());
+    box->line()->insert("76歩");
+    QTest::keyClick(box->line(), Qt::Key_Return);
+    QVERIFY(!box->isVisible());
+    QVERIFY(v->hasFocus());
+    QCOMPARE(f.pos.BAN[3][6], -10);
+    QCOMPARE(f.pos.BAN[7][4], 10);
+    // Enter was the box's alone: nothing on the board was clicked after the move.
+    QCOMPARE(f.pick.MOTO_Y, 7);
+    // The top side to move: a gold that cannot go there is refused, the box stays.
+    QTest::keyClick(v, Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(box->isVisible());
+    const velmora::局面 before = f.pos;
+    box->line()->insert("58金");
+    QTest::keyClick(box->line(), Qt::Key_Return);
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->reason()->text(), QStringLiteral("５八へ行ける金がありません"));
+    QCOMPARE(box->line()->selectedText(), QStringLiteral("58金"));
+    QVERIFY(f.pos == before);
+    box->line()->insert("P-8d");
+    QTest::keyClick(box->line(), Qt::Key_Return);
+    QVERIFY(!box->isVisible());
+    QCOMPARE(f.pos.BAN[2][4], 10);
+    QCOMPARE(f.pos.BAN[8][6], -10);  // its mirror jump
+    QCOMPARE(w.cursor().x, 2);
+    QCOMPARE(w.cursor().y, 4);
+    // Escape closes the box; the window stays.
+    QTest::keyClicks(v, ":");
+    QTest::keyClick(box->line(), Qt::Key_Escape);
+    QVERIFY(!box->isVisible());
+    QVERIFY(v->hasFocus());
+    QTest::qWait(50);
+    QVERIFY(w.isVisible());
+  }
+
+  // The accessible board: a table of 81 cells named by what stands on
+  // them, the stands as lists, the texts, and each move announced with its
+  // mirror jump.
+  void the_board_reads_as_a_table_of_named_cells() {
+    for (const bool english : {false, true}) {
+      BoxAnswerer answers;
+      MainWindow w;
+      if (english) QVERIFY(to_english(w));
+      QVERIFY(start_with_the_keyboard(w));
+      QAccessibleInterface* board = QAccessible::queryAccessibleInterface(w.view());
+      QVERIFY(board);
+      QAccessibleInterface* table = board->child(0);
+      QCOMPARE(table->role(), QAccessible::Table);
+      QCOMPARE(table->childCount(), 81);
+      QAccessibleTableInterface* t = table->tableInterface();
+      QVERIFY(t);
+      QCOMPARE(t->rowCount(), 9);
+      QCOMPARE(t->columnCount(), 9);
+      auto name = [&](int x, int y) { return t->cellAt(y - 1, x - 1)->text(QAccessible::Name); };
+      QCOMPARE(name(3, 7), english ? QStringLiteral("7g pawn, sente") : QStringLiteral("７七 歩 先手"));
+      QCOMPARE(name(5, 5), english ? QStringLiteral("5e empty") : QStringLiteral("５五 空"));
+      QAccessibleInterface* bottom = board->child(1);
+      QCOMPARE(bottom->role(), QAccessible::List);
+      QCOMPARE(bottom->text(QAccessible::Name), english ? QStringLiteral("Pieces in hand of sente: none")
+                                                        : QStringLiteral("先手の持ち駒: なし"));
+      QCOMPARE(bottom->childCount(), 0);
+      QCOMPARE(board->child(3)->text(QAccessible::Name),
+               english ? QStringLiteral("Turn: sente") : QStringLiteral("先手の番"));
+      // ７六歩 and its mirror jump, typed.
+      QTest::keyClicks(w.view(), ":");
+      QTest::keyClicks(w.move_box()->line(), "7g7f");
+      QTest::keyClick(w.move_box()->line(), Qt::Key_Return);
+      QCOMPARE(name(3, 6), english ? QStringLiteral("7f pawn, sente") : QStringLiteral("７六 歩 先手"));
+      QCOMPARE(name(3, 7), english ? QStringLiteral("7g empty") : QStringLiteral("７七 空"));
+      QCOMPARE(name(7, 4), english ? QStringLiteral("3d pawn, gote") : QStringLiteral("３四 歩 後手"));
+      QCOMPARE(name(7, 3), english ? QStringLiteral("3c empty") : QStringLiteral("３三 空"));
+      QCOMPARE(w.announcer()->text(),
+               english ? QStringLiteral("P-7f, mirror P3c-3d") : QStringLiteral("▲７六歩、鏡 △３四歩"));
+      QAccessibleInterface* live = QAccessible::queryAccessibleInterface(w.announcer());
+      QCOMPARE(live->text(QAccessible::Name), w.announcer()->text());
+      QCOMPARE(board->child(3)->text(QAccessible::Name),
+               english ? QStringLiteral("Turn: gote") : QStringLiteral("後手の番"));
+      QVERIFY(board->indexOfChild(live) >= 7);
+      // The keyboard's square is the focused cell.
+      QCOMPARE(board->focusChild(), t->cellAt(5, 2));
+      QVERIFY(t->cellAt(5, 2)->state().focused);
+      QCOMPARE(t->cellAt(5, 2)->tableCellInterface()->rowIndex(), 5);
+      // A capture fills a stand's list.
+      w.form().pos.SITA_MOTI[velmora::MOTI_KAKU] = 1;
+      QCOMPARE(bottom->childCount(), 1);
+      QCOMPARE(bottom->child(0)->text(QAccessible::Name),
+               english ? QStringLiteral("bishop 1") : QStringLiteral("角 1"));
+    }
   }
 
   // Level 5 thinks on a thread of its own: the window goes on (the clock
@@ -378,11 +642,12 @@ class WindowTest : public QObject {
     w.set_language(std::move(english));
     w.start();
     QStringList bar;
-    for (QAction* a : w.menuBar()->actions()) bar << a->text();
+    for (QAction* a : w.menuBar()->actions()) bar << plain(a->text());
     QCOMPARE(bar, (QStringList{"Game", "Position", "Back", "Forward", "△ Easier", "▽ Harder", "Record",
                                "Options", "Help"}));
-    QCOMPARE(w.action("SENTE")->text(), QStringLiteral("You Play First (Sente)"));
-    QCOMPARE(w.action("KOKUSAI")->text(), QStringLiteral("International"));
+    QCOMPARE(plain(w.action("SENTE")->text()), QStringLiteral("You Play First (Sente)"));
+    QCOMPARE(plain(w.action("KOKUSAI")->text()), QStringLiteral("International"));
+    QCOMPARE(w.menuBar()->actions().first()->text(), QStringLiteral("&Game"));
     QCOMPARE(w.record_panel()->label1(0)->text(), QStringLiteral("File:"));
     QCOMPARE(w.record_panel()->command1()->text(), QStringLiteral("Save"));
     QStringList buttons;
@@ -850,6 +1115,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   app.setAttribute(Qt::AA_Use96Dpi, true);
+  velmora::app::install_board_accessibility();
   WindowTest window_test;
   HighDpiTest high_dpi_test;
   return QTest::qExec(high_dpi ? static_cast<QObject*>(&high_dpi_test) : &window_test, argc, argv);

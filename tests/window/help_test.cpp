@@ -122,13 +122,14 @@ TEST(HelpPage, IsWellFormedHtmlCoveringTheGameInJapaneseAndEnglish) {
       {"Velmora.htm",
        "ja",
        {"鏡駒", "(10−x, 10−y)", "対局", "ｵﾌﾟｼｮﾝ", "COM対局ﾚﾍﾞﾙ", "12級", "名人", "棋譜", "Velmora.ini",
-        "背景画", "移動指導", "経過時間", "BGM", "国際式"}},
+        "背景画", "移動指導", "経過時間", "BGM", "国際式", "スクリーンリーダー", "７七 歩 先手",
+        "Ctrl</kbd>+<kbd>L"}},
       // The English page explains the mirror rule in the words of its menus.
       {"Velmora.en.htm",
        "en",
        {"mirror rule", "(10−x, 10−y)", "Game", "Options", "Computer Level", "12 kyu", "Meijin", "Record",
         "Velmora.ini", "Background", "Show Legal Moves", "Show Thinking Time", "Music", "International", "7g",
-        "3c"}},
+        "3c", "screen reader", "7g pawn, sente", "P-7f, mirror P3c-3d"}},
   };
   for (const Page& page : pages) {
     const std::string html = read_file(std::filesystem::path(VELMORA_SOURCE_DIR) / "assets" / page.file);
