@@ -546,7 +546,9 @@ bool MainWindow::play_typed(const QString& text) {
   const std::string typed = text.toStdString();
   const velmora::読んだ指し手 r = velmora::読む_指し手(f.pos, bottom, f.moves, f.game.TESUU, typed);
   if (r.誤り != velmora::読めない::なし) {
-    move_box_->refuse(to_q(velmora::読めない理由(f.lang, r)));
+    const QString reason = to_q(velmora::読めない理由(f.lang, r));
+    move_box_->refuse(reason);
+    announcer_->announce(reason);
     return false;
   }
   // The source as the mouse clicks it: a top drop's slot is a row of its stand.

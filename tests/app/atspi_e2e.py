@@ -148,13 +148,32 @@ try:
         if said is not None:
             wait_for(f"the move was not announced as {said!r} (heard {status.name!r})", lambda: status.name == said)
             print("atspi: announced", repr(status.name))
-        elif key != "end":
+        else:
             wait_for("no announcement", lambda: status.name != before)
         expect_board(f"after {x1}{y1}-{x2}{y2}")
 
     move(3, 7, 3, 6, said="▲７六歩、鏡 △３四歩")
     print("atspi: cell (3, 6) reads", repr(cells.getAccessibleAt(5, 2).name))
+    # The keyboard's square is the focused cell.
+    focused = cells.getAccessibleAt(5, 2)
+    if not focused.getState().contains(pyatspi.STATE_FOCUSED):
+        fail(f"the cursor's cell {focused.name!r} is not focused")
     move(8, 2, 2, 8, "p", said="△８八角成、角を取る")
+    stands = []
+
+    def collect(node):
+        if node.getRole() == pyatspi.ROLE_LIST:
+            stands.append(node)
+        for i in range(node.childCount):
+            child = node.getChildAtIndex(i)
+            if child is not None:
+                collect(child)
+
+    collect(app)
+    heard = sorted(stand.name for stand in stands)
+    if heard != ["先手の持ち駒: なし", "後手の持ち駒: 角 1"]:
+        fail(f"the stands read {heard}")
+    print("atspi: stands read", heard)
     move(5, 9, 4, 8, said="▲６八玉、鏡 △４二王")
     move(9, 3, 9, 4, said="△１四歩、鏡 ▲９六歩")
     move(4, 8, 3, 7, said="▲７七玉、鏡 △３三王")

@@ -449,6 +449,7 @@ class WindowTest : public QObject {
     QTest::keyClick(box->line(), Qt::Key_Return);
     QVERIFY(box->isVisible());
     QCOMPARE(box->reason()->text(), QStringLiteral("５八へ行ける金がありません"));
+    QCOMPARE(w.announcer()->text(), box->reason()->text());
     QCOMPARE(box->line()->selectedText(), QStringLiteral("58金"));
     QVERIFY(f.pos == before);
     box->line()->insert("P-8d");
