@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <future>
 #include <string>
 #include <vector>
@@ -99,6 +100,11 @@ int main(int argc, char** argv) {
   velmora::app::MainWindow window;
   window.set_language(std::move(language));
   if (command.desktop) velmora::app::use_desktop_places(window);
+  // The game in play is kept beside the settings file; a record named here
+  // replaces it, so the game kept last time is set aside instead of offered.
+  const std::filesystem::path settings(window.form().settings.パス);
+  window.keep_games_in(settings.has_parent_path() ? settings.parent_path().string() : std::string("."),
+                       command.record.empty());
   velmora::app::measure_first_frame(window.view());
   velmora::app::start_e2e_log(window);
   window.start();

@@ -187,10 +187,20 @@ void MainWindow::start() {
   QTimer::singleShot(kSoundAtTheLatestMs, this, &MainWindow::start_sound);
 }
 
+void MainWindow::keep_games_in(std::string folder, bool offer) {
+  form_->settings.保存先 = std::move(folder);
+  offer_previous_ = offer;
+}
+
 void MainWindow::start_sound() {
   if (sound_started_) return;
   sound_started_ = true;
-  run(velmora::起動_サウンド);
+  // The game kept last time is offered in the same handler, so that the
+  // window waits for input only once it has been answered.
+  run([this](velmora::Form1& f) {
+    velmora::起動_サウンド(f);
+    velmora::前回の対局_確認(f, offer_previous_);
+  });
   emit startedUp();
 }
 
@@ -317,12 +327,12 @@ void MainWindow::build_menus() {
       a = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
       a->setCheckable(entry.checked != nullptr);
       connect(a, &QAction::triggered, this, [this, handler] { run(handler); });
+      // Shown beside the item, and working wherever the window has the keys.
+      if (!entry.shortcut.empty()) a->setShortcuts(QKeySequence::listFromString(to_q(entry.shortcut)));
     }
     a->setObjectName(name);
     actions_.insert(name, a);
   }
-  if (QAction* hint = actions_.value(QStringLiteral("HINT")))
-    hint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   caption_menus();
 }
 
@@ -340,9 +350,12 @@ void MainWindow::caption_menus() {
 
 void MainWindow::sync_checks() {
   for (const velmora::メニュー項目& entry : velmora::メニュー一覧()) {
-    if (!entry.checked) continue;
+    if (!entry.checked && !entry.enabled) continue;
     const QString name = QString::fromUtf8(entry.name.data(), qsizetype(entry.name.size()));
-    if (QAction* a = actions_.value(name)) a->setChecked(entry.checked(*form_));
+    QAction* a = actions_.value(name);
+    if (!a) continue;
+    if (entry.checked) a->setChecked(entry.checked(*form_));
+    if (entry.enabled) a->setEnabled(entry.enabled(*form_));
   }
 }
 

@@ -40,8 +40,15 @@ class MainWindow final : public QMainWindow,
   // The language of every text; call before start().
   void set_language(velmora::言語 language);
 
+  // Keeps the game in play in `folder` (beside the
+  // settings file); call before start(). Once the window has started, the
+  // game kept there is offered again, or, with `offer` false (a record is
+  // about to be opened), set aside.
+  void keep_games_in(std::string folder, bool offer);
+
   // Runs the start-up sequence (Form_Load) but its sound; call once, before
-  // show(). The sound starts once the window has been painted.
+  // show(). The sound starts once the window has been painted, and then the
+  // game kept when the program last ran is offered again.
   void start();
 
   velmora::Form1& form() { return *form_; }
@@ -141,6 +148,7 @@ class MainWindow final : public QMainWindow,
   bool starting_ = false;
   bool sound_start_posted_ = false;
   bool sound_started_ = false;
+  bool offer_previous_ = true;
 };
 
 }  // namespace velmora::app

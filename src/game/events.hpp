@@ -28,6 +28,8 @@ enum class 出来事 {
   棋譜を読んだ,  // a record file read: 見出し are its title and its two players
   時計,          // the clock of 側 shows another second: 秒 is its total
   ヒント,        // the move 手 that level 5 would play for 側, the side to move; not played
+  再開,          // a kept game taken up again at start-up: 見出し are a record's headers, if one is read
+  終了,          // the program ends
 };
 
 enum class 終局の理由 {
@@ -35,6 +37,7 @@ enum class 終局の理由 {
   王を取った,  // the winner took the other king
   詰み,        // the computer's king is mated
   指す手なし,  // the computer had no move
+  投了,        // the other side resigned
 };
 
 struct 対局の知らせ {
@@ -44,7 +47,8 @@ struct 対局の知らせ {
   終局の理由 理由 = 終局の理由::なし;
   int x = 0, y = 0;
   double 秒 = 0;
-  // For a record read: its title, the top side's player and the bottom side's.
+  // For a record read (and a kept one taken up again): its title, the top
+  // side's player and the bottom side's.
   std::string_view 見出し[3];
 };
 

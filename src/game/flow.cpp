@@ -98,6 +98,30 @@ void 対局開始_先手(対局の場& f) {
   続ける(f);
 }
 
+bool 対局中(const 対局& g) { return g.TEBAN != TEBAN_NASI && g.SYOUSYA == 0 && !g.KIFU_MODE; }
+
+bool 投了する(対局の場& f) {
+  if (!対局中(f.game)) return false;
+  if (!f.p.dialogs->yes_no(tr(f.lang, "投了しますか？"), tr(f.lang, "投了"))) return false;
+  const bool com = f.game.TAISEN_MODE == MODE_MAN_COM;
+  const int resigning = com ? f.game.MAN_TEBAN : f.game.TEBAN;
+  f.clock.刻む = false;
+  f.game.SYOUSYA = -resigning;
+  対局の知らせ e;
+  e.種類 = 出来事::終局;
+  e.側 = f.game.SYOUSYA;
+  e.理由 = 終局の理由::投了;
+  知らせる(f, e);
+  // The winner's words as a king taken would have them.
+  if (com)
+    f.p.dialogs->message(tr(f.lang, "ｺﾝﾋﾟｭｰﾀの勝ちです"), tr(f.lang, "終了"));
+  else if (f.game.SYOUSYA == f.game.MAN_TEBAN)
+    f.p.dialogs->message(tr(f.lang, "先手の勝ちです"), tr(f.lang, "終了"));
+  else
+    f.p.dialogs->message(tr(f.lang, "後手の勝ちです"), tr(f.lang, "終了"));
+  return true;
+}
+
 void 対局開始_後手(対局の場& f) {
   f.clock.刻む = true;
   f.game.TAISEN_MODE = MODE_MAN_COM;

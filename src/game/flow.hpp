@@ -4,6 +4,8 @@
 // interrupted.
 #pragma once
 
+#include "rules/game.hpp"
+
 namespace velmora {
 
 struct 対局の場;
@@ -16,5 +18,15 @@ void 初期設定(対局の場& f);
 void 対局開始_人間同士(対局の場& f);
 void 対局開始_先手(対局の場& f);
 void 対局開始_後手(対局の場& f);
+
+// Whether a game is being played: started, not over, no record being looked at.
+bool 対局中(const 対局& g);
+
+// Resigning: asked "投了しますか？" first. Against the computer the human
+// resigns, between two humans the side to move; the other side wins, and the
+// game ends as when a king is taken: the winner is told, the clock stops and
+// the end is told (終局, for 投了). False when no game is being played or the
+// player said No.
+bool 投了する(対局の場& f);
 
 }  // namespace velmora

@@ -80,6 +80,9 @@ void サウンド_解放(対局の場& f) {
 void 終了処理(対局の場& f) {
   // Nothing goes on thinking once the program ends.
   思考_取消(f);
+  対局の知らせ e;
+  e.種類 = 出来事::終了;
+  知らせる(f, e);
   サウンド_解放(f);
 }
 

@@ -23,8 +23,8 @@ void 終了_サウンド(対局の場& f);
 void 表示_警告(対局の場& f, std::string_view text);
 void サウンド_起動(対局の場& f);  // start-up: initialise and load the four buffers
 void サウンド_解放(対局の場& f);  // shutdown: free the four buffers, then terminate
-// Shutdown of the window: a thinker stopped, the sound released. Nothing else
-// needs saving.
+// Shutdown of the window: a thinker stopped, the end told (so the game in
+// play is kept as it stands), the sound released.
 void 終了処理(対局の場& f);
 void 効果音(対局の場& f, Sound which);  // SONOTA, KINSHI or KOMAUCHI, once
 void BGM_開始(対局の場& f);

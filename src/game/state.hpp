@@ -19,11 +19,13 @@
 //   lang     言語      src/game     the language of the texts shown: its catalogue
 //   options  設定      src/game     the options the player chose (the file is the window's)
 //   thinking 思考待ち  src/game     the answer awaited from a thinker that thinks elsewhere
+//   autosave 自動保存  src/game     where the game in play is kept, and what was written last
 #pragma once
 
 #include <array>
 
 #include "com/search_table.hpp"
+#include "game/autosave.hpp"
 #include "game/clock.hpp"
 #include "game/events.hpp"
 #include "game/language.hpp"
@@ -53,12 +55,16 @@ struct 対局の場 {
   言語 lang;
   設定 options;
   思考待ち thinking;
+  自動保存 autosave;
 
   // Who hears what happens, in this order, before the window (p.events):
-  // the board on the window, then the input. Set by the parts that listen.
-  std::array<知らせの受け手*, 3> 聞き手{};
+  // the board on the window, then the input. Set by the parts that listen;
+  // the last slot is the game's own: it keeps the game once everything else
+  // has heard.
+  std::array<知らせの受け手*, 4> 聞き手{};
+  自動保存の聞き手 聞き手_自動保存{*this};
 
-  対局の場() = default;
+  対局の場() { 聞き手.back() = &聞き手_自動保存; }
   // The listeners hold on to the state they were made for.
   対局の場(const 対局の場&) = delete;
   対局の場& operator=(const 対局の場&) = delete;

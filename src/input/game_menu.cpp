@@ -2,6 +2,7 @@
 // panel away, has the game do what the item says, and lets go of a pick.
 #include "input/game_menu.hpp"
 
+#include "game/autosave.hpp"
 #include "game/clock.hpp"
 #include "game/computer.hpp"
 #include "game/flow.hpp"
@@ -82,6 +83,26 @@ void LBEL_UP_Click(入力の場& f) {
 void LEBEL_DOWN_Click(入力の場& f) {
   棋譜欄を閉じる(f);
   ハンデ_押下(f, -1);
+}
+
+void TOURYOU_Click(入力の場& f) {
+  if (投了する(f)) f.pick.SENTAKU = false;
+}
+
+void SHINKI_Click(入力の場& f) {
+  if (対局中(f.game) && 続きのある対局(f.game) &&
+      !f.p.dialogs->yes_no(tr(f.lang, "対局を終了して新しく始めますか？"), tr(f.lang, "新規対局")))
+    return;
+  // The kind of the game on the board, before 最初 forgets it.
+  const bool com = f.game.TAISEN_MODE == MODE_MAN_COM;
+  const bool human_first = f.game.MAN_TEBAN == 1;
+  CANCEL_Click(f);
+  if (!com)
+    START_Click(f);
+  else if (human_first)
+    SENTE_Click(f);
+  else
+    GOTE_Click(f);
 }
 
 void 時計の刻み(入力の場& f) { 時計_刻む(f); }

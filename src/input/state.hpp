@@ -22,7 +22,7 @@ struct 選択 {
   bool SENTAKU = false;
 };
 
-// Forgets the pick when the board is set up afresh.
+// Forgets the pick when the board is set up afresh or a kept game is taken up.
 class 入力の聞き手 final : public 知らせの受け手 {
  public:
   explicit 入力の聞き手(入力の場& f) : f_(f) {}

@@ -183,8 +183,8 @@ std::string 手の文字(const 指し手& m) {
 
 std::string 知らせの行(const 対局の知らせ& e) {
   static constexpr const char* names[] = {
-      "初期化", "対局開始", "思考開始", "着手予告", "指した", "思考終了",     "手番", "王手",
-      "終局",   "戻した",   "進めた",   "反転",     "ハンデ", "棋譜を読んだ", "時計", "ヒント"};
+      "初期化", "対局開始", "思考開始", "着手予告", "指した",       "思考終了", "手番",   "王手", "終局",
+      "戻した", "進めた",   "反転",     "ハンデ",   "棋譜を読んだ", "時計",     "ヒント", "再開", "終了"};
   std::string line = names[static_cast<int>(e.種類)];
   line += " side=" + std::to_string(e.側);
   switch (e.種類) {
@@ -204,12 +204,13 @@ std::string 知らせの行(const 対局の知らせ& e) {
       if (e.手.鏡) (line += " mirror ") += 手の文字(e.手.鏡の手);
       break;
     case 出来事::終局: {
-      static constexpr const char* why[] = {"", "王を取った", "詰み", "指す手なし"};
+      static constexpr const char* why[] = {"", "王を取った", "詰み", "指す手なし", "投了"};
       line += std::string(" ") + why[static_cast<int>(e.理由)];
       break;
     }
     case 出来事::ハンデ: line += " at " + std::to_string(e.x) + "," + std::to_string(e.y); break;
     case 出来事::棋譜を読んだ:
+    case 出来事::再開:
       for (std::string_view h : e.見出し) {
         line += " |";
         line += h;

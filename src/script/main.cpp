@@ -3,7 +3,7 @@
 // seen (message boxes, sounds) and, on request, the game state, each event's
 // output as soon as the event has been handled.
 //
-//   velmora-script [--lang LANG] [--] [FILE | -]
+//   velmora-script [--lang LANG] [--autosave DIR] [--] [FILE | -]
 //   velmora-script --help | --version
 //
 // Its texts are the Japanese ones under any locale, so that its output stays
@@ -15,12 +15,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "game/language.hpp"
@@ -70,8 +72,13 @@ class HintPrinter final : public 知らせの受け手 {
 
 class Runner {
  public:
-  explicit Runner(言語 language) {
+  // With `keep`, the game in play is kept in that folder as the window keeps
+  // it, and the game kept there is offered before the first event (after the
+  // answers queued for it).
+  Runner(言語 language, std::string keep) {
     w_.f().lang = std::move(language);
+    w_.f().settings.保存先 = std::move(keep);
+    offer_ = !w_.f().settings.保存先.empty();
     w_.dialogs.out = &std::cout;
     w_.sound.out = &std::cout;
     w_.canvas.recording = false;
@@ -87,6 +94,7 @@ class Runner {
     if (fields.empty() || fields[0].front() == '#') return true;
     const std::string_view ev = fields[0];
     Form1& f = w_.f();
+    if (ev != "answer") offer();
 
     if (ev == "menu") {
       if (fields.size() != 2) return error(number, "menu takes one name");
@@ -162,6 +170,13 @@ class Runner {
     return true;
   }
 
+  // The kept game offered, once.
+  void offer() {
+    if (!std::exchange(offer_, false)) return;
+    前回の対局_確認(w_.f());
+    std::cout.flush();
+  }
+
   // A line that is no event: said on standard error, and the script goes on.
   static bool error(int number, std::string_view reason) {
     std::cerr << "error " << number << ": " << reason << '\n';
@@ -171,9 +186,10 @@ class Runner {
  private:
   FakeWindow w_;
   HintPrinter hints_{w_.f()};
+  bool offer_ = false;
 };
 
-constexpr std::string_view kUsage = "Usage: velmora-script [--lang LANG] [FILE]\n";
+constexpr std::string_view kUsage = "Usage: velmora-script [--lang LANG] [--autosave DIR] [FILE]\n";
 
 void help() {
   std::cout << kUsage
@@ -184,6 +200,9 @@ void help() {
                "\n"
                "      --lang LANG  print the game's texts in LANG (ja, en, or a locale name\n"
                "                   such as en_GB.UTF-8) instead of Japanese\n"
+               "      --autosave DIR  keep the game in play in DIR/autosave after every change,\n"
+               "                   as the window keeps it, and offer the game kept there\n"
+               "                   before the first event (1.1)\n"
                "      --           end the options: what follows is FILE, whatever it looks like\n"
                "  -h, --help       print this help and exit (1.0)\n"
                "  -v, --version    print the version and exit (1.0)\n"
@@ -193,7 +212,8 @@ void help() {
                "event's output is written at once. Since 1.1 \"menu LEVEL4\" and \"menu LEVEL5\"\n"
                "choose the deep levels, which search by a fixed number of positions, not by\n"
                "time, and \"menu HINT\" prints \"hint MOVE\": the move level 5 would play for the\n"
-               "side to move, in the move list's notation.\n"
+               "side to move, in the move list's notation. --autosave keeps the game, and the\n"
+               "menu has SHINKI (new game), TOURYOU (resign), MODORU and SUSUMU.\n"
                "See velmora-script(6) for the events and the output.\n";
 }
 
@@ -215,7 +235,7 @@ int unreadable(std::string_view file, int error) {
 int main(int argc, char** argv) {
   using namespace velmora;
   const std::vector<std::string_view> args(argv + 1, argv + argc);
-  std::optional<std::string_view> lang, file;
+  std::optional<std::string_view> lang, file, keep;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string_view a = args[i];
     if (file) return usage_error("only one script can be read: '" + std::string(a) + "'");
@@ -240,6 +260,11 @@ int main(int argc, char** argv) {
     if (a == "--lang" || a.starts_with("--lang=")) {
       if (a == "--lang" && i + 1 == args.size()) return usage_error("--lang needs a language");
       lang = a == "--lang" ? args[++i] : a.substr(7);
+      continue;
+    }
+    if (a == "--autosave" || a.starts_with("--autosave=")) {
+      if (a == "--autosave" && i + 1 == args.size()) return usage_error("--autosave needs a folder");
+      keep = a == "--autosave" ? args[++i] : a.substr(11);
       continue;
     }
     if (a.size() > 1 && a.front() == '-') return usage_error("unknown option '" + std::string(a) + "'");
@@ -276,7 +301,13 @@ int main(int argc, char** argv) {
   struct stat st {};
   if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) return unreadable(name, EISDIR);
 
-  Runner runner(std::move(language));
+  if (keep) {
+    std::error_code ec;
+    if (keep->empty() || !std::filesystem::is_directory(std::string(*keep), ec))
+      return usage_error("--autosave needs a folder: '" + std::string(*keep) + "'");
+  }
+
+  Runner runner(std::move(language), keep ? std::string(*keep) : std::string());
   std::cout.flush();
   行読込 lines = script_lines([fd](char* to, std::size_t n) { return ::read(fd, to, n); });
   std::string line;
@@ -291,7 +322,9 @@ int main(int argc, char** argv) {
     // Each event's output at once, for a program that reads it before it
     // writes the next event.
     std::cout.flush();
-    if (!going_on) break;
+    if (!going_on) return 0;
   }
+  // A script of nothing but answers still meets the question.
+  runner.offer();
   return 0;
 }

@@ -154,6 +154,19 @@ void 棋譜を読んだ(盤の場& f, const 対局の知らせ& e) {
   表示_棋譜(f);
 }
 
+// A kept game taken up again: everything painted afresh, with the move
+// number, the last move of each side beside the board, and a record's headers.
+void 再開(盤の場& f, const 対局の知らせ& e) {
+  画面_再描画(f);
+  描画_手数(f, f.game.TESUU_HYOJI, IRO_MOJI);
+  for (int t = f.game.TESUU; t >= 1 && t >= f.game.TESUU - 1; --t) {
+    const 棋譜の手 m = 手順_番号(f.moves, t);
+    if (m.分かる)
+      描画_移動結果(f, m.下 ? f.game.MAN_TEBAN : f.game.COM_TEBAN, m.手.x2, m.手.y2, m.手.placed, IRO_KEKKA);
+  }
+  if (f.game.KIFU_MODE) 棋譜を読んだ(f, e);
+}
+
 }  // namespace
 
 void 盤の描き手::知らせ(const 対局の知らせ& e) {
@@ -196,6 +209,8 @@ void 盤の描き手::知らせ(const 対局の知らせ& e) {
       // marks of the game again.
       描画_最終手(f, &e.手);
       break;
+    case 出来事::再開: 再開(f, e); break;
+    case 出来事::終了: break;
   }
   // Whose turn it is follows every event but the clock's.
   switch (e.種類) {

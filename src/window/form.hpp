@@ -7,7 +7,8 @@
 //
 //   part      type        owner        what
 //   settings  設定ファイル src/window   the settings file's path, whether it is left alone,
-//                                       the directory current at start-up
+//                                       the directory current at start-up, where the game
+//                                       in play is kept
 #pragma once
 
 #include <string>
@@ -25,6 +26,10 @@ struct 設定ファイル {
   bool 残す = false;
   // The directory that was current at start-up, where the help page is looked for first.
   std::string START_DIR;
+  // The folder where the game in play ("autosave") is kept beside the
+  // settings file; empty: it is not kept (velmora-script without
+  // --autosave, the tests).
+  std::string 保存先;
 };
 
 struct Form1 : 入力の場 {

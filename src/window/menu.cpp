@@ -1,6 +1,7 @@
 #include "window/menu.hpp"
 
 #include "game/computer.hpp"
+#include "game/flow.hpp"
 #include "input/game_menu.hpp"
 #include "input/record_panel.hpp"
 #include "window/form.hpp"
@@ -28,6 +29,7 @@ void 変える(Form1& f) {
 // The captions are translated where the window builds its menus.
 constexpr メニュー項目 一覧[] = {
     {"TAIKYOKU", gettext_noop("対局"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
+    {"SHINKI", gettext_noop("新規対局"), "TAIKYOKU", false, 変える<SHINKI_Click>, nullptr, nullptr, "Ctrl+N"},
     {"MATCH_MAN", gettext_noop("対局(人間)"), "TAIKYOKU", true, 呼ぶ<MATCH_MAN_Click>, nullptr},
     {"START", gettext_noop("スタート"), "MATCH_MAN", false, 変える<START_Click>, nullptr},
     {"START2", gettext_noop("対局(COM)"), "TAIKYOKU", true, nullptr, nullptr},
@@ -45,12 +47,18 @@ constexpr メニュー項目 一覧[] = {
      [](const Form1& f) { return f.game.COM_LEVEL == 4; }},
     {"LEVEL5", gettext_noop("LEVEL5"), "LEVEL", false, 呼ぶ<LEVEL5_Click>,
      [](const Form1& f) { return f.game.COM_LEVEL == 5; }},
-    {"HINT", gettext_noop("ヒント"), "TAIKYOKU", false, 呼ぶ<HINT_Click>, nullptr},
-    {"OWARI", gettext_noop("終わり"), "TAIKYOKU", false, OWARI_Click, nullptr},
+    {"HINT", gettext_noop("ヒント"), "TAIKYOKU", false, 呼ぶ<HINT_Click>, nullptr, nullptr, "Ctrl+H"},
+    {"TOURYOU", gettext_noop("投了"), "TAIKYOKU", false, 変える<TOURYOU_Click>, nullptr,
+     [](const Form1& f) { return 対局中(f.game); }},
+    {"OWARI", gettext_noop("終わり"), "TAIKYOKU", false, OWARI_Click, nullptr, nullptr, "Ctrl+Q"},
 
     {"STOP", gettext_noop("局面"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
     {"CANCEL", gettext_noop("最初"), "STOP", false, 変える<CANCEL_Click>, nullptr},
     {"REVERSE", gettext_noop("反転"), "STOP", false, 変える<REVERSE_Click>, nullptr},
+    // 戻 and 進 once more, where a menu can show their keys.
+    {"MODORU", gettext_noop("戻"), "STOP", false, 変える<REPLAY_Click>, nullptr, nullptr, "Ctrl+Z"},
+    {"SUSUMU", gettext_noop("進"), "STOP", false, 変える<AFTER_Click>, nullptr, nullptr,
+     "Ctrl+Y; Ctrl+Shift+Z"},
 
     // These four act at once, straight from the menu bar.
     {"REPLAY", gettext_noop("戻"), "", false, 変える<REPLAY_Click>, nullptr},
@@ -59,8 +67,8 @@ constexpr メニュー項目 一覧[] = {
     {"LEBEL_DOWN", gettext_noop("▽"), "", false, 変える<LEBEL_DOWN_Click>, nullptr},
 
     {"KIFU", gettext_noop("棋譜"), "", true, nullptr, nullptr},
-    {"KIFU_READ", gettext_noop("読込"), "KIFU", false, 呼ぶ<KIFU_READ_Click>, nullptr},
-    {"KIFU_WRITE", gettext_noop("書込"), "KIFU", false, 呼ぶ<KIFU_WRITE_Click>, nullptr},
+    {"KIFU_READ", gettext_noop("読込"), "KIFU", false, 呼ぶ<KIFU_READ_Click>, nullptr, nullptr, "Ctrl+O"},
+    {"KIFU_WRITE", gettext_noop("書込"), "KIFU", false, 呼ぶ<KIFU_WRITE_Click>, nullptr, nullptr, "Ctrl+S"},
 
     {"OPTION", gettext_noop("ｵﾌﾟｼｮﾝ"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
     {"HAIKEI_GA", gettext_noop("背景画"), "OPTION", true, nullptr, nullptr},
@@ -92,7 +100,7 @@ constexpr メニュー項目 一覧[] = {
      [](const Form1& f) { return f.options.KOKUSAI; }},
 
     {"SONOTA", gettext_noop("その他"), "", true, nullptr, nullptr},
-    {"KAISETU", gettext_noop("解説"), "SONOTA", false, KAISETU_Click, nullptr},
+    {"KAISETU", gettext_noop("解説"), "SONOTA", false, KAISETU_Click, nullptr, nullptr, "F1"},
     {"VER", gettext_noop("バージョン情報"), "SONOTA", false, VER_Click, nullptr},
 };
 

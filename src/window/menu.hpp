@@ -19,6 +19,12 @@ struct メニュー項目 {
   void (*handler)(Form1&);
   // Whether the item is checked now; null for an item without a check mark.
   bool (*checked)(const Form1&);
+  // Whether the item can be chosen now; null for an item that always can.
+  bool (*enabled)(const Form1&) = nullptr;
+  // The keys that choose it in the window, shown beside it ("Ctrl+Z"; several
+  // separated by "; ", the first shown). The game's own keys and velmora-script's
+  // `key` know nothing of them.
+  std::string_view shortcut = {};
 };
 
 // Every menu and item, each menu before its items, in the order they appear.

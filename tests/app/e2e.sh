@@ -106,6 +106,8 @@ ratio=1
 click() { xdotool mousemove --sync $(($1 * ratio)) $(($2 * ratio)) click "${3:-1}"; }
 
 boxes=()
+# How the question of the game kept last time is answered at a start.
+resume=no
 # The X windows of the main window and of the box shown last, as the window
 # logs them (a box and the window may have the same title).
 main_window=
@@ -128,7 +130,13 @@ settle() {
           boxes+=("${line#box }")
           line=${line#box }
           wait_for "$patience" has_keyboard "$box_window" || fail "the box \"$line\" never had the keyboard"
-          xdotool key Return
+          # The question of the game kept last time is answered No (Escape)
+          # unless the test says yes.
+          if [[ $line == "前回の対局|"* || $line == "Previous game|"* ]] && [ "$resume" != yes ]; then
+            xdotool key Escape
+          else
+            xdotool key Return
+          fi
           end=$((SECONDS + patience))
           ;;
         "idle "*)
@@ -356,9 +364,113 @@ expect_board "$last_shot" "after the second move at the large scale"
 step "Escape"
 quit_with_escape
 
+# ---- the game kept, the keys of the menus, resigning, a kill ---------------------
+# A key pressed in the window, and the menu item it chooses replayed.
+press() {
+  set_mark
+  xdotool key "$1"
+  [ -n "${2:-}" ] && also "menu $2"
+  settle || fail "$1 did not end"
+}
+# A fake browser, so that F1 can be seen opening the help page.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\necho "$@" >>"%s"\n' "$work/opened" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+
+step "the game left with Escape is offered again: Yes"
+kept_events=$(cat "$events")
+resume=yes
+start_app PATH="$work/bin:$PATH"
+resume=no
+saw_box "前回の対局|前回の対局を続けますか？" || fail "the kept game was not offered (saw: ${boxes[*]})"
+printf '%s\n' "$kept_events" >"$events"
+shot resumed
+expect_board "$last_shot" "the game taken up again"
+xdotool windowfocus --sync "$main_window"
+
+step "Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z step back and forward"
+press ctrl+z MODORU
+shot key-back
+expect_board "$last_shot" "Ctrl+Z"
+press ctrl+y SUSUMU
+shot key-forward
+expect_board "$last_shot" "Ctrl+Y: the last move kept when it was stepped back from"
+press ctrl+z MODORU
+press ctrl+shift+z SUSUMU
+[ "$(game tesuu)" = 2 ] || fail "velmora-script does not step back to the second move"
+shot key-forward2
+expect_board "$last_shot" "Ctrl+Shift+Z"
+
+step "Ctrl+N asks, then starts the same game again"
+press ctrl+n SHINKI
+saw_box "新規対局|対局を終了して新しく始めますか？" || fail "Ctrl+N did not ask (saw: ${boxes[*]})"
+saw_box " |先手の番です" || fail "Ctrl+N did not start a game between two people (saw: ${boxes[*]})"
+shot new-game
+expect_board "$last_shot" "the new game"
+
+step "対局 → 投了"
+move 7 7 7 6
+move 8 3 8 4
+menu TAIKYOKU TOURYOU
+saw_box "投了|投了しますか？" || fail "投了 did not ask (saw: ${boxes[*]})"
+saw_box "終了|後手の勝ちです" || fail "the first player's resignation did not make the second the winner (saw: ${boxes[*]})"
+[ "$(game syousya)" = -1 ] || fail "velmora-script's game did not end with the second player's win"
+shot resigned
+xdotool windowfocus --sync "$main_window"
+
+step "Ctrl+S and Ctrl+O: the record panel and the browser"
+press ctrl+s KIFU_WRITE
+wait_log "^control Text1 " >/dev/null || fail "Ctrl+S did not show the record panel"
+type_into Text1 "keys"
+set_mark
+xdotool key Return
+also "press Command1"
+settle || fail "RETURN did not end"
+saw_box "  |棋譜を書き込みました" || fail "the record was not written (saw: ${boxes[*]})"
+xdotool windowfocus --sync "$main_window"
+press ctrl+o KIFU_READ
+line=$(wait_log "^row File1 keys\.棋譜 ") || fail "Ctrl+O did not show the browser with the record"
+set -- $line
+set_mark
+click "$4" "$5"
+also "open keys.棋譜"
+settle || fail "opening the record did not end"
+saw_box "棋譜| 読み込みました" || fail "the record was not read (saw: ${boxes[*]})"
+shot read-keys
+expect_board "$last_shot" "the record read"
+
+step "F1 opens the help page, Ctrl+Q quits"
+xdotool windowfocus --sync "$main_window"
+press F1
+wait_for "$patience" grep -q "Velmora.htm" "$work/opened" || fail "F1 did not open the help page"
+xdotool key ctrl+q
+wait_for "$patience" eval '! kill -0 "$app_pid" 2>/dev/null' || fail "Ctrl+Q did not end the program"
+app_pid=
+
+step "killed with -9, the game comes back at its last move"
+start_app
+menu TAIKYOKU MATCH_MAN START
+move 7 7 7 6
+move 8 3 8 4
+killed_events=$(cat "$events")
+kill -9 "$app_pid"
+wait_for "$patience" eval '! kill -0 "$app_pid" 2>/dev/null' || fail "kill -9 did not end the program"
+app_pid=
+resume=yes
+start_app
+resume=no
+saw_box "前回の対局|前回の対局を続けますか？" || fail "the killed game was not offered (saw: ${boxes[*]})"
+printf '%s\n' "$killed_events" >"$events"
+shot killed-resumed
+expect_board "$last_shot" "the game taken up after kill -9"
+xdotool windowfocus --sync "$main_window"
+quit_with_escape
+
 # ---- against the computer --------------------------------------------------------
 step "a fresh start: 対局 → 対局(COM) → 先手"
 start_app
+saw_box "前回の対局|前回の対局を続けますか？" || fail "the kept game was not offered (saw: ${boxes[*]})"
+ls "$work/game"/autosave.* >/dev/null 2>&1 || fail "the game answered No was not set aside"
 menu TAIKYOKU START2 SENTE
 saw_box " |MANの番です" || fail "no MANの番です box (saw: ${boxes[*]})"
 
@@ -466,6 +578,9 @@ convert "$last_shot" -crop "$((1280 - right - 4))x$((view_h / 3))+$((right + 2))
 only_bricks "$last_shot" "$((right + 2))" "$((view_y + view_h * 3 / 4))" 1278 "$((view_y + view_h - 2))" ||
   fail "the room below the move list shows something other than bricks"
 quit_with_escape
+# The game left here is offered again to the English start below (the next
+# start answers No and sets it aside).
+cp "$work/game/autosave" "$work/wide-autosave"
 
 step "twice the scale: no seam in the bricks"
 ratio=2
@@ -504,9 +619,11 @@ expect_words() {
 step "an English desktop: LANG=en_US.UTF-8"
 command -v tesseract >/dev/null || fail "no tesseract to read the screen with"
 rm -f "$work/game/Velmora.ini"
+cp "$work/wide-autosave" "$work/game/autosave"
 start_app LANG=en_US.UTF-8
 saw_box "Velmora|No sound device could be opened. The game goes on without sound." ||
   fail "no English warning about the missing sound device (saw: ${boxes[*]})"
+saw_box "Previous game|Continue the previous game?" || fail "no English question for the kept game (saw: ${boxes[*]})"
 shot english-start
 set -- $(grep '^view ' "$log" | tail -1)
 expect_words "$last_shot" "$(($4 > 727 ? 727 : $4))x$3+0+0" dark "the menu bar" Game Position Back Forward Record Options Help

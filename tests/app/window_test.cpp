@@ -239,6 +239,7 @@ class WindowTest : public QObject {
       if (a->menu()) walk(a->menu(), "  ");
     }
     const QStringList expected = {"対局",
+                                  "  新規対局",
                                   "  対局(人間)",
                                   "    スタート",
                                   "  対局(COM)",
@@ -251,10 +252,13 @@ class WindowTest : public QObject {
                                   "    LEVEL4",
                                   "    LEVEL5",
                                   "  ヒント",
+                                  "  投了",
                                   "  終わり",
                                   "局面",
                                   "  最初",
                                   "  反転",
+                                  "  戻",
+                                  "  進",
                                   "戻 (acts at once)",
                                   "進 (acts at once)",
                                   "△ (acts at once)",
@@ -295,6 +299,19 @@ class WindowTest : public QObject {
         QCOMPARE(w.action(QStringLiteral("LEVEL%1").arg(other))->isChecked(), other == level);
     }
     QCOMPARE(w.action("HINT")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_H));
+    // The keys shown beside the items; 進 has two.
+    QCOMPARE(w.action("MODORU")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+    QCOMPARE(w.action("SUSUMU")->shortcuts(),
+             (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                  QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    QCOMPARE(w.action("SHINKI")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(w.action("OWARI")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QCOMPARE(w.action("KAISETU")->shortcut(), QKeySequence(QStringLiteral("F1")));
+    QVERIFY(w.action("REPLAY")->shortcut().isEmpty());  // one item a key, or the key would do nothing
+    // 投了 only while a game is being played.
+    QVERIFY(!w.action("TOURYOU")->isEnabled());
+    w.action("START")->trigger();
+    QVERIFY(w.action("TOURYOU")->isEnabled());
   }
 
   // Alt and a letter reach every command: each item of a menu (and of the

@@ -141,6 +141,10 @@ const 項目 項目一覧[] = {
     {"KOKUSAI", KOKUSAI_Click, 局面::対局中},
     {"KAISETU", KAISETU_Click, 局面::対局中},
     {"VER", VER_Click, 局面::対局中},
+    {"SHINKI", 呼ぶ<SHINKI_Click>, 局面::対局中},
+    {"TOURYOU", 呼ぶ<TOURYOU_Click>, 局面::対局中},
+    {"MODORU", 呼ぶ<REPLAY_Click>, 局面::対局中},
+    {"SUSUMU", 呼ぶ<AFTER_Click>, 局面::対局中},
 };
 
 bool 開くだけ(Handler h) { return h == 呼ぶ<棋譜欄を閉じる>; }

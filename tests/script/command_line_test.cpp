@@ -52,7 +52,8 @@ TEST_F(ScriptCommandLine, HelpAndVersionPrintAndExit) {
     const Ran r = run(help);
     EXPECT_EQ(r.status, help[0] == 'd' ? 2 : 0) << help;
     if (help[0] != 'd') {
-      EXPECT_TRUE(r.out.starts_with("Usage: velmora-script [--lang LANG] [FILE]\n")) << r.out;
+      EXPECT_TRUE(r.out.starts_with("Usage: velmora-script [--lang LANG] [--autosave DIR] [FILE]\n"))
+          << r.out;
       EXPECT_NE(r.out.find("velmora-script(6)"), std::string::npos);
       EXPECT_EQ(r.err, "");
     }
