@@ -44,6 +44,7 @@
 #include "view/drawing.hpp"
 #include "window/help.hpp"
 #include "window/menu.hpp"
+#include "window/recent.hpp"
 #include "window/settings.hpp"
 #include "window/startup.hpp"
 
@@ -147,7 +148,7 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   });
   connect(panel_, &RecordPanelWidgets::fileClicked, this,
           [this](const QString& name) { read_record(name.toStdString()); });
-  connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::書込ボタン_Click); });
+  connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::棋譜を書く); });
 
   timer_.setInterval(kTimerPeriodMs);
   connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -163,7 +164,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::read_record(const std::string& name) {
-  run([&](velmora::Form1& f) { velmora::棋譜一覧_Click(f, name); });
+  run([&](velmora::Form1& f) { velmora::棋譜を開く(f, name); });
 }
 
 void MainWindow::set_language(velmora::言語 language) {
@@ -323,6 +324,8 @@ void MainWindow::build_menus() {
       });
       a = m->menuAction();
       if (handler) connect(m, &QMenu::aboutToShow, this, [this, handler] { run(handler); });
+      if (entry.name == velmora::最近の棋譜のメニュー)
+        connect(m, &QMenu::aboutToShow, this, [this, m] { fill_recent(m); });
     } else {
       a = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
       a->setCheckable(entry.checked != nullptr);
@@ -334,6 +337,22 @@ void MainWindow::build_menus() {
     actions_.insert(name, a);
   }
   caption_menus();
+}
+
+void MainWindow::fill_recent(QMenu* menu) {
+  menu->clear();
+  const std::vector<std::string>& list = form_->recent.一覧;
+  if (list.empty()) menu->addAction(translated(gettext_noop("（なし）")))->setEnabled(false);
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const QFileInfo file(QString::fromUtf8(list[i].data(), qsizetype(list[i].size())));
+    QString caption = file.fileName();
+    QAction* a = menu->addAction(caption.replace(QLatin1Char('&'), QStringLiteral("&&")));
+    a->setObjectName(QStringLiteral("%1%2").arg(to_q(velmora::最近の棋譜のメニュー)).arg(i + 1));
+    a->setToolTip(file.filePath());
+    a->setStatusTip(file.filePath());
+    connect(a, &QAction::triggered, this,
+            [this, i] { run([i](velmora::Form1& f) { velmora::最近の棋譜_開く(f, i); }); });
+  }
 }
 
 void MainWindow::caption_menus() {

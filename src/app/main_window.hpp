@@ -40,7 +40,7 @@ class MainWindow final : public QMainWindow,
   // The language of every text; call before start().
   void set_language(velmora::言語 language);
 
-  // Keeps the game in play in `folder` (beside the
+  // Keeps the game in play and the recent records in `folder` (beside the
   // settings file); call before start(). Once the window has started, the
   // game kept there is offered again, or, with `offer` false (a record is
   // about to be opened), set aside.
@@ -108,6 +108,8 @@ class MainWindow final : public QMainWindow,
   void build_menus();
   void caption_menus();
   void sync_checks();
+  // The menu of the recent records, as the list stands now.
+  void fill_recent(QMenu* menu);
   // A text of the window in its language.
   QString translated(std::string_view source) const;
   void tick();

@@ -61,50 +61,52 @@ void KIFU_WRITE_Click(入力の場& f) {
   描画_棋譜_IO(f, 0);
 }
 
-void 書込ボタン_Click(入力の場& f) {
+std::string 書込ボタン_Click(入力の場& f) {
   const std::string name = f.p.record->text(棋譜の欄::ファイル名);
   if (name.empty()) {
     f.p.dialogs->message(tr(f.lang, "ﾌｧｲﾙ名が入力されていません"), "  ");
-    return;
+    return {};
   }
   if (f.game.TESUU_MAX < 1) {
     f.p.dialogs->message(tr(f.lang, "保存するデータがありません"), tr(f.lang, "棋譜保存"));
-    return;
+    return {};
   }
   const std::string file = name + std::string(拡張子);
   // The name is a file name, not a path: a "/" would write somewhere else.
   if (name.find('/') != std::string::npos || name.find('\0') != std::string::npos) {
     保存失敗(f, file, tr(f.lang, "ファイル名に「/」は使えません"));
-    return;
+    return {};
   }
   const 棋譜の見出し headers{f.p.record->text(棋譜の欄::対局名), f.p.record->text(棋譜の欄::先手),
                              f.p.record->text(棋譜の欄::後手)};
   const 書込内容 content = 棋譜ファイルの内容(f, headers);
   if (!content.誤り.empty()) {
     保存失敗(f, file, content.誤り);
-    return;
+    return {};
   }
   const std::string dir = f.p.record->directory();
   if (dir.empty()) {
     保存失敗(f, file, tr(f.lang, "保存先のフォルダがありません"));
-    return;
+    return {};
   }
-  const std::string error = ファイル_置換(fs::path(dir) / file, content.bytes);
+  const fs::path target = fs::path(dir) / file;
+  const std::string error = ファイル_置換(target, content.bytes);
   if (!error.empty()) {
     // The panel stays open so that another name or folder can be tried.
     保存失敗(f, file, tr(f.lang, error));
-    return;
+    return {};
   }
   棋譜欄を閉じる(f);
   f.p.record->refresh_files();
   f.p.dialogs->message(tr(f.lang, "棋譜を書き込みました"), "  ");
+  return target.string();
 }
 
-void 棋譜一覧_Click(入力の場& f, std::string_view name) {
-  if (思考中の断り(f)) return;
+bool 棋譜一覧_Click(入力の場& f, std::string_view name) {
+  if (思考中の断り(f)) return false;
   描画_可視(f, false, false, false);
   const fs::path path = fs::path(f.p.record->directory()) / fs::path(std::string(name));
-  棋譜_読込(f, path.string(), name);
+  return 棋譜_読込(f, path.string(), name);
 }
 
 void フォルダ_変更(入力の場& f, std::string_view path) {

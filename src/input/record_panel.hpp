@@ -3,6 +3,7 @@
 // panel, whose write button saves the game under the name typed.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -20,9 +21,11 @@ void KIFU_READ_Click(入力の場& f);
 void KIFU_WRITE_Click(入力の場& f);
 // The panel's write button ("RETURN"; the form's Command1): the record file
 // NAME.棋譜 written in the browser's folder, or the reason it cannot be.
-void 書込ボタン_Click(入力の場& f);
+// Returns the path written, empty when nothing was.
+std::string 書込ボタン_Click(入力の場& f);
 // A file clicked in the browser's list (the form's File1): read as a record.
-void 棋譜一覧_Click(入力の場& f, std::string_view name);
+// True when it was read.
+bool 棋譜一覧_Click(入力の場& f, std::string_view name);
 // The browser's folder changed (the form's Dir1).
 void フォルダ_変更(入力の場& f, std::string_view path);
 // The browser's drive changed (the form's Drive1): a volume that cannot be

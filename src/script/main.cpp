@@ -33,6 +33,7 @@
 #include "script/lines.hpp"
 #include "view/drawing.hpp"
 #include "window/menu.hpp"
+#include "window/recent.hpp"
 #include "window/startup.hpp"
 
 namespace velmora {
@@ -152,11 +153,11 @@ class Runner {
       フォルダ_変更(f, dir_fields[1]);
     } else if (ev == "press") {
       if (fields.size() != 2 || fields[1] != "Command1") return error(number, "press takes Command1");
-      書込ボタン_Click(f);
+      棋譜を書く(f);
     } else if (ev == "open") {
       auto open_fields = split_fields(line, 2);
       if (open_fields.size() != 2) return error(number, "open takes a file name");
-      棋譜一覧_Click(f, open_fields[1]);
+      棋譜を開く(f, open_fields[1]);
     } else if (ev == "dump") {
       std::cout << dump_line(f) << '\n';
     } else {

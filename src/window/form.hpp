@@ -8,12 +8,14 @@
 //   part      type        owner        what
 //   settings  設定ファイル src/window   the settings file's path, whether it is left alone,
 //                                       the directory current at start-up, where the game
-//                                       in play is kept
+//                                       in play and the recent records are kept
+//   recent    最近の棋譜   src/window   the records read or written last
 #pragma once
 
 #include <string>
 
 #include "input/state.hpp"
+#include "window/recent.hpp"
 
 namespace velmora {
 
@@ -26,14 +28,15 @@ struct 設定ファイル {
   bool 残す = false;
   // The directory that was current at start-up, where the help page is looked for first.
   std::string START_DIR;
-  // The folder where the game in play ("autosave") is kept beside the
-  // settings file; empty: it is not kept (velmora-script without
-  // --autosave, the tests).
+  // The folder where the game in play ("autosave") and the recent records
+  // are kept beside the settings file; empty: neither is kept (velmora-script
+  // without --autosave, the tests).
   std::string 保存先;
 };
 
 struct Form1 : 入力の場 {
   設定ファイル settings;
+  最近の棋譜 recent;
 };
 
 }  // namespace velmora

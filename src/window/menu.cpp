@@ -6,6 +6,7 @@
 #include "input/record_panel.hpp"
 #include "window/form.hpp"
 #include "window/help.hpp"
+#include "window/recent.hpp"
 #include "window/settings.hpp"
 #include "window/startup.hpp"
 
@@ -69,6 +70,8 @@ constexpr メニュー項目 一覧[] = {
     {"KIFU", gettext_noop("棋譜"), "", true, nullptr, nullptr},
     {"KIFU_READ", gettext_noop("読込"), "KIFU", false, 呼ぶ<KIFU_READ_Click>, nullptr, nullptr, "Ctrl+O"},
     {"KIFU_WRITE", gettext_noop("書込"), "KIFU", false, 呼ぶ<KIFU_WRITE_Click>, nullptr, nullptr, "Ctrl+S"},
+    // The window fills it with the records read or written last as it opens.
+    {最近の棋譜のメニュー, gettext_noop("最近の棋譜"), "KIFU", true, nullptr, nullptr},
 
     {"OPTION", gettext_noop("ｵﾌﾟｼｮﾝ"), "", true, 呼ぶ<棋譜欄を閉じる>, nullptr},
     {"HAIKEI_GA", gettext_noop("背景画"), "OPTION", true, nullptr, nullptr},

@@ -10,6 +10,7 @@
 #include "game/flow.hpp"
 #include "game/sound.hpp"
 #include "window/form.hpp"
+#include "window/recent.hpp"
 #include "window/settings.hpp"
 
 namespace velmora {
@@ -48,6 +49,7 @@ void 起動_画面(Form1& f) {
   f.game.MAN_TEBAN = -1;
 
   読込_環境設定ファイル(f);
+  最近の棋譜_読込(f);
   初期設定(f);
 
   if (f.p.desktop && f.p.desktop->window_top() != -60) f.p.desktop->place_window(0, 0, 10900, 8600);

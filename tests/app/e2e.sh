@@ -418,7 +418,7 @@ saw_box "終了|後手の勝ちです" || fail "the first player's resignation d
 shot resigned
 xdotool windowfocus --sync "$main_window"
 
-step "Ctrl+S and Ctrl+O: the record panel and the browser"
+step "Ctrl+S and Ctrl+O: the record panel, the browser and the recent records"
 press ctrl+s KIFU_WRITE
 wait_log "^control Text1 " >/dev/null || fail "Ctrl+S did not show the record panel"
 type_into Text1 "keys"
@@ -427,17 +427,29 @@ xdotool key Return
 also "press Command1"
 settle || fail "RETURN did not end"
 saw_box "  |棋譜を書き込みました" || fail "the record was not written (saw: ${boxes[*]})"
+[ -f "$work/game/recent" ] && grep -q "/keys.棋譜$" "$work/game/recent" || fail "the record written is not among the recent records"
 xdotool windowfocus --sync "$main_window"
 press ctrl+o KIFU_READ
-line=$(wait_log "^row File1 keys\.棋譜 ") || fail "Ctrl+O did not show the browser with the record"
+wait_log "^row File1 keys\.棋譜 " >/dev/null || fail "Ctrl+O did not show the browser with the record"
+# Opening a submenu runs no handler: its items are waited for instead.
+line=$(grep -E "^menubar KIFU " "$log" | tail -1)
 set -- $line
 set_mark
-click "$4" "$5"
+click "$3" "$4"
+also "menu KIFU"
+line=$(wait_log "^menu SAIKIN ") || fail "最近の棋譜 did not show under 棋譜"
+set -- $line
+set_mark
+click "$3" "$4"
+line=$(wait_log "^menu SAIKIN1 ") || fail "the recent records do not list the record"
+set -- $line
+set_mark
+click "$3" "$4"
 also "open keys.棋譜"
-settle || fail "opening the record did not end"
-saw_box "棋譜| 読み込みました" || fail "the record was not read (saw: ${boxes[*]})"
-shot read-keys
-expect_board "$last_shot" "the record read"
+settle || fail "opening a recent record did not end"
+saw_box "棋譜| 読み込みました" || fail "the recent record was not read (saw: ${boxes[*]})"
+shot recent
+expect_board "$last_shot" "the recent record read"
 
 step "F1 opens the help page, Ctrl+Q quits"
 xdotool windowfocus --sync "$main_window"

@@ -266,6 +266,7 @@ class WindowTest : public QObject {
                                   "棋譜",
                                   "  読込",
                                   "  書込",
+                                  "  最近の棋譜",
                                   "ｵﾌﾟｼｮﾝ",
                                   "  背景画",
                                   "    Velmora",
@@ -312,6 +313,12 @@ class WindowTest : public QObject {
     QVERIFY(!w.action("TOURYOU")->isEnabled());
     w.action("START")->trigger();
     QVERIFY(w.action("TOURYOU")->isEnabled());
+    // The recent records' menu lists none yet.
+    QMenu* recent = w.action("SAIKIN")->menu();
+    QVERIFY(recent);
+    emit recent->aboutToShow();
+    QCOMPARE(recent->actions().size(), 1);
+    QVERIFY(!recent->actions().front()->isEnabled());
   }
 
   // Alt and a letter reach every command: each item of a menu (and of the
