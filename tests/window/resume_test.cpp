@@ -9,6 +9,8 @@
 #include "game/autosave.hpp"
 #include "game/game_support.hpp"
 #include "input/game_menu.hpp"
+#include "input/mouse_input.hpp"
+#include "view/drawing.hpp"
 #include "window/startup.hpp"
 #include "window/work_dir.hpp"
 
@@ -165,6 +167,42 @@ TEST_F(ResumeTest, AFinishedGameOrOneWithoutMovesIsNotOffered) {
   EXPECT_TRUE(箱(*w).empty());
   EXPECT_EQ(w->f().game.TEBAN, TEBAN_NASI);
   EXPECT_TRUE(退避(dir.path()).empty());
+}
+
+// Killed while the computer thought, the game was kept with the computer to
+// move: taken up again, it waits as any interrupted game does, and the next
+// click on the board lets the computer make its move.
+class 思考開始で写す final : public 知らせの受け手 {
+ public:
+  fs::path from, to;
+  void 知らせ(const 対局の知らせ& e) override {
+    if (e.種類 == 出来事::思考開始 && !fs::exists(to)) fs::copy_file(from, to);
+  }
+};
+
+TEST_F(ResumeTest, AGameKeptWhileTheComputerThoughtGoesOnWithItsMove) {
+  {
+    auto w = 起動();
+    思考開始で写す ear;
+    ear.from = dir.path() / "autosave";
+    ear.to = dir.path() / "thinking";
+    w->f().p.events = &ear;
+    LEVEL1_Click(w->f());
+    SENTE_Click(w->f());
+    指す(*w, 二十手[0]);
+    w->f().p.events = nullptr;
+    ASSERT_TRUE(fs::exists(ear.to));
+  }
+  fs::rename(dir.path() / "thinking", dir.path() / "autosave");
+  const auto w = 起動({true});
+  Form1& f = w->f();
+  ASSERT_EQ(f.game.TESUU, 1);
+  ASSERT_EQ(f.game.TEBAN, f.game.COM_TEBAN);
+  w->dialogs.boxes.clear();
+  Form_MouseDown(f, HIDARI_BUTTON, 0, 座標_左(5.5), 座標_上(7.5));
+  EXPECT_EQ(箱(*w).front(), "box 再開(COM)|OKですか？|ok");
+  EXPECT_EQ(f.game.TESUU, 2);
+  EXPECT_EQ(f.game.TEBAN, f.game.MAN_TEBAN);
 }
 
 TEST_F(ResumeTest, WithARecordAboutToBeOpenedTheGameIsSetAsideUnasked) {
