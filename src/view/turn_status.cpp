@@ -19,6 +19,7 @@ const char* 理由の文(終局の理由 why) {
     case 終局の理由::王を取った: return gettext_noop("王を取りました");
     case 終局の理由::詰み: return gettext_noop("詰みです");
     case 終局の理由::指す手なし: return gettext_noop("COMに指す手がありません");
+    case 終局の理由::投了: return gettext_noop("相手の投了です");
     case 終局の理由::なし: break;
   }
   return nullptr;

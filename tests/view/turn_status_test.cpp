@@ -88,6 +88,11 @@ TEST_F(TurnStatusTest, TheResultSaysWhoWonAndHow) {
   EXPECT_EQ(shown(), (Lines{"△後手の勝ち", "あなた", "COMに指す手がありません"}));
   START_Click(f);
   EXPECT_NE(shown(), (Lines{"△後手の勝ち", "あなた", "COMに指す手がありません"}));
+
+  // Between two people the side to move resigns, here the first.
+  w.dialogs.answers.push_back(true);
+  TOURYOU_Click(f);
+  EXPECT_EQ(shown(), (Lines{"△後手の勝ち", "相手の投了です"}));
 }
 
 }  // namespace
