@@ -18,6 +18,7 @@
 #include "app/record_panel.hpp"
 #include "format/files.hpp"
 #include "game/language.hpp"
+#include "game/record.hpp"
 
 namespace {
 
@@ -112,7 +113,19 @@ int main(int argc, char** argv) {
   font.get();
   if (velmora::app::measure_redraw(window)) return 0;
   if (!command.record.empty()) {
-    if (const QString why = unreadable(command.record); !why.isEmpty())
+    // Said on standard error as well as in the window: a file that cannot be
+    // opened, and one that is no record the game can read.
+    QString why = unreadable(command.record);
+    if (why.isEmpty()) {
+      const std::string bad = velmora::棋譜ファイルの誤り(window.form(), command.record, "");
+      // Its lines on one line: "…: why", or "…: why" after a line that ends in a colon.
+      for (const QString& part : QString::fromStdString(bad).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        if (!why.isEmpty())
+          why += why.endsWith(QLatin1Char(':')) ? QStringLiteral(" ") : QStringLiteral(": ");
+        why += part.trimmed();
+      }
+    }
+    if (!why.isEmpty())
       std::fprintf(stderr, "velmora: %s: %s\n",
                    velmora::app::readable_name(command.record).toLocal8Bit().constData(),
                    why.toLocal8Bit().constData());

@@ -191,6 +191,13 @@ struct 読んだ棋譜 {
 
 }  // namespace
 
+std::string 棋譜ファイルの誤り(const 対局の場& f, const std::string& path, std::string_view name) {
+  const 読んだ棋譜 file = 棋譜ファイル_解析(f, path, name);
+  if (!file.誤り.empty()) return file.誤り;
+  if (file.snapshots.empty()) return std::string(tr(f.lang, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"));
+  return {};
+}
+
 bool 棋譜_読込(対局の場& f, const std::string& path, std::string_view name) {
   // A file that cannot be read or holds a bad line leaves the current game as it was.
   const 読んだ棋譜 file = 棋譜ファイル_解析(f, path, name);

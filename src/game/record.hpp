@@ -53,4 +53,8 @@ struct 書込内容 {
 // start; otherwise says why and leaves the game as it was. True when read.
 bool 棋譜_読込(対局の場& g, const std::string& path, std::string_view name);
 
+// Why the record file at `path` (shown as `name`) is no record the game can
+// read, as 棋譜_読込 would tell the player; empty when it is one.
+std::string 棋譜ファイルの誤り(const 対局の場& g, const std::string& path, std::string_view name);
+
 }  // namespace velmora

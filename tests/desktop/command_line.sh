@@ -116,6 +116,22 @@ status=$?
 grep -q '^first-frame-ns ' "$work/out" || fail "with a FIFO named as the record the window did not paint"
 [ "$(grep '^velmora:' "$work/err")" = "velmora: pipe.棋譜: not a regular file" ] ||
   fail "a FIFO named as the record: $(cat "$work/err")"
+# A directory, and a file that is no record, are said on standard error too.
+mkdir -p "$work/folder.棋譜"
+printf 'title\r\nfirst\r\nsecond\r\nnot a position\r\n' >"$work/bad.棋譜"
+for name in folder.棋譜 bad.棋譜; do
+  (cd "$work" && XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMORA_MEASURE_FIRST_FRAME=1 \
+    timeout 60 "$app" --lang en "$name" >"$work/out" 2>"$work/err" </dev/null)
+  status=$?
+  [ "$status" = 0 ] || fail "$name named as the record: status $status"
+  grep -q '^first-frame-ns ' "$work/out" || fail "with $name named as the record the window did not paint"
+  case $name in
+    folder.棋譜) want="velmora: folder.棋譜: not a regular file" ;;
+    bad.棋譜) want="velmora: bad.棋譜: Line 4 of the record file is not valid: " ;;
+  esac
+  grep -qF "$want" "$work/err" || fail "$name named as the record: $(cat "$work/err")"
+done
+rm -rf "$work/folder.棋譜" "$work/bad.棋譜"
 # A record's name is the bytes given, UTF-8 or not: nothing to say about it.
 cp "$(dirname "$0")/../game/data/twenty_moves.棋譜" "$work/"$'\xff\xfe'".棋譜"
 (cd "$work" && XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy VELMORA_MEASURE_FIRST_FRAME=1 \

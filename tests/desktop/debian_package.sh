@@ -64,6 +64,9 @@ dpkg-deb -x "$deb" "$x"
 readelf -d "$x/usr/games/velmora" | grep -q 'R.*PATH.*\[\$ORIGIN/\.\./lib/games/velmora\]' ||
   fail "velmora does not look for its library beside it"
 [ -z "$(LD_LIBRARY_PATH= ldd "$x/usr/games/velmora" | grep 'not found')" ] || fail "velmora lacks a library"
+# /usr/games is not on every user's PATH: the desktop entry names the program by its full path.
+grep -qx 'Exec=/usr/games/velmora --desktop %f' "$x/usr/share/applications/$id.desktop" ||
+  fail "the desktop entry runs: $(grep '^Exec=' "$x/usr/share/applications/$id.desktop")"
 grep -q '^License: MIT' "$x/usr/share/doc/velmora/copyright" || fail "the copyright names no MIT licence"
 zcat "$x/usr/share/doc/velmora/changelog.gz" | head -1 | grep -q "^velmora ($version) " ||
   fail "the changelog does not start with version $version"

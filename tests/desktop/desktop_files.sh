@@ -28,7 +28,7 @@ out=$(desktop-file-validate "$entry" 2>&1)
 # One ID throughout.
 grep -qx "Icon=$id" "$entry" || fail "the entry's icon is not $id"
 grep -qx "MimeType=$type;" "$entry" || fail "the entry does not declare $type"
-grep -q '^Exec=velmora .*%f$' "$entry" || fail "the entry does not pass the file (%f)"
+grep -q '^Exec=/.*/velmora .*%f$' "$entry" || fail "the entry does not name the program by its full path and pass the file (%f)"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
   fail "the metadata does not launch $id.desktop"
@@ -55,6 +55,10 @@ for f in "applications/$id.desktop" "metainfo/$id.metainfo.xml" "mime/packages/$
   "man/man6/velmora.6.gz" "man/man6/velmora-script.6.gz" "doc/velmora/copyright"; do
   [ -s "$share/$f" ] || fail "not installed: share/$f"
 done
+# The installed entry starts the program installed beside it, by its full path.
+exec_line=$(grep '^Exec=' "$share/applications/$id.desktop")
+[ "$exec_line" = "Exec=$prefix/bin/velmora --desktop %f" ] || fail "the installed entry runs: $exec_line"
+[ -x "$prefix/bin/velmora" ] || fail "the program the entry names is not there"
 XDG_DATA_DIRS=$share update-mime-database "$share/mime" || fail "update-mime-database failed"
 grep -q "^[0-9]*:$type:\*\.棋譜$" "$share/mime/globs2" || fail "*.棋譜 is not mapped to $type"
 update-desktop-database "$share/applications" || fail "update-desktop-database failed"

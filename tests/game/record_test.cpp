@@ -48,6 +48,22 @@ class RecordTest : public ::testing::Test {
   Form1& f = w.f();
 };
 
+// What the window says on standard error of a record named on its command
+// line: the same words the game's box says, nothing for a good record, and
+// the game untouched.
+TEST_F(RecordTest, WhyAFileIsNoRecordIsToldWithoutReadingItIntoTheGame) {
+  const auto dir = 作業場所("why-no-record");
+  EXPECT_EQ(棋譜ファイルの誤り(f, (資料 / "twenty_moves.棋譜").string(), "t"), "");
+  ファイル作成(dir / "bad.棋譜", "a\r\nb\r\nc\r\nnot a position\r\n");
+  EXPECT_EQ(棋譜ファイルの誤り(f, (dir / "bad.棋譜").string(), "bad"),
+            "棋譜ﾌｧｲﾙの4行目が正しくありません\n行の長さが358文字ではありません");
+  ファイル作成(dir / "empty.棋譜", "a\r\nb\r\nc\r\n");
+  EXPECT_EQ(棋譜ファイルの誤り(f, (dir / "empty.棋譜").string(), "empty"), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+  EXPECT_EQ(棋譜ファイルの誤り(f, dir.string(), "dir"), "棋譜ﾌｧｲﾙを読めません\ndir");
+  EXPECT_TRUE(w.dialogs.boxes.empty());
+  EXPECT_FALSE(f.game.KIFU_MODE);
+}
+
 TEST_F(RecordTest, EachMoveStoresThePositionBeforeItWithTheFourTimes) {
   人間対局開始(w);
   指す(w, 二十手[0]);
