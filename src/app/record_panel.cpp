@@ -123,6 +123,11 @@ void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
     filled_ = true;
     fill_drives();
     set_directory(directory_);
+  } else if ((dir || file) && (dir_->isHidden() || files_->isHidden())) {
+    // Read afresh each time the browser opens: a record or a folder made
+    // meanwhile (by another game, or another program) is listed.
+    fill_dirs();
+    refresh_files();
   }
   drive_->setVisible(drive);
   dir_->setVisible(dir);

@@ -1011,6 +1011,14 @@ class WindowTest : public QObject {
     panel->show_browser(true, true, false);
     QVERIFY(!panel->drive1()->isHidden());
     QVERIFY(panel->file1()->isHidden());
+    // Opened again, the lists are read afresh: a record and a folder made
+    // while it was away are there.
+    panel->show_browser(false, false, false);
+    QFile(dir_.filePath("二局目.棋譜")).open(QIODevice::WriteOnly);
+    QDir(dir_.path()).mkdir("later");
+    panel->show_browser(true, true, true);
+    QCOMPARE(panel->file1()->count(), 2);
+    QVERIFY(!panel->dir1()->findItems("later", Qt::MatchEndsWith).isEmpty());
   }
 
   void boxes_and_the_about_box_have_their_titles_buttons_and_icons() {
