@@ -149,6 +149,7 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   connect(panel_, &RecordPanelWidgets::fileClicked, this,
           [this](const QString& name) { read_record(name.toStdString()); });
   connect(panel_, &RecordPanelWidgets::returnClicked, this, [this] { run(velmora::棋譜を書く); });
+  connect(panel_, &RecordPanelWidgets::closeClicked, this, [this] { run(velmora::棋譜欄を閉じる); });
 
   timer_.setInterval(kTimerPeriodMs);
   connect(&timer_, &QTimer::timeout, this, &MainWindow::tick);
@@ -489,6 +490,12 @@ void MainWindow::closeEvent(QCloseEvent* e) {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* e) {
+  // While the record panel or browser shows, Escape puts it away (from any of
+  // its boxes too) instead of quitting.
+  if (e->key() == Qt::Key_Escape && panel_->open()) {
+    run(velmora::棋譜欄を閉じる);
+    return;
+  }
   if (qobject_cast<QLineEdit*>(focusWidget())) return QMainWindow::keyPressEvent(e);
   if (focusWidget() == view_ && board_key(e)) return;
   int code = 0;

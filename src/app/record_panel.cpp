@@ -29,6 +29,7 @@ constexpr double kDir1[] = {240, 600, 2535, 1710};
 constexpr double kFile1[] = {240, 2280, 2535, 930};
 constexpr double kLabelTops[] = {3120, 2880, 2640, 2400};  // Label1(0..3)
 constexpr double kCommand1[] = {3360, 3000, 855, 375};
+constexpr double kClose[] = {3360, 3420, 855, 375};  // below RETURN
 constexpr const char* kCaptions[] = {gettext_noop("ﾌｧｲﾙ名 ："), gettext_noop("後    手 ："),
                                      gettext_noop("先    手 ："), gettext_noop("対 局 名：")};
 // Text1 sits beside Label1(0), Text4 beside Label1(1), and so on.
@@ -72,8 +73,10 @@ void RecordPanelWidgets::create() {
   }
   command_ = new QPushButton(view_);
   command_->setObjectName("Command1");
+  close_ = new QPushButton(view_);
+  close_->setObjectName("Close");
   caption();
-  for (QWidget* w : std::initializer_list<QWidget*>{drive_, dir_, files_, command_}) w->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{drive_, dir_, files_, command_, close_}) w->hide();
   for (int i = 0; i < 4; ++i) {
     labels_[i]->hide();
     texts_[i + 1]->hide();
@@ -86,6 +89,7 @@ void RecordPanelWidgets::create() {
   connect(files_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { emit fileClicked(item->text()); });
   connect(command_, &QPushButton::clicked, this, &RecordPanelWidgets::returnClicked);
+  connect(close_, &QPushButton::clicked, this, &RecordPanelWidgets::closeClicked);
   place();
 }
 
@@ -94,6 +98,8 @@ void RecordPanelWidgets::caption() {
   for (int i = 0; i < 4; ++i) labels_[i]->setText(to_q(velmora::tr(lang_, kCaptions[i])));
   // TRANSLATORS: the record panel's button that saves the record.
   command_->setText(to_q(velmora::tr(lang_, "RETURN")));
+  // TRANSLATORS: the record panel's button that puts it away without saving or reading.
+  close_->setText(to_q(velmora::tr(lang_, "閉じる")));
 }
 
 void RecordPanelWidgets::place() {
@@ -112,7 +118,14 @@ void RecordPanelWidgets::place() {
     put(texts_[kTextOfLabel[i]], QRectF(960, kLabelTops[i], 2295, 270));
   }
   put(command_, twips(kCommand1));
+  put(close_, twips(kClose));
 }
+
+bool RecordPanelWidgets::open() const {
+  return drive_ && (!drive_->isHidden() || !dir_->isHidden() || !files_->isHidden() || !command_->isHidden());
+}
+
+void RecordPanelWidgets::show_close() { close_->setVisible(open()); }
 
 void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
   // The lists are filled when first shown: reading the volumes and
@@ -132,6 +145,7 @@ void RecordPanelWidgets::show_browser(bool drive, bool dir, bool file) {
   drive_->setVisible(drive);
   dir_->setVisible(dir);
   files_->setVisible(file);
+  show_close();
   keep_focus();
 }
 
@@ -147,6 +161,7 @@ void RecordPanelWidgets::show_panel(bool visible) {
   for (QLabel* l : labels_) l->setVisible(visible);
   for (int n = 1; n <= 4; ++n) texts_[n]->setVisible(visible);
   command_->setVisible(visible);
+  show_close();
   keep_focus();
 }
 

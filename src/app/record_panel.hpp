@@ -45,6 +45,10 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   QLineEdit* text_box(int n) { return create(), texts_[n]; }
   QLabel* label1(int i) { return create(), labels_[i]; }
   QPushButton* command1() { return create(), command_; }
+  // "閉じる": puts the panel and the browser away, as Escape does while they show.
+  QPushButton* close_button() { return create(), close_; }
+  // Whether the panel or the browser is showing.
+  bool open() const;
   // Captions the controls again, in the language as it is now.
   void caption();
 
@@ -53,6 +57,7 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   void dirChanged(const QString& path);
   void fileClicked(const QString& name);
   void returnClicked();
+  void closeClicked();
 
  private:
   void create();
@@ -70,6 +75,8 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   QLabel* labels_[4] = {};
   QLineEdit* texts_[5] = {};  // Text1..Text4 at 1..4
   QPushButton* command_ = nullptr;
+  QPushButton* close_ = nullptr;
+  void show_close();
   std::string directory_;  // the directory File1 lists, as the bytes of its name
   QString path_;           // the same, as the toolkit reads it
   QString dir_path_;       // the directory Dir1 shows

@@ -1021,6 +1021,34 @@ class WindowTest : public QObject {
     QVERIFY(!panel->dir1()->findItems("later", Qt::MatchEndsWith).isEmpty());
   }
 
+  // 閉じる puts the panel and the browser away, and so does Escape while they
+  // show (from a box of the panel too), instead of quitting.
+  void the_record_panel_closes_with_its_button_and_escape() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* panel = w.record_panel();
+    w.action("KIFU_WRITE")->trigger();
+    QVERIFY(!panel->command1()->isHidden());
+    QVERIFY(!panel->close_button()->isHidden());
+    QCOMPARE(panel->close_button()->text(), QStringLiteral("閉じる"));
+    QTest::mouseClick(panel->close_button(), Qt::LeftButton);
+    QVERIFY(panel->command1()->isHidden() && panel->drive1()->isHidden() &&
+            panel->close_button()->isHidden());
+    w.action("KIFU_READ")->trigger();
+    QVERIFY(!panel->file1()->isHidden());
+    QTest::keyClick(w.view(), Qt::Key_Escape);
+    QVERIFY(panel->file1()->isHidden() && panel->close_button()->isHidden());
+    QVERIFY(w.isVisible());
+    w.action("KIFU_WRITE")->trigger();
+    panel->text_box(1)->setFocus();
+    QTest::keyClick(panel->text_box(1), Qt::Key_Escape);
+    QVERIFY(panel->text_box(1)->isHidden());
+    QVERIFY(w.isVisible());
+  }
+
   void boxes_and_the_about_box_have_their_titles_buttons_and_icons() {
     BoxAnswerer answers;
     MainWindow w;
