@@ -622,6 +622,29 @@ void MainWindow::announce_event(const velmora::対局の知らせ& e) {
       said = to_q(velmora::指し手の読み上げ(l, e.手, first));
       break;
     }
+    case 出来事::戻した:
+    case 出来事::進めた:
+    case 出来事::ヒント: {
+      // A step says which move it took back or made again, and a hint the
+      // move it would play: the board's marks are seen, not heard.
+      const bool first = e.手.下 == (form_->moves.先手 == -1);
+      const std::string move = e.手.分かる ? velmora::指し手の読み上げ(l, e.手, first) : std::string();
+      std::string what;
+      // TRANSLATORS: a step back as a screen reader says it, before the move taken back.
+      if (e.種類 == 出来事::戻した) what = velmora::tr(l, "読み上げ", "戻る");
+      // TRANSLATORS: a step forward as a screen reader says it, before the move made again.
+      else if (e.種類 == 出来事::進めた)
+        what = velmora::tr(l, "読み上げ", "進む");
+      // TRANSLATORS: a hint as a screen reader says it, before the move it gives.
+      else
+        what = velmora::tr(l, "読み上げ", "ヒント");
+      // TRANSLATORS: a step or a hint and its move as a screen reader says it, "戻る: ▲７六歩".
+      said = to_q(move.empty() ? what
+                               : velmora::差込(velmora::tr(l, "{何}: {手}"), {{"何", what}, {"手", move}}));
+      break;
+    }
+    // TRANSLATORS: the board turned round, as a screen reader says it.
+    case 出来事::反転: said = to_q(velmora::tr(l, "読み上げ", "盤を反転")); break;
     // TRANSLATORS: check, as a screen reader says it after the move.
     case 出来事::王手: said = to_q(velmora::tr(l, "読み上げ", "王手")); break;
     case 出来事::終局:

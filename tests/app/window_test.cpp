@@ -547,6 +547,43 @@ class WindowTest : public QObject {
     }
   }
 
+  // A step, a reversal and a hint change what the board shows without a move
+  // being made: each is said too, with the move it takes back, makes again
+  // or gives.
+  void steps_hints_and_reversals_are_announced() {
+    for (const bool english : {false, true}) {
+      BoxAnswerer answers;
+      MainWindow w;
+      if (english) QVERIFY(to_english(w));
+      QVERIFY(start_with_the_keyboard(w));
+      const QString played =
+          english ? QStringLiteral("P-7f, mirror P3c-3d") : QStringLiteral("▲７六歩、鏡 △３四歩");
+      QTest::keyClicks(w.view(), ":");
+      QTest::keyClicks(w.move_box()->line(), "7g7f");
+      QTest::keyClick(w.move_box()->line(), Qt::Key_Return);
+      QCOMPARE(w.announcer()->text(), played);
+      w.action("MODORU")->trigger();
+      QCOMPARE(w.form().game.TESUU, 0);
+      QCOMPARE(w.announcer()->text(),
+               (english ? QStringLiteral("Back: ") : QStringLiteral("戻る: ")) + played);
+      w.action("SUSUMU")->trigger();
+      QCOMPARE(w.form().game.TESUU, 1);
+      QCOMPARE(w.announcer()->text(),
+               (english ? QStringLiteral("Forward: ") : QStringLiteral("進む: ")) + played);
+      // The hint for gote, the side to move, once level 5 has thought.
+      w.thinker().set_seconds(0.05);
+      w.action("HINT")->trigger();
+      QTRY_VERIFY_WITH_TIMEOUT(!velmora::思考を待つ(w.form()), 20000);
+      const QString hint = w.announcer()->text();
+      QVERIFY2(hint.startsWith(english ? QStringLiteral("Hint: ") : QStringLiteral("ヒント: △")),
+               qPrintable(hint));
+      QVERIFY(hint.size() > (english ? 8 : 7));
+      w.action("REVERSE")->trigger();
+      QCOMPARE(w.announcer()->text(),
+               english ? QStringLiteral("Board turned round") : QStringLiteral("盤を反転"));
+    }
+  }
+
   // Level 5 thinks on a thread of its own: the window goes on (the clock
   // runs, a click is refused), and Escape stops the search through its stop
   // flag and joins its thread before the window goes.
