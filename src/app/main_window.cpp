@@ -121,6 +121,7 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
   p.desktop = this;
   p.moves = view_;
   p.thinker = &thinker_;
+  p.files = this;
   thinker_.on_answer([this](const std::optional<velmora::指し手>& move) { answer(move); });
   p.events = this;
 
@@ -479,6 +480,10 @@ void MainWindow::place_window(int left, int top, int width, int height) {
 }
 
 void MainWindow::quit() { quit_requested_ = true; }
+
+void MainWindow::replace(const std::filesystem::path& path, std::string bytes) {
+  files_.渡す(path, std::move(bytes));
+}
 
 void MainWindow::closeEvent(QCloseEvent* e) {
   if (!closing_) {

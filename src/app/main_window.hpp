@@ -12,6 +12,7 @@
 #include "app/board_cursor.hpp"
 #include "app/sound_port.hpp"
 #include "app/thinker.hpp"
+#include "format/file_writer.hpp"
 #include "window/form.hpp"
 
 class QAction;
@@ -28,6 +29,7 @@ class MainWindow final : public QMainWindow,
                          public velmora::Dialogs,
                          public velmora::Clock,
                          public velmora::Desktop,
+                         public velmora::FileWriter,
                          public velmora::知らせの受け手 {
   Q_OBJECT
 
@@ -83,6 +85,9 @@ class MainWindow final : public QMainWindow,
   int window_top() override;
   void place_window(int left, int top, int width, int height) override;
   void quit() override;
+  // FileWriter: the kept game's file is written on the writer's own thread;
+  // the click that changed the game does not wait for the disk.
+  void replace(const std::filesystem::path& path, std::string bytes) override;
   // What happens in the game: the keyboard's place follows the board.
   void 知らせ(const velmora::対局の知らせ& e) override;
 
@@ -128,6 +133,9 @@ class MainWindow final : public QMainWindow,
   // check, the end of the game.
   void announce_event(const velmora::対局の知らせ& e);
 
+  // Writes what still waits when the window goes (after its last change, told
+  // by the window's destructor), and ends its thread.
+  velmora::置換の書き手 files_{velmora::置換の書き手::書き方::別スレッドで};
   std::unique_ptr<velmora::Form1> form_;
   std::unique_ptr<WindowSound> sound_;
   BoardView* view_;

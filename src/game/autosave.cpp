@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <system_error>
 
-#include "format/files.hpp"
 #include "game/state.hpp"
 
 namespace velmora {
@@ -468,13 +467,12 @@ fs::path 自動保存_退避(const fs::path& path, std::string_view stamp) {
 }
 
 void 自動保存_書く(対局の場& f) {
-  自動保存& a = f.autosave;
-  if (!a.書く || a.パス.empty()) return;
-  std::string bytes = 自動保存_書式(f, f.p.clock->now());
-  if (bytes == a.書いた) return;
-  // A write that fails (a full disk, a folder that cannot be written) keeps
-  // the last good file; the game goes on and tries again at its next change.
-  if (ファイル_置換(a.パス, bytes).empty()) a.書いた = std::move(bytes);
+  const 自動保存& a = f.autosave;
+  if (!a.書く || a.パス.empty() || !f.p.files) return;
+  // Only the text is made here; the disk is the writer's. A write that fails
+  // (a full disk, a folder that cannot be written) keeps the last good file;
+  // the game goes on and tries again at its next change.
+  f.p.files->replace(a.パス, 自動保存_書式(f, f.p.clock->now()));
 }
 
 void 自動保存の聞き手::知らせ(const 対局の知らせ& e) {

@@ -79,17 +79,17 @@ std::filesystem::path 自動保存_退避(const std::filesystem::path& path, std
 
 // The game's part that keeps it: where (empty: nowhere, the game is not
 // kept), whether writing has begun (only once the kept game was offered and
-// taken up or put aside), the bytes last written (the same state is not
-// written twice), and the headers of the last record read.
+// taken up or put aside), and the headers of the last record read.
 struct 自動保存 {
   std::filesystem::path パス;
   bool 書く = false;
-  std::string 書いた;
   std::string 見出し[3];
 };
 
-// Writes the game as it stands, unless it is what was written last. A write
-// that fails leaves the last good file; the game goes on.
+// The game as it stands, made into its file's bytes and handed to the file
+// writer (p.files), which replaces the file with them, at once or a moment
+// later, and writes nothing when the file holds them already. A write that
+// fails leaves the last good file; the game goes on.
 void 自動保存_書く(対局の場& f);
 
 // Writes the game after each change: a move of either side (once the turn

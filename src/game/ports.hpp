@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,6 +66,21 @@ struct Desktop {
   ~Desktop() = default;
 };
 
+// Where the file the game keeps as it goes (game/autosave.hpp) is written:
+// replaced whole, as records are (format/files.hpp), at once or a moment
+// later by a writer of the window's own, so that a click never waits for
+// the disk.
+struct FileWriter {
+  // Replaces the file at `path` with `bytes`. Bytes handed over while earlier
+  // ones for the same file still wait replace them; bytes the file was last
+  // replaced with are not written again. A write that fails leaves the file
+  // as it was.
+  virtual void replace(const std::filesystem::path& path, std::string bytes) = 0;
+
+ protected:
+  ~FileWriter() = default;
+};
+
 struct Canvas;
 struct RecordPanel;
 struct MoveList;
@@ -82,6 +98,7 @@ struct Ports {
   知らせの受け手* events = nullptr;  // the window's ear for what happens in the game; none: nobody listens
   Thinker* thinker =
       nullptr;  // levels 4 and 5 and the hint (game/thinker.hpp); none: at once, by node budget
+  FileWriter* files = nullptr;  // the game in play's file; none: it is not kept
 };
 
 }  // namespace velmora

@@ -240,7 +240,7 @@ void FakeDesktop::place_window(int l, int t, int w, int h) {
 }
 
 FakeWindow::FakeWindow() : form(std::make_unique<Form1>()) {
-  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves, &events, &thinker};
+  form->p = Ports{&canvas, &dialogs, &sound, &clock, &record, &desktop, &moves, &events, &thinker, &files};
 }
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "format/file_writer.hpp"
 #include "window/form.hpp"
 
 namespace velmora {
@@ -153,6 +154,18 @@ class FakeDesktop final : public Desktop {
   void quit() override { quit_requested = true; }
 };
 
+// Writes the kept game's file before the game goes on, so that a script's
+// files are exactly where its events left them.
+class FileWriterAtOnce final : public FileWriter {
+ public:
+  void replace(const std::filesystem::path& path, std::string bytes) override {
+    writer_.渡す(path, std::move(bytes));
+  }
+
+ private:
+  置換の書き手 writer_{置換の書き手::書き方::その場で};
+};
+
 // A whole window of fakes around one Form1, ports wired.
 struct FakeWindow {
   RecordingCanvas canvas;
@@ -166,6 +179,7 @@ struct FakeWindow {
   // Thinks at once: by a small node budget, which the tests can afford in
   // every configuration; velmora-script thinks by each level's own.
   その場の思考 thinker{20'000};
+  FileWriterAtOnce files;
   std::unique_ptr<Form1> form;
 
   FakeWindow();

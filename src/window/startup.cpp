@@ -61,12 +61,10 @@ void 起動_サウンド(Form1& f) {
   if (f.options.BGM) BGM_開始(f);
 }
 
-void 前回の対局_確認(Form1& f, bool 尋ねる) {
-  if (f.settings.保存先.empty()) return;
-  const fs::path path = fs::path(f.settings.保存先) / 自動保存の名前;
-  // Whatever is decided, the game is kept from now on.
-  f.autosave.パス = path;
-  f.autosave.書く = true;
+namespace {
+
+// The file kept last time: read, and taken up or set aside.
+void 前回の対局を見る(Form1& f, const fs::path& path, bool 尋ねる) {
   std::error_code ec;
   if (fs::symlink_status(path, ec).type() == fs::file_type::not_found) return;
   保存された対局 kept;
@@ -90,6 +88,19 @@ void 前回の対局_確認(Form1& f, bool 尋ねる) {
     return;
   }
   自動保存_退避(path, 時刻印());
+}
+
+}  // namespace
+
+void 前回の対局_確認(Form1& f, bool 尋ねる) {
+  if (f.settings.保存先.empty()) return;
+  const fs::path path = fs::path(f.settings.保存先) / 自動保存の名前;
+  f.autosave.パス = path;
+  前回の対局を見る(f, path, 尋ねる);
+  // Whatever was decided, the game is kept from now on: only now, once the
+  // file has been read and taken up or set aside, so that the writer never
+  // writes it while the start reads it or renames it.
+  f.autosave.書く = true;
 }
 
 void OWARI_Click(Form1& f) {
