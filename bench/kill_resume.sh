@@ -7,9 +7,13 @@
 # click was sent: before, while or after the window makes and keeps that
 # move. The game the next start would take up is read back through
 # velmora-script --autosave (on a copy of the folder) and compared with the
-# game after the last move the window had finished — or the move it was
-# making, when it had been kept before the kill.
-# Prints one line a round and the count of resumes that matched.
+# game after the last move the window was making or had finished, and with
+# the game a move before it: the window's writer writes the file a few
+# milliseconds after the click, on a thread of its own, so a kill in those
+# milliseconds leaves the change before it (whole, never torn).
+# Prints one line a round and the counts: resumes at the last move, resumes
+# a move before it (the last move unfinished, or finished but not yet
+# written), and any other.
 #
 #   bench/kill_resume.sh VELMORA VELMORA_SCRIPT GAME_SCRIPT [ROUNDS]
 #
@@ -114,7 +118,7 @@ click_cell() { point_at "$1" "$2" && xdotool click 1; }
 
 RANDOM=22
 seed
-matched=0 done_rounds=0 mid_write=0
+matched=0 done_rounds=0 before_unfinished=0 before_unwritten=0
 for ((round = 1; round <= rounds; round++)); do
   before=$(kept_state)
   n=$(tesuu_of "$before")
@@ -159,15 +163,22 @@ for ((round = 1; round <= rounds; round++)); do
   after=$(kept_state)
   got=$(tesuu_of "$after")
   last=$((n + k))
-  ok=0
+  verdict=MISMATCH
   if [ "$after" = "${states[last]}" ]; then
-    ok=1
-  elif [ "$finished" = 0 ] && [ "$after" = "${states[last - 1]}" ]; then
-    ok=1
-    mid_write=$((mid_write + 1))
+    verdict=match
+    matched=$((matched + 1))
+  elif [ "$after" = "${states[last - 1]}" ]; then
+    verdict="a move before"
+    if [ "$finished" = 0 ]; then
+      before_unfinished=$((before_unfinished + 1))
+    else
+      before_unwritten=$((before_unwritten + 1))
+    fi
   fi
   done_rounds=$((done_rounds + 1))
-  matched=$((matched + ok))
-  echo "round $round: from move $n, $k moves, last finished=$finished, came back at move ${got:-none}: $([ $ok = 1 ] && echo match || echo MISMATCH)"
+  echo "round $round: from move $n, $k moves, last finished=$finished, came back at move ${got:-none}: $verdict"
 done
-echo "kill_resume: $matched of $done_rounds resumes matched the last move made or being made ($mid_write at the move before, killed while the last one was being made)"
+echo "kill_resume: of $done_rounds resumes, $matched at the last move made or being made," \
+  "$((before_unfinished + before_unwritten)) a move before it ($before_unfinished killed while the last one" \
+  "was being made, $before_unwritten after it was made but before it was written)," \
+  "$((done_rounds - matched - before_unfinished - before_unwritten)) otherwise"
