@@ -1,7 +1,9 @@
 // The game in play kept as it goes: after every change of the game the whole
 // state needed to go on exactly is written to one file, replaced whole as
-// records are (format/files.hpp), so that a closed window, a crash or a power
-// cut loses nothing. At start-up the window offers the kept game again.
+// records are (format/files.hpp), by the file writer (p.files): in the window
+// a moment later, on a thread of its own, so that a closed window loses
+// nothing and a crash or a power cut at most the change of that moment. At
+// start-up the window offers the kept game again.
 //
 // The file is text: a line naming the format and its version, one line for
 // each part of the state, one line for each record snapshot and each move

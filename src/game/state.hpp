@@ -19,7 +19,7 @@
 //   lang     言語      src/game     the language of the texts shown: its catalogue
 //   options  設定      src/game     the options the player chose (the file is the window's)
 //   thinking 思考待ち  src/game     the answer awaited from a thinker that thinks elsewhere
-//   autosave 自動保存  src/game     where the game in play is kept, and what was written last
+//   autosave 自動保存  src/game     where the game in play is kept, and whether it is written yet
 #pragma once
 
 #include <array>
