@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <array>
 
 #include "app/board_access.hpp"
 #include "app/board_view.hpp"
@@ -30,6 +31,8 @@
 #include "app/palette.hpp"
 #include "app/pictures.hpp"
 #include "app/record_panel.hpp"
+#include "format/files.hpp"
+#include "game/autosave.hpp"
 #include "game/computer.hpp"
 #include "game/flow.hpp"
 #include "game/language.hpp"
@@ -614,6 +617,42 @@ class WindowTest : public QObject {
     QVERIFY(!velmora::思考を待つ(f));
     QCOMPARE(f.game.TESUU, 1);
     QVERIFY(f.pos == waiting);
+  }
+
+  // The window writes the game in play on a thread of its own; however soon
+  // after its last change the window goes, the file holds that change, and
+  // what only the end writes, whole.
+  void the_game_in_play_is_in_its_file_once_the_window_has_gone() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    velmora::局面 last;
+    {
+      BoxAnswerer answers;
+      MainWindow w;
+      w.keep_games_in(dir.path().toStdString(), true);
+      QSignalSpy started(&w, &MainWindow::startedUp);
+      w.start();
+      w.show();
+      QVERIFY(started.wait(20000));  // the kept game is offered, and keeping begins
+      w.action("START")->trigger();
+      // A pawn forward on either side in turn, each away from the mirror jumps.
+      for (const auto [x, y, to] :
+           {std::array{7, 7, 6}, {7, 3, 4}, {2, 7, 6}, {4, 3, 4}, {1, 7, 6}, {5, 3, 4}}) {
+        press(w, x, y);
+        press(w, x, to);
+      }
+      QCOMPARE(w.form().game.TESUU, 6);
+      last = w.form().pos;
+      // A level chosen is no change of the game: only the window's end writes it.
+      w.action("LEVEL1")->trigger();
+    }
+    const auto bytes = velmora::読込_ファイル全体(dir.filePath("autosave").toStdString());
+    QVERIFY(bytes);
+    velmora::保存された対局 kept;
+    QCOMPARE(velmora::自動保存_解析(*bytes, kept), velmora::自動保存の誤り::なし);
+    QCOMPARE(kept.game.TESUU, 6);
+    QVERIFY(kept.pos == last);
+    QCOMPARE(kept.game.COM_LEVEL, 1);
   }
 
   // The answer comes back to the window's thread and is played there as the

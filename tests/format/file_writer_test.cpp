@@ -76,12 +76,17 @@ class 記録する置換 {
   std::string failing_;
 };
 
-TEST(ReplacementWriter, WhileOneWriteIsUnderWayOnlyTheNewestBytesOfEachFileWait) {
-  記録する置換 disk;
-  置換の書き手 writer(書き方::別スレッドで, disk.op());
+// The writer held in the middle of writing "1" to a.
+void 一つ目で止める(記録する置換& disk, 置換の書き手& writer) {
   disk.止める();
   writer.渡す("a", "1");
   disk.始まるまで待つ(1);
+}
+
+TEST(ReplacementWriter, WhileOneWriteIsUnderWayOnlyTheNewestBytesOfEachFileWait) {
+  記録する置換 disk;
+  置換の書き手 writer(書き方::別スレッドで, disk.op());
+  一つ目で止める(disk, writer);
   writer.渡す("a", "2");
   writer.渡す("b", "x");
   writer.渡す("a", "3");
@@ -142,9 +147,7 @@ TEST_F(ReplacementWriterFiles, GoingTheWriterWritesWhatStillWaits) {
   記録する置換 disk;
   {
     置換の書き手 writer(書き方::別スレッドで, disk.op());
-    disk.止める();
-    writer.渡す("a", "1");
-    disk.始まるまで待つ(1);
+    一つ目で止める(disk, writer);
     writer.渡す("a", "2");
     disk.放す();
   }
