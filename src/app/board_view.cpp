@@ -151,7 +151,10 @@ void BoardView::relayout() {
   const QSize device(int(std::ceil(logical.width() * ratio)), int(std::ceil(logical.height() * ratio)));
   // Room beside the picture for the move list, in design pixels.
   const bool list = scale > 0 && logical.width() / scale - kDesignWidth >= kMoveListMinWidth;
-  if (scale == scale_ && ratio == ratio_ && buffer_.size() == device && list == !list_rect_.isEmpty()) return;
+  const bool left = list || at_left_;
+  if (scale == scale_ && ratio == ratio_ && buffer_.size() == device && list == !list_rect_.isEmpty() &&
+      left == placed_left_)
+    return;
 
   const bool rescaled = scale != scale_ || ratio != ratio_;
   scale_ = scale > 0 ? scale : 1.0;
@@ -159,7 +162,8 @@ void BoardView::relayout() {
   k_ = scale_ * ratio_ / kTwipsPerPixel;
   const double w = std::round(kDesignWidth * scale_ * ratio_);
   const double h = std::round(kDesignHeight * scale_ * ratio_);
-  ox_ = list ? 0 : std::round((device.width() - w) / 2);
+  placed_left_ = left;
+  ox_ = left ? 0 : std::round((device.width() - w) / 2);
   oy_ = std::round((device.height() - h) / 2);
   design_rect_ = QRect(int(ox_), int(oy_), int(w), int(h));
   const int list_left = int(std::ceil(w / ratio_));
@@ -172,6 +176,11 @@ void BoardView::relayout() {
   for (const Op& op : ops_) draw(op);
   update();
   emit layoutChanged();
+}
+
+void BoardView::set_at_left(bool on) {
+  at_left_ = on;
+  relayout();
 }
 
 QRect BoardView::pixels(const QRectF& twips) const {

@@ -90,6 +90,10 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
 
   QSize sizeHint() const override { return {kDesignWidth, kDesignHeight}; }
 
+  // Whether the picture stands at the left even without the move list (while
+  // the record panel stands right of the board, so that the board stays put).
+  void set_at_left(bool on);
+
   // Whether glides and fades are shown at all (not under the end-to-end
   // test, which reads the screen as soon as a handler has ended).
   void set_animated(bool on) { animated_ = on; }
@@ -169,6 +173,8 @@ class BoardView final : public QWidget, public velmora::Canvas, public velmora::
     QPointF from, to;  // twips
   };
   bool animated_ = true;
+  bool at_left_ = false;      // asked for
+  bool placed_left_ = false;  // as laid out
   std::vector<Glide> glides_;
   QElapsedTimer glide_clock_, fade_clock_;
   QImage fade_from_;

@@ -106,7 +106,8 @@ class E2eLog final : public QObject {
       for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
         line(QStringLiteral("button %1 %2").arg(b->text(), centre(b, b->rect())));
       }
-    } else if (w->parent() == window_.view() && !w->objectName().isEmpty()) {
+    } else if ((w->parent() == window_.view() || w->parent() == window_.record_panel()->area()) &&
+               !w->objectName().isEmpty()) {
       line(QStringLiteral("control %1 %2").arg(w->objectName(), centre(w, w->rect())));
     }
   }

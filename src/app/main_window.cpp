@@ -23,6 +23,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
 #include "app/board_access.hpp"
 #include "app/board_view.hpp"
@@ -104,9 +105,23 @@ MainWindow::MainWindow(std::unique_ptr<WindowSound> sound, QWidget* parent)
     : QMainWindow(parent), form_(std::make_unique<velmora::Form1>()), sound_(std::move(sound)) {
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(window_font(12));
-  view_ = new BoardView(this);
-  setCentralWidget(view_);
-  panel_ = new RecordPanelWidgets(view_, form_->lang);
+  // The client area: the board, and right of it the record panel's side
+  // area while the panel or the browser shows.
+  auto* client = new QWidget(this);
+  client->setObjectName("Client");
+  auto* row = new QHBoxLayout(client);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  view_ = new BoardView(client);
+  auto* area = new QWidget(client);
+  row->addWidget(view_, 1);
+  row->addWidget(area);
+  setCentralWidget(client);
+  panel_ = new RecordPanelWidgets(area, view_, form_->lang);
+  panel_->last_record_folder = [this] {
+    const std::vector<std::string>& recent = form_->recent.一覧;
+    return recent.empty() ? std::string() : std::filesystem::path(recent.front()).parent_path().string();
+  };
   move_box_ = new MoveBox(view_, form_->lang);
   announcer_ = new Announcer(view_);
   view_->set_game(form_.get());

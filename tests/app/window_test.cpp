@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +78,18 @@ class BoxAnswerer : public QObject {
   QTimer timer_;
   std::function<void(QWidget*)> next_;
 };
+
+// Runs `act` on the file chooser when it opens; boxes before it are answered as usual.
+void on_chooser(BoxAnswerer& answers, std::function<void(QFileDialog*)> act) {
+  answers.next([&answers, act](QWidget* modal) {
+    if (auto* chooser = qobject_cast<QFileDialog*>(modal)) return act(chooser);
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      answers.seen << box->windowTitle() + "|" + box->text();
+      box->defaultButton() ? box->defaultButton()->click() : box->buttons().value(0)->click();
+    }
+    on_chooser(answers, act);
+  });
+}
 
 // A menu caption without its mnemonic: "対局(&T)" and "&Game" read "対局" and "Game".
 QString plain(QString caption) {
@@ -1045,7 +1058,12 @@ class WindowTest : public QObject {
     QCOMPARE(wide.view()->back_buffer(), before);
   }
 
-  void the_record_panel_sits_at_its_twips_layout() {
+  // The record panel stands in a side area right of the board and never
+  // covers the picture: at the smallest window the window grows by the area
+  // and gives it back when the panel goes; in a large window the area takes
+  // the move list's room and the board keeps its scale. The area and its
+  // font scale with the window, and every caption fits, in both languages.
+  void the_record_panel_stands_beside_the_board_at_every_size() {
     BoxAnswerer answers;
     MainWindow w;
     w.start();
@@ -1053,37 +1071,158 @@ class WindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     auto* panel = w.record_panel();
     BoardView* v = w.view();
-    QCOMPARE(panel->drive1()->geometry(), v->to_logical(QRectF(240, 360, 2535, 300)));
-    QCOMPARE(panel->dir1()->geometry(), v->to_logical(QRectF(240, 600, 2535, 1710)));
-    QCOMPARE(panel->file1()->geometry(), v->to_logical(QRectF(240, 2280, 2535, 930)));
+    // The picture and the area as the window shows them.
+    auto picture = [&] {
+      return v->to_logical(QRectF(0, 0, 10900, 8600)).translated(v->mapTo(&w, QPoint(0, 0)));
+    };
+    auto area = [&] { return QRect(panel->area()->mapTo(&w, QPoint(0, 0)), panel->area()->size()); };
+    auto captions_fit = [&] {
+      for (int i = 0; i < 4; ++i)
+        if (panel->label1(i)->isVisible() && panel->label1(i)->width() < panel->label1(i)->sizeHint().width())
+          return false;
+      for (QPushButton* b : {panel->command1(), panel->close_button(), panel->browse_button()})
+        if (b->isVisible() && b->width() < b->sizeHint().width()) return false;
+      return true;
+    };
+    auto inside_the_area = [&] {
+      for (QWidget* c : panel->area()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (c->isVisible() && !panel->area()->rect().contains(c->geometry())) return false;
+      return true;
+    };
+
+    w.resize(1, 1);  // the smallest the window goes
+    QTRY_VERIFY(v->scale() < velmora::app::kMinimumScale + 0.01);
+    const double smallest_scale = v->scale();
+    const QSize smallest = w.size();
+    const QRect board_alone = picture();
+    QVERIFY(panel->area()->isHidden());
+    for (bool english : {false, true}) {
+      if (english) QVERIFY(to_english(w));
+      w.action("KIFU_WRITE")->trigger();
+      QTRY_VERIFY(!panel->area()->isHidden() && w.width() > smallest.width());
+      QTRY_COMPARE(picture(), board_alone);
+      QCOMPARE(v->scale(), smallest_scale);
+      QVERIFY2(!area().intersects(picture()),
+               qPrintable(QString("%1 %2").arg(area().x()).arg(picture().right())));
+      QVERIFY(w.rect().contains(area()));
+      QCOMPARE(area().height(), v->height());
+      QVERIFY(inside_the_area());
+      QVERIFY(captions_fit());
+      QTest::mouseClick(panel->close_button(), Qt::LeftButton);
+      QVERIFY(panel->area()->isHidden());
+      QTRY_COMPARE(w.size(), smallest);
+      QTRY_COMPARE(picture(), board_alone);
+    }
+    const int small_width = panel->area_width(v->height());
+    const int small_font = panel->text_box(1)->font().pixelSize();
+
+    // Large: the board's picture keeps its place and scale while the area shows.
+    w.resize(1600, 900);
+    QTRY_COMPARE(w.size(), QSize(1600, 900));
+    QTRY_VERIFY(!v->move_list_rect().isEmpty());
+    const QRect wide_board = picture();
+    const double wide_scale = v->scale();
+    w.action("KIFU_READ")->trigger();
+    QTRY_VERIFY(!panel->area()->isHidden());
+    QTRY_COMPARE(area().width(), panel->area_width(v->height()));
+    QCOMPARE(w.size(), QSize(1600, 900));
+    QCOMPARE(v->scale(), wide_scale);
+    QCOMPARE(picture(), wide_board);
+    QVERIFY(!area().intersects(picture()));
+    QCOMPARE(area().right(), w.rect().right());
+    QVERIFY(area().width() > small_width);
+    QVERIFY(panel->file1()->font().pixelSize() > small_font);
+    QVERIFY(inside_the_area());
+    QVERIFY(captions_fit());
+    // The file list keeps most of the room below the folders.
+    QVERIFY(panel->file1()->height() > area().height() / 4);
+    w.action("KIFU_WRITE")->trigger();  // the write panel as well
+    QVERIFY(inside_the_area() && captions_fit() && !area().intersects(picture()));
+    QTest::keyClick(panel->text_box(1), Qt::Key_Escape);
+    QTRY_VERIFY(panel->area()->isHidden());
+    QCOMPARE(w.size(), QSize(1600, 900));
+    QTRY_COMPARE(picture(), wide_board);
+  }
+
+  // The record browser lists the records of its folder and its folders, its
+  // places are home, the record folder and the working directory, and its
+  // lists are read afresh each time it opens.
+  void the_record_browser_lists_its_folder_and_offers_the_places() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* panel = w.record_panel();
     QCOMPARE(panel->label1(0)->text(), QStringLiteral("ﾌｧｲﾙ名 ："));
     QCOMPARE(panel->label1(1)->text(), QStringLiteral("後    手 ："));
     QCOMPARE(panel->label1(2)->text(), QStringLiteral("先    手 ："));
     QCOMPARE(panel->label1(3)->text(), QStringLiteral("対 局 名："));
-    QCOMPARE(panel->text_box(2)->geometry(), v->to_logical(QRectF(960, 2400, 2295, 270)));
-    QCOMPARE(panel->text_box(1)->geometry(), v->to_logical(QRectF(960, 3120, 2295, 270)));
     QCOMPARE(panel->command1()->text(), QStringLiteral("RETURN"));
-    // Scaled with the picture.
-    v->resize(1454, 1146);
-    QCOMPARE(panel->command1()->geometry(), v->to_logical(QRectF(3360, 3000, 855, 375)));
-    QCOMPARE(panel->command1()->width(), qRound(855 / 15.0 * 2));
+    QCOMPARE(panel->browse_button()->text(), QStringLiteral("参照…"));
+    // Typed from the top: title, first player, second player, file name.
+    w.action("KIFU_WRITE")->trigger();
+    QCOMPARE(panel->text_box(2)->nextInFocusChain(), panel->text_box(3));
+    QVERIFY(panel->text_box(2)->y() < panel->text_box(3)->y() &&
+            panel->text_box(4)->y() < panel->text_box(1)->y());
+    QTest::mouseClick(panel->close_button(), Qt::LeftButton);
 
     // The file list shows the records of the directory, and only those.
     QFile(dir_.filePath("一局目.棋譜")).open(QIODevice::WriteOnly);
     QFile(dir_.filePath("memo.txt")).open(QIODevice::WriteOnly);
     QDir(dir_.path()).mkdir("sub");
+    const QString home = dir_.filePath("home");
+    QDir().mkpath(home);
+    QFile(home + "/家.棋譜").open(QIODevice::WriteOnly);
+    const QByteArray old_home = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(home));
     panel->show_browser(true, true, true);
-    panel->set_directory(dir_.path().toStdString());
     QCOMPARE(panel->directory(), QDir(dir_.path()).absolutePath().toStdString());
     QCOMPARE(panel->file1()->count(), 1);
     QCOMPARE(panel->file1()->item(0)->text(), QStringLiteral("一局目.棋譜"));
     QVERIFY(!panel->dir1()->findItems("sub", Qt::MatchEndsWith).isEmpty());
-    QVERIFY(panel->drive1()->count() >= 1);
+    // The places: home, the record folder (none used yet: the folder the
+    // browser first showed) and the working directory; the folder shown is
+    // the one chosen.
+    QComboBox* places = panel->drive1();
+    QCOMPARE(places->count(), 3);
+    QCOMPARE(places->itemData(0).toString(), home);
+    QCOMPARE(places->itemData(1).toString(), dir_.path());
+    QCOMPARE(places->itemData(2).toString(), dir_.path());
+    QVERIFY(places->itemText(0).startsWith(QStringLiteral("ホーム")));
+    QVERIFY(places->itemText(1).startsWith(QStringLiteral("棋譜のフォルダ")));
+    QVERIFY(places->itemText(2).startsWith(QStringLiteral("作業フォルダ")));
+    QCOMPARE(places->currentIndex(), 1);
+    // Choosing home lists it, as the drive box did.
+    emit places->activated(0);
+    QCOMPARE(panel->directory(), home.toStdString());
+    QCOMPARE(panel->file1()->count(), 1);
+    QCOMPARE(panel->file1()->item(0)->text(), QStringLiteral("家.棋譜"));
+    QCOMPARE(places->currentIndex(), 0);
+    // A folder that is none of them chooses none.
+    panel->set_directory(dir_.filePath("sub").toStdString());
+    QCOMPARE(places->currentIndex(), -1);
+    QCOMPARE(panel->file1()->count(), 0);
+
+    // The record folder is the one a record was read from last.
+    panel->set_directory(VELMORA_TEST_DATA "/game/data");
+    w.read_record("twenty_moves.棋譜");
+    QCOMPARE(w.form().game.TESUU_MAX, 20);
+    w.action("KIFU_READ")->trigger();
+    QCOMPARE(places->itemData(1).toString(), QDir::cleanPath(VELMORA_TEST_DATA "/game/data"));
+    QCOMPARE(places->itemData(0).toString(), home);
+    qputenv("HOME", old_home);
+    // In English too.
+    QVERIFY(to_english(w));
+    QCOMPARE(panel->browse_button()->text(), QStringLiteral("Browse…"));
+    QVERIFY(places->itemText(0).startsWith(QStringLiteral("Home")));
+
     panel->set_text(velmora::棋譜の欄::先手, "先手の人");
     QCOMPARE(panel->text(velmora::棋譜の欄::先手), std::string("先手の人"));
     // A header box takes no more than a record line can hold in Shift-JIS.
     panel->set_text(velmora::棋譜の欄::対局名, QString(600, QChar(0x5C06)).toStdString());
     QCOMPARE(QString::fromStdString(panel->text(velmora::棋譜の欄::対局名)).size(), 512);
+    panel->set_directory(dir_.path().toStdString());
     panel->show_browser(true, true, false);
     QVERIFY(!panel->drive1()->isHidden());
     QVERIFY(panel->file1()->isHidden());
@@ -1095,6 +1234,103 @@ class WindowTest : public QObject {
     panel->show_browser(true, true, true);
     QCOMPARE(panel->file1()->count(), 2);
     QVERIFY(!panel->dir1()->findItems("later", Qt::MatchEndsWith).isEmpty());
+  }
+
+  // "参照…" opens the file chooser on record files in the folder shown: a
+  // record chosen in another folder is read as a click on it in the list
+  // would read it, and the browser moves to its folder; Cancel changes
+  // nothing. Writing, the chooser names the folder and the file name, and
+  // RETURN writes there.
+  void the_file_chooser_reads_a_record_from_any_folder() {
+    BoxAnswerer answers;
+    MainWindow w;
+    w.start();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* panel = w.record_panel();
+    const QString elsewhere = dir_.filePath("elsewhere");
+    QDir().mkpath(elsewhere);
+    QVERIFY(QFile::copy(VELMORA_TEST_DATA "/game/data/twenty_moves.棋譜", elsewhere + "/二十手.棋譜"));
+    w.action("KIFU_READ")->trigger();
+    const std::string before = panel->directory();
+
+    QStringList filters;
+    QString opened_in;
+    on_chooser(answers, [&](QFileDialog* chooser) {
+      filters = chooser->nameFilters();
+      opened_in = chooser->directory().absolutePath();
+      chooser->reject();
+    });
+    QTest::mouseClick(panel->browse_button(), Qt::LeftButton);
+    QVERIFY(panel->chooser() == nullptr);
+    QCOMPARE(filters.size(), 1);
+    QVERIFY(filters.front().endsWith(QStringLiteral("(*.棋譜)")));
+    QCOMPARE(opened_in, QString::fromStdString(before));
+    // Cancelled: the same folder, nothing read, the browser still open.
+    QCOMPARE(panel->directory(), before);
+    QCOMPARE(w.form().game.TESUU_MAX, 0);
+    QVERIFY(!panel->file1()->isHidden());
+
+    on_chooser(answers, [&](QFileDialog* chooser) {
+      chooser->selectFile(elsewhere + "/二十手.棋譜");
+      static_cast<QDialog*>(chooser)->accept();  // as its Open or Save button does
+    });
+    QTest::mouseClick(panel->browse_button(), Qt::LeftButton);
+    QCOMPARE(panel->directory(), elsewhere.toStdString());
+    QCOMPARE(w.form().game.TESUU_MAX, 20);
+    QVERIFY(answers.seen.contains(QStringLiteral("棋譜| 読み込みました")));
+    QVERIFY(panel->area()->isHidden());
+    QCOMPARE(w.form().recent.一覧.front(), (elsewhere + "/二十手.棋譜").toStdString());
+
+    // Writing: the chooser gives the folder and the name.
+    w.action("START")->trigger();
+    press(w, 7, 7), press(w, 7, 6);
+    press(w, 5, 3), press(w, 5, 4);
+    w.action("KIFU_WRITE")->trigger();
+    QDir(dir_.path()).mkdir("saved");
+    on_chooser(answers, [&](QFileDialog* chooser) {
+      chooser->selectFile(dir_.filePath("saved/新しい.棋譜"));
+      static_cast<QDialog*>(chooser)->accept();  // as its Open or Save button does
+    });
+    QTest::mouseClick(panel->browse_button(), Qt::LeftButton);
+    QCOMPARE(panel->text(velmora::棋譜の欄::ファイル名), std::string("新しい"));
+    QCOMPARE(panel->directory(), dir_.filePath("saved").toStdString());
+    QVERIFY(panel->text_box(1)->hasFocus() || !w.isActiveWindow());
+    QTest::keyClick(panel->text_box(1), Qt::Key_Return);
+    QVERIFY(answers.seen.contains(QStringLiteral("  |棋譜を書き込みました")));
+    QVERIFY(QFile::exists(dir_.filePath("saved/新しい.棋譜")));
+  }
+
+  // The keys: the panel opens with them in the file name (Enter presses
+  // RETURN), the browser with them in its file list (Enter reads the
+  // record); Tab leads out of the panel to the board; closed, the board has
+  // them again.
+  void the_keys_go_into_the_record_panel_and_out_again() {
+    BoxAnswerer answers;
+    MainWindow w;
+    QVERIFY(start_with_the_keyboard(w));
+    auto* panel = w.record_panel();
+    w.action("KIFU_WRITE")->trigger();
+    QTRY_VERIFY(panel->text_box(1)->hasFocus());
+    int tabs = 0;
+    while (!w.view()->hasFocus() && tabs < 20) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      ++tabs;
+    }
+    QVERIFY2(w.view()->hasFocus(), qPrintable(QApplication::focusWidget()->objectName()));
+    QTest::keyClick(w.view(), Qt::Key_Escape);
+    QVERIFY(panel->area()->isHidden());
+    QVERIFY(w.view()->hasFocus());
+
+    panel->set_directory(VELMORA_TEST_DATA "/game/data");
+    w.action("KIFU_READ")->trigger();
+    QTRY_VERIFY(panel->file1()->hasFocus());
+    QCOMPARE(panel->file1()->currentItem()->text(), QStringLiteral("twenty_moves.棋譜"));
+    QTest::keyClick(panel->file1(), Qt::Key_Return);
+    QCOMPARE(w.form().game.TESUU_MAX, 20);
+    QVERIFY(panel->area()->isHidden());
+    // (The offscreen screen gives the window the keyboard back after the boxes.)
+    QCOMPARE(w.focusWidget(), w.view());
   }
 
   // 閉じる puts the panel and the browser away, and so does Escape while they
