@@ -401,9 +401,10 @@ void RecordPanelWidgets::browse() {
   // chosen to be written names the folder and the file name, and "RETURN"
   // writes it. Cancel changes nothing.
   const bool reading = !files_->isHidden();
-  QFileDialog dialog(area_->window(), to_q(velmora::tr(lang_, reading ? "棋譜読込" : "棋譜書込")), dir_path_,
-                     // TRANSLATORS: the file chooser's filter for record files.
-                     QStringLiteral("%1 (%2)").arg(to_q(velmora::tr(lang_, "棋譜ファイル")), pattern()));
+  QFileDialog dialog(area_->window(), to_q(velmora::tr(lang_, reading ? "棋譜読込" : "棋譜書込")), dir_path_);
+  // The pattern alone: the toolkit reads a pattern only in ASCII after a
+  // description, and "棋譜ファイル (*.棋譜)" would match no file at all.
+  dialog.setNameFilter(pattern());
   dialog.setObjectName("FileChooser");
   dialog.setAcceptMode(reading ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   dialog.setFileMode(reading ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -1257,14 +1258,14 @@ class WindowTest : public QObject {
     QStringList filters;
     QString opened_in;
     on_chooser(answers, [&](QFileDialog* chooser) {
-      filters = chooser->nameFilters();
+      // What the chooser's list is filtered by, as the toolkit read the filter.
+      if (auto* model = chooser->findChild<QFileSystemModel*>()) filters = model->nameFilters();
       opened_in = chooser->directory().absolutePath();
       chooser->reject();
     });
     QTest::mouseClick(panel->browse_button(), Qt::LeftButton);
     QVERIFY(panel->chooser() == nullptr);
-    QCOMPARE(filters.size(), 1);
-    QVERIFY(filters.front().endsWith(QStringLiteral("(*.棋譜)")));
+    QCOMPARE(filters, QStringList{QStringLiteral("*.棋譜")});
     QCOMPARE(opened_in, QString::fromStdString(before));
     // Cancelled: the same folder, nothing read, the browser still open.
     QCOMPARE(panel->directory(), before);
