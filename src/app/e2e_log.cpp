@@ -102,10 +102,15 @@ class E2eLog final : public QObject {
                       centre(list->viewport(), list->visualItemRect(list->item(i)))));
       }
     } else if (qobject_cast<QDialog*>(w)) {
+      line(QStringLiteral("boxwindow %1").arg(w->winId()));
       line(QStringLiteral("dialog %1").arg(w->windowTitle()));
       for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
         line(QStringLiteral("button %1 %2").arg(b->text(), centre(b, b->rect())));
       }
+    } else if (w == window_.record_panel()->area()) {
+      // The record panel's side area: its top-left on the screen and its size.
+      const QPoint at = w->mapToGlobal(QPoint(0, 0));
+      line(QStringLiteral("area %1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(w->width()).arg(w->height()));
     } else if ((w->parent() == window_.view() || w->parent() == window_.record_panel()->area()) &&
                !w->objectName().isEmpty()) {
       line(QStringLiteral("control %1 %2").arg(w->objectName(), centre(w, w->rect())));

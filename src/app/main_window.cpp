@@ -333,9 +333,12 @@ void MainWindow::build_menus() {
       menus.insert(name, m);
       // However a menu closes (an item, a click elsewhere, Escape), keys go
       // to the game again once no other menu has opened instead: the menu
-      // bar would otherwise keep them, and Escape would no longer quit.
+      // bar would otherwise keep them, and Escape would no longer quit. A
+      // box of the record panel the item opened keeps them.
       connect(m, &QMenu::aboutToHide, this, [this] {
         QTimer::singleShot(0, this, [this] {
+          QWidget* keys = focusWidget();
+          if (keys && keys->isVisible() && panel_->area()->isAncestorOf(keys)) return;
           if (!QApplication::activePopupWidget() && isActiveWindow()) view_->setFocus(Qt::PopupFocusReason);
         });
       });

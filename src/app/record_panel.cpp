@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -209,9 +210,12 @@ void RecordPanelWidgets::settle_layouts() {
 }
 
 void RecordPanelWidgets::show_area() {
-  // The window grows by what the board would otherwise lose below its
-  // smallest size while the area shows, and gives it back when the area goes
-  // (unless the player has sized the window since).
+  // The board keeps its size while the area shows: the area takes the room
+  // right of the picture where there is enough, and otherwise the window
+  // grows by what is missing (as far as the screen allows; at the least to
+  // the board's smallest size), and gives the width back when the area goes,
+  // unless the player has sized the window since. A maximised or full-screen
+  // window keeps its size, and the board is fitted to what is left.
   const bool want = open();
   close_->setVisible(want);
   if (want == !area_->isHidden()) return;
@@ -219,18 +223,28 @@ void RecordPanelWidgets::show_area() {
   const bool movable = !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
   if (want) {
     width_before_ = movable ? window->width() : -1;
+    width_grown_ = -1;
+    const int picture = int(std::ceil(kDesignWidth * board_->scale()));
+    const int beside = window->width() - board_->width();  // the window's width that is not the board's
     board_->set_at_left(true);
+    place();
     area_->show();
     settle_layouts();
+    int wanted = picture + beside + area_->minimumWidth();
+    if (const QScreen* screen = window->screen())
+      wanted = std::min(wanted, screen->availableGeometry().width());
+    if (movable && wanted > window->width()) {
+      width_grown_ = wanted;
+      window->resize(wanted, window->height());
+    }
   } else {
-    // As narrow as the area lets it be: grown for it (or sized down to it).
     const bool grown = movable && width_before_ > 0 && width_before_ < window->width() &&
-                       window->width() <= window->minimumWidth();
+                       (window->width() == width_grown_ || window->width() <= window->minimumWidth());
     area_->hide();
     board_->set_at_left(false);
     settle_layouts();
     if (grown) window->resize(width_before_, window->height());
-    width_before_ = -1;
+    width_before_ = width_grown_ = -1;
   }
 }
 

@@ -117,6 +117,7 @@ class RecordPanelWidgets final : public QObject, public velmora::RecordPanel {
   bool filled_ = false;    // the lists have been read
   bool quiet_ = false;     // changing a list from code raises no change event
   int width_before_ = -1;  // the window's width before the area showed
+  int width_grown_ = -1;   // the width it was given for the area
 };
 
 }  // namespace velmora::app

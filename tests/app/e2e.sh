@@ -290,6 +290,8 @@ only_bricks_in_cells() {
 # The picture's right and bottom edges on the screen.
 picture_right() { awk -v ox="$view_x" -v s="$scale" 'BEGIN { printf "%d\n", ox + 10900 * s / 15 }'; }
 picture_bottom() { awk -v oy="$view_y" -v s="$scale" 'BEGIN { printf "%d\n", oy + 8600 * s / 15 }'; }
+# Whether the X window of the main window is W × H screen pixels.
+window_is() { xdotool getwindowgeometry "$(xdotool search --name '^Velmora$' | head -1)" | grep -q "Geometry: $1x$2\$"; }
 # Resizes the window to W × H screen pixels and takes the new view.
 resize_window() {
   set_mark
@@ -360,6 +362,52 @@ move 5 3 5 4
 shot large-move
 expect_cells "$last_shot" "the top pawn and its mirror move at the large scale" 5,4:10 5,3:0 5,6:-10 5,7:0
 expect_board "$last_shot" "after the second move at the large scale"
+
+step "the record panel beside the board at 2560 × 1440: the board keeps its place and scale"
+board_x=$view_x board_scale=$scale
+menu KIFU KIFU_READ
+line=$(wait_log "^area ") || fail "読込 did not show the record panel"
+set -- $line
+area_x=$(($2 * ratio))
+take_view "$(grep '^view ' "$log" | tail -1)"
+[ "$view_x" = "$board_x" ] && [ "$scale" = "$board_scale" ] ||
+  fail "the picture moved or changed its scale when the panel showed: at $view_x, $scale (was $board_x, $board_scale)"
+[ "$area_x" -ge "$(picture_right)" ] || fail "the record panel (from $area_x) covers the picture (to $(picture_right))"
+shot panel-large
+expect_board "$last_shot" "the board beside the record panel"
+click_control Close
+settle || fail "閉じる did not end"
+
+step "the record panel at the smallest window: the window grows by it and gives the width back"
+# Asked for less, the window lays itself out at its smallest; without a window
+# manager the X window is then given exactly that size.
+xdotool windowsize "$(xdotool search --name '^Velmora$' | head -1)" 300 300
+line=$(wait_log "^view [0-9]+ [0-9]+ 54[56] ") || fail "the window did not go down to its smallest size"
+set -- $line
+xdotool windowsize "$(xdotool search --name '^Velmora$' | head -1)" $(($4 * ratio)) $((($3 + $5) * ratio))
+wait_for "$patience" window_is $(($4 * ratio)) $((($3 + $5) * ratio)) || fail "the X window did not take the smallest size"
+smallest=$line
+take_view "$smallest"
+shot smallest
+learn_pictures "$last_shot"
+menu KIFU KIFU_WRITE
+line=$(wait_log "^area ") || fail "書込 did not show the record panel"
+set -- $line
+area_x=$(($2 * ratio)) area_right=$((($2 + $4) * ratio))
+take_view "$(grep '^view ' "$log" | tail -1)"
+[ "$(grep '^view ' "$log" | tail -1)" = "$smallest" ] || fail "the board changed when the panel showed at the smallest size"
+[ "$area_x" -ge "$(picture_right)" ] || fail "the record panel (from $area_x) covers the picture (to $(picture_right))"
+shot panel-smallest
+expect_board "$last_shot" "the board beside the record panel at the smallest size"
+[ "$(xdotool getdisplaygeometry | cut -d ' ' -f 1)" -ge "$area_right" ] || fail "the record panel runs off the screen"
+has_keyboard "$main_window" && { wait_for "$patience" keyboard_at Text1 || fail "the panel did not open with the keys in the file name"; }
+set_mark
+xdotool key Escape
+wait_log "^view [0-9]+ [0-9]+ 54[56] " >/dev/null || fail "the window did not give back the panel's width"
+settle || fail "Escape in the panel did not end"
+kill -0 "$app_pid" 2>/dev/null || fail "Escape in the panel ended the program"
+xdotool windowsize "$(xdotool search --name '^Velmora$' | head -1)" 2560 1440
+wait_log "^view [0-9]+ [0-9]+ 2560 " >/dev/null || fail "the window did not take the large size again"
 
 step "Escape"
 quit_with_escape
@@ -547,6 +595,37 @@ menu AFTER
 shot after
 expect_cells "$last_shot" "進 to the record's first move" 3,6:-10 3,7:0 7,4:10 7,3:0
 expect_board "$last_shot" "進 to the record's first move"
+
+step "参照…: the file chooser, Cancel, then a record in another folder"
+mkdir -p "$work/elsewhere"
+cp "$record" "$work/elsewhere/選んだ.棋譜"
+menu KIFU KIFU_READ
+wait_log "^control Browse " >/dev/null || fail "the browser shows no 参照… button"
+click_control Browse
+line=$(wait_log "^boxwindow ") || fail "参照… did not open the file chooser"
+wait_log "^dialog 棋譜読込" >/dev/null || fail "the file chooser is not titled 棋譜読込"
+wait_for "$patience" has_keyboard "${line#boxwindow }" || fail "the file chooser never had the keyboard"
+shot chooser
+xdotool key Escape
+wait_for "$patience" eval '! xdotool search --onlyvisible --name "^棋譜読込\$" >/dev/null' || fail "Escape did not cancel the file chooser"
+xdotool windowfocus --sync "$main_window"
+grep -q "^row File1 e2e\.棋譜 " "$log" || fail "the browser no longer lists its folder after Cancel"
+shot chooser-cancelled
+expect_board "$last_shot" "the board after the file chooser's Cancel"
+click_control Browse
+line=$(wait_log "^boxwindow ") || fail "参照… did not open the file chooser again"
+wait_for "$patience" has_keyboard "${line#boxwindow }" || fail "the file chooser never had the keyboard"
+xdotool type --delay 20 "$work/elsewhere/選んだ.棋譜"
+set_mark
+xdotool key Return
+also "dir $work/elsewhere"
+also "open 選んだ.棋譜"
+settle && settle || fail "reading the chosen record did not end"
+saw_box "棋譜| 読み込みました" || fail "the chosen record was not read (saw: ${boxes[*]})"
+grep -q "/elsewhere/選んだ.棋譜$" "$work/game/recent" || fail "the chosen record is not among the recent records"
+shot chosen
+expect_cells "$last_shot" "the chosen record's first position" 3,7:-10 3,6:0 7,3:10 7,4:0
+expect_board "$last_shot" "the chosen record's first position"
 
 step "background from ｵﾌﾟｼｮﾝ"
 menu OPTION HAIKEI_GA RENGA

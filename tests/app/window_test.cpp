@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -1116,6 +1117,21 @@ class WindowTest : public QObject {
     }
     const int small_width = panel->area_width(v->height());
     const int small_font = panel->text_box(1)->font().pixelSize();
+
+    // At the start-up size the window grows by the whole area (as far as the
+    // screen allows), so that the board keeps its size.
+    w.resize(velmora::app::kDesignWidth, velmora::app::kDesignHeight + w.menuBar()->height());
+    QTRY_COMPARE(v->scale(), 1.0);
+    const QSize start_up = w.size();
+    w.action("KIFU_READ")->trigger();
+    const int screen = w.screen()->availableGeometry().width();
+    const int area_width = panel->area_width(v->height());
+    QTRY_COMPARE(w.width(),
+                 std::max(std::min(start_up.width() + area_width, screen), v->minimumWidth() + area_width));
+    QVERIFY(!area().intersects(picture()));
+    if (w.width() < screen) QCOMPARE(v->scale(), 1.0);
+    QTest::mouseClick(panel->close_button(), Qt::LeftButton);
+    QTRY_COMPARE(w.size(), start_up);
 
     // Large: the board's picture keeps its place and scale while the area shows.
     w.resize(1600, 900);
