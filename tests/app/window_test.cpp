@@ -106,6 +106,13 @@ QChar mnemonic(const QString& caption) {
   return at >= 0 && at + 1 < caption.size() ? caption[at + 1].toUpper() : QChar();
 }
 
+// The window started (as the game keeps it) and shown.
+bool started(MainWindow& w) {
+  w.start();
+  w.show();
+  return QTest::qWaitForWindowExposed(&w);
+}
+
 // The window shown and a game between two people started, and the keyboard
 // given to the board (the offscreen screen gives no window the keyboard back
 // after a box).
@@ -201,9 +208,7 @@ class WindowTest : public QObject {
   void the_window_starts_with_the_board_at_its_design_size() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     QCOMPARE(w.view()->size(), QSize(727, 573));
     QCOMPARE(w.view()->scale(), 1.0);
     const QImage shot = w.view()->grab().toImage();
@@ -226,9 +231,7 @@ class WindowTest : public QObject {
   void the_smallest_window_keeps_the_board_readable_and_the_menu_bar_whole() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     w.resize(200, 150);
     QTRY_VERIFY(w.view()->width() <= 560);
     QCOMPARE(w.view()->scale(), std::min(w.view()->width() / 727.0, w.view()->height() / 573.0));
@@ -608,9 +611,7 @@ class WindowTest : public QObject {
   void the_computer_thinks_on_a_thread_and_escape_stops_it() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     velmora::Form1& f = w.form();
     w.thinker().set_seconds(600);  // only the stop flag can end it in time
     w.action("LEVEL5")->trigger();
@@ -676,9 +677,7 @@ class WindowTest : public QObject {
   void the_answer_is_played_on_the_windows_thread_and_the_hint_marks_a_move() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     velmora::Form1& f = w.form();
     w.thinker().set_seconds(0.05);
     w.action("LEVEL4")->trigger();
@@ -706,9 +705,7 @@ class WindowTest : public QObject {
   void both_piece_sets_paint_at_three_sizes() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     BoardView* v = w.view();
     for (const bool international : {false, true}) {
       w.action(international ? "KOKUSAI" : "KANJI")->trigger();
@@ -878,9 +875,7 @@ class WindowTest : public QObject {
   void the_background_fills_every_shape_and_the_move_list_takes_the_room_beside_it() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     w.action("RENGA")->trigger();
     w.action("START")->trigger();
     velmora::Form_MouseDown(w.form(), 1, 0, 1350 + 610 * 3.5, 100 + 690 * 7.5);
@@ -924,9 +919,7 @@ class WindowTest : public QObject {
   void whose_turn_stands_above_the_moves_or_beside_the_board() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     BoardView* v = w.view();
     QVERIFY(v->status_lines().empty());
     w.action("START")->trigger();
@@ -962,9 +955,7 @@ class WindowTest : public QObject {
   void a_move_glides_with_its_jump_and_ends_on_its_square() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     w.action("START")->trigger();
     BoardView* v = w.view();
     press(w, 7, 7);
@@ -991,9 +982,7 @@ class WindowTest : public QObject {
   void enter_in_any_box_of_the_record_panel_presses_return() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     w.action("KIFU_WRITE")->trigger();
     auto* panel = w.record_panel();
     QSignalSpy spy(panel, &velmora::app::RecordPanelWidgets::returnClicked);
@@ -1008,9 +997,7 @@ class WindowTest : public QObject {
   void painting_over_keeps_the_display_list_small_and_the_picture_the_same() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     for (int i = 0; i < 40; ++i) velmora::画面_再描画(w.form());
     QVERIFY(w.view()->display_list_size() < 5000);
     const QImage before = w.view()->back_buffer().copy();
@@ -1068,9 +1055,7 @@ class WindowTest : public QObject {
   void the_record_panel_stands_beside_the_board_at_every_size() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     auto* panel = w.record_panel();
     BoardView* v = w.view();
     // The picture and the area as the window shows them.
@@ -1167,9 +1152,7 @@ class WindowTest : public QObject {
   void the_record_browser_lists_its_folder_and_offers_the_places() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     auto* panel = w.record_panel();
     QCOMPARE(panel->label1(0)->text(), QStringLiteral("ﾌｧｲﾙ名 ："));
     QCOMPARE(panel->label1(1)->text(), QStringLiteral("後    手 ："));
@@ -1261,9 +1244,7 @@ class WindowTest : public QObject {
   void the_file_chooser_reads_a_record_from_any_folder() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     auto* panel = w.record_panel();
     const QString elsewhere = dir_.filePath("elsewhere");
     QDir().mkpath(elsewhere);
@@ -1355,9 +1336,7 @@ class WindowTest : public QObject {
   void the_record_panel_closes_with_its_button_and_escape() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     auto* panel = w.record_panel();
     w.action("KIFU_WRITE")->trigger();
     QVERIFY(!panel->command1()->isHidden());
@@ -1454,9 +1433,7 @@ class HighDpiTest : public QObject {
   void the_back_buffer_is_at_device_pixels_on_high_dpi_screens() {
     BoxAnswerer answers;
     MainWindow w;
-    w.start();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QVERIFY(started(w));
     const qreal ratio = w.view()->devicePixelRatioF();
     QCOMPARE(ratio, 2.0);
     BoardView* v = w.view();
