@@ -220,6 +220,12 @@ void RecordPanelWidgets::show_area() {
   close_->setVisible(want);
   if (want == !area_->isHidden()) return;
   QWidget* window = area_->window();
+  if (!window->isVisible()) {
+    // A window not shown is laid out when it shows, at the size it has then.
+    area_->setVisible(want);
+    board_->set_at_left(want);
+    return;
+  }
   const bool movable = !(window->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
   if (want) {
     width_before_ = movable ? window->width() : -1;

@@ -290,6 +290,8 @@ only_bricks_in_cells() {
 # The picture's right and bottom edges on the screen.
 picture_right() { awk -v ox="$view_x" -v s="$scale" 'BEGIN { printf "%d\n", ox + 10900 * s / 15 }'; }
 picture_bottom() { awk -v oy="$view_y" -v s="$scale" 'BEGIN { printf "%d\n", oy + 8600 * s / 15 }'; }
+# Whether the X window ID is mapped and visible.
+shown() { xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$1"; }
 # Whether the X window of the main window is W × H screen pixels.
 window_is() { xdotool getwindowgeometry "$(xdotool search --name '^Velmora$' | head -1)" | grep -q "Geometry: $1x$2\$"; }
 # Resizes the window to W × H screen pixels and takes the new view.
@@ -603,11 +605,15 @@ menu KIFU KIFU_READ
 wait_log "^control Browse " >/dev/null || fail "the browser shows no 参照… button"
 click_control Browse
 line=$(wait_log "^boxwindow ") || fail "参照… did not open the file chooser"
+chooser=${line#boxwindow }
 wait_log "^dialog 棋譜読込" >/dev/null || fail "the file chooser is not titled 棋譜読込"
-wait_for "$patience" has_keyboard "${line#boxwindow }" || fail "the file chooser never had the keyboard"
+line=$(wait_log "^button Cancel ") || fail "the file chooser has no Cancel button"
+wait_for "$patience" has_keyboard "$chooser" || fail "the file chooser never had the keyboard"
 shot chooser
-xdotool key Escape
-wait_for "$patience" eval '! xdotool search --onlyvisible --name "^棋譜読込\$" >/dev/null' || fail "Escape did not cancel the file chooser"
+set -- $line
+shown "$chooser" || fail "the file chooser is not on the screen"
+click "$3" "$4"
+wait_for "$patience" eval '! shown "$chooser"' || fail "Cancel did not close the file chooser"
 xdotool windowfocus --sync "$main_window"
 grep -q "^row File1 e2e\.棋譜 " "$log" || fail "the browser no longer lists its folder after Cancel"
 shot chooser-cancelled
